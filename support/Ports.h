@@ -84,3 +84,16 @@ struct Lanceur {
     // 4 normal without focus, 6 minimised without focus, 0 hidden).
     virtual Statut Lance(const std::string& ligneDeCommande, int fenêtre) = 0;
 };
+
+// A list control as the list search sees it: its kind, its entries' texts and data.
+enum class GenreListe { ListBox, ComboBox, FileListBox, DirListBox, Autre };
+
+struct Liste {
+    virtual ~Liste() = default;
+    virtual GenreListe Genre() const = 0;
+    // The control's type name, for the message about unsuitable controls ("TextBox").
+    virtual std::string NomDeType() const = 0;
+    virtual int32_t Nombre() const = 0;
+    virtual std::string Texte(int32_t i) const = 0;   // i from 0
+    virtual int32_t Donnée(int32_t i) const = 0;      // the entry's 32-bit data
+};

@@ -1,0 +1,32 @@
+// OLE Automation dates (days since 30.12.1899 00:00, fraction = time of day): conversion
+// from and to date and time parts, weekday, the suite's text formats and the parsing of
+// typed dates and times (day first, dots; two-digit years 1930 to 2029).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct PartiesDate {
+    int année = 1899, mois = 12, jour = 30;
+    int heure = 0, minute = 0, seconde = 0;
+};
+
+// The OLE date of a calendar date and time; nothing when the date does not exist
+// (31.02.1998) or a part is out of range.
+std::optional<double> DateDepuisParties(const PartiesDate& p);
+// Date and time parts of an OLE date, rounded to the nearest second.
+PartiesDate PartiesDepuisDate(double date);
+// 1 = Sunday ... 7 = Saturday.
+int JourSemaine(double date);
+// Formats with a mask made of d, dd, m, mm (minutes after h or hh), yy, yyyy, h, hh, ss
+// and literal separators, e.g. "dd.mm.yyyy hh:mm", "d.m.yy h:mm", "hh:mm:ss".
+// Seconds are rounded to the nearest second first; "hh:mm" then drops them.
+std::string FormatDate(double date, std::string_view masque);
+// "d.m.yyyy" or "d.m.yy" (1 or 2 digits for day and month; yy: 30..99 -> 19yy, 00..29 -> 20yy);
+// the whole date as an OLE date at 00:00, nothing for anything else (31.02.1998, "abc").
+std::optional<double> LireDate(std::string_view texte);
+// "h:mm" or "h:mm:ss" (hours 0..23, minutes and seconds 0..59) as a time value below 1.
+std::optional<double> LireHeure(std::string_view texte);
+// A date, a blank and a time ("07.12.98 14:05"), or a date alone.
+std::optional<double> LireDateHeure(std::string_view texte);
