@@ -1,0 +1,140 @@
+// Horlo's task table and catalogue, their files Auto.dat and Autos.dat, the display line
+// of a task, the list of open windows and the journal of failed starts.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "Ports.h"
+#include "Programme.h"
+#include "Resultat.h"
+
+// One scheduled task.
+struct Tâche {
+    // Program path as typed; a first character '"' makes the rest a message to show.
+    // Blank (trimmed) marks a deleted entry: it is neither listed nor written.
+    std::string Programme;
+    std::string Paramètres;
+    int16_t Fenêtre = 0;       // show-window code: 1, 2, 3, 4, 6 (0: hidden)
+    std::string Répétition;    // U J O S A L l P D
+    double Prochaine = 0;      // next due moment; the delay (below 1) for L and l
+    double DernièreExécution = 0;  // 0 = never fired
+    bool Actif = false;
+    double DélaiMax = 0;       // how late it may still fire; 0 = no limit
+};
+
+// A ready-made task of the catalogue.
+struct Modèle {
+    std::string Libellé;
+    std::string Programme;
+    std::string Paramètres;
+    std::string Répétition;  // as written in the file, any case
+    int16_t Fenêtre = 0;
+    double Heure = 0;  // read and kept, used by nothing
+    double DélaiMax = 0;
+};
+
+// A table indexed from 1 to Dernier(); entry 0 always exists and holds nothing.
+template <class T>
+class TableDepuisUn {
+public:
+    TableDepuisUn() : entrées_(1) {}
+    // Index of the last entry, 0 when the table is empty.
+    size_t Dernier() const { return entrées_.size() - 1; }
+    bool Vide() const { return entrées_.size() == 1; }
+    T& operator[](size_t i) { return entrées_.at(i); }
+    const T& operator[](size_t i) const { return entrées_.at(i); }
+    // Appends an entry and returns its index.
+    size_t Ajoute(T e) {
+        entrées_.push_back(std::move(e));
+        return Dernier();
+    }
+    // Removes entry i (1..Dernier()); the later entries move down by one index.
+    void Retire(size_t i) {
+        if (i >= 1 && i < entrées_.size())
+            entrées_.erase(entrées_.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    void Efface() { entrées_.resize(1); }
+    void Réserve(size_t n) { entrées_.reserve(n + 1); }
+
+private:
+    std::vector<T> entrées_;
+};
+
+using TableTâches = TableDepuisUn<Tâche>;
+using TableModèles = TableDepuisUn<Modèle>;
+
+// Names of the scheduler's open windows ("F_Auto"), kept in ascending order.
+struct ListeFeuilles {
+    std::vector<std::string> noms;
+};
+
+// Horlo's program-wide state, built once by start-up (tests build their own) and passed
+// to the engine, the editor and the routines below.
+struct Horlo {
+    Horlo(Fichiers& f, Horloge& h, ::Programme p)
+        : fichiers(f), horloge(h), programme(std::move(p)) {}
+
+    Fichiers& fichiers;
+    Horloge& horloge;
+    ::Programme programme;  // name and folder of the running executable
+
+    double Démarrage = 0;  // when the program started; L delays count from it
+    TableTâches Tâches;
+    TableModèles Modèles;
+    ListeFeuilles FeuillesOuvertes;
+    // Set when Auto.dat exists but could not be read: saving would replace the tasks the
+    // user still has on disk with a partial table, so TâchesEnregistre refuses to.
+    bool AutoIllisible = false;
+};
+
+// Paths of the files beside the program.
+std::string CheminAuto(const Horlo& h);     // ...\Auto.dat
+std::string CheminAutos(const Horlo& h);    // ...\Autos.dat
+std::string CheminJournal(const Horlo& h);  // ...\Horlo.log (program name + ".log")
+
+// Cuts the next tab-separated field off `reste` and returns it. A field of two characters
+// or more that begins and ends with '"' loses both quotes, and every run of quotes within
+// it shrinks to a single one. Empty `reste`: returns "" and leaves it empty.
+std::string ChampSuivant(std::string_view& reste);
+
+// Empties Tâches and loads it from Auto.dat. A missing file leaves the table empty and
+// succeeds; a file that exists but cannot be read fails with the platform's text.
+// A line whose due date or time cannot be read loads as an inactive task, so that it is
+// kept (and listed) but never fires; an unreadable last-run date or maximum delay reads 0.
+Statut TâchesCharge(Horlo& h);
+
+// The bytes of Auto.dat for the current table (Windows-1252, CR LF, tab-separated), or
+// the reason why the table cannot be written: a character Windows-1252 lacks, a tab or a
+// line break inside a field, or a quoted field that could not read back as it is.
+Résultat<std::string> TâchesTexte(const TableTâches& tâches);
+
+// Writes every non-deleted task to Auto.dat, replacing the file atomically. On failure
+// nothing is written, the previous file stays whole and the reason is returned.
+Statut TâchesEnregistre(Horlo& h);
+
+// Empties Modèles and loads it from Autos.dat: one entry per line, empty lines included;
+// values that do not convert read 0. A missing file leaves the catalogue empty.
+Statut ModèlesCharge(Horlo& h);
+
+// The editor's list line of a task: a 14-character column (13 for "Déb.+hh:mm:ss"),
+// a blank, the program, and the last run in parentheses when there is one.
+std::string LigneTâche(const Tâche& t);
+std::string LigneTâche(const Horlo& h, size_t i);
+
+// 1-based position of `nom` in the list, 0 when absent.
+size_t FeuillePosition(const ListeFeuilles& l, const std::string& nom);
+// Enters (ouverte) or removes (!ouverte) a window's name, keeping the order, without
+// double entries.
+void FeuilleOuverte(ListeFeuilles& l, const std::string& feuille, bool ouverte);
+bool FeuilleEstOuverte(const ListeFeuilles& l, const std::string& nom);
+
+// Appends a time-stamped line to the journal beside the program. `texte` "!" records an
+// order received ("dd.mm.yy hh:mm Ordre reçu : " + détail); any other `texte` records a
+// failed start ("dd.mm.yy hh:mm " + texte + " : " + détail). Characters Windows-1252
+// lacks are written as '?', line breaks as blanks. The caller may ignore the status.
+Statut Journal(Horlo& h, const std::string& texte, const std::string& détail);
