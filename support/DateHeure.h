@@ -12,21 +12,31 @@ struct PartiesDate {
     int heure = 0, minute = 0, seconde = 0;
 };
 
+// Limits of the calendar the conversions accept: 1.1.100 00:00 and 31.12.9999 23:59:59.
+inline constexpr double DateMinimum = -657434.0;
+inline constexpr double DateMaximum = 2958465.0 + 86399.0 / 86400.0;
+
 // The OLE date of a calendar date and time; nothing when the date does not exist
-// (31.02.1998) or a part is out of range.
+// (31.02.1998) or a part is out of range (years 100 to 9999, 24-hour clock).
+// Before 30.12.1899 the integer part counts the days backwards while the fraction
+// still adds the time of day (29.12.1899 06:00 is -1.25), as OLE dates do.
 std::optional<double> DateDepuisParties(const PartiesDate& p);
-// Date and time parts of an OLE date, rounded to the nearest second.
+// Date and time parts of an OLE date, rounded to the nearest second. Never fails: a value
+// outside the calendar is taken at the nearest limit, and NaN as 30.12.1899 00:00.
 PartiesDate PartiesDepuisDate(double date);
-// 1 = Sunday ... 7 = Saturday.
+// 1 = Sunday ... 7 = Saturday, of the day PartiesDepuisDate gives.
 int JourSemaine(double date);
-// Formats with a mask made of d, dd, m, mm (minutes after h or hh), yy, yyyy, h, hh, ss
-// and literal separators, e.g. "dd.mm.yyyy hh:mm", "d.m.yy h:mm", "hh:mm:ss".
+// Formats with a mask made of d, dd, m, mm (minutes after h or hh, or before s),
+// yy, yyyy, h, hh, s, ss (any case) and literal separators, e.g. "dd.mm.yyyy hh:mm",
+// "d.m.yy h:mm", "hh:mm:ss". Other characters are copied.
 // Seconds are rounded to the nearest second first; "hh:mm" then drops them.
 std::string FormatDate(double date, std::string_view masque);
 // "d.m.yyyy" or "d.m.yy" (1 or 2 digits for day and month; yy: 30..99 -> 19yy, 00..29 -> 20yy);
 // the whole date as an OLE date at 00:00, nothing for anything else (31.02.1998, "abc").
+// Blanks around the text are ignored.
 std::optional<double> LireDate(std::string_view texte);
-// "h:mm" or "h:mm:ss" (hours 0..23, minutes and seconds 0..59) as a time value below 1.
+// "h:mm" or "h:mm:ss" (hours 0..23, minutes and seconds 0..59, 1 or 2 digits each) as a
+// time value below 1. Blanks around the text are ignored.
 std::optional<double> LireHeure(std::string_view texte);
-// A date, a blank and a time ("07.12.98 14:05"), or a date alone.
+// A date, blanks and a time ("07.12.98 14:05"), or a date alone.
 std::optional<double> LireDateHeure(std::string_view texte);

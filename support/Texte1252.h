@@ -10,5 +10,6 @@
 // to the control characters of the same value), so this never fails.
 std::string DepuisWindows1252(std::string_view octets);
 // Fails when the text holds a character Windows-1252 cannot represent, or is not valid
-// UTF-8; the failure's text is then the first such character (for the user's message).
+// UTF-8; the failure's text is then the first such character (for the user's message),
+// or U+FFFD when the bytes are not UTF-8 at all.
 Résultat<std::string> VersWindows1252(std::string_view utf8);
