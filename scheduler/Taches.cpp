@@ -1,0 +1,325 @@
+// Horlo's task table and catalogue: reading and writing Auto.dat and Autos.dat, the
+// editor's list line, the open-window list and the journal.
+#include "Taches.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "DateHeure.h"
+#include "Texte1252.h"
+
+namespace {
+
+constexpr double TrenteDécembre1999 = 36524;  // the "never fired" mark of older files
+
+std::string_view SansBlancs(std::string_view s) {
+    const auto début = s.find_first_not_of(' ');
+    if (début == std::string_view::npos) return {};
+    return s.substr(début, s.find_last_not_of(' ') - début + 1);
+}
+
+bool EstBlanc(std::string_view s) { return SansBlancs(s).empty(); }
+
+std::string Majuscules(std::string s) {
+    for (char& c : s)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return s;
+}
+
+// A whole integer, blanks around it allowed; nothing for anything else.
+std::optional<long> LireEntier(std::string_view s) {
+    s = SansBlancs(s);
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    long v = 0;
+    const auto [fin, erreur] = std::from_chars(s.data(), s.data() + s.size(), v);
+    if (s.empty() || erreur != std::errc() || fin != s.data() + s.size()) return std::nullopt;
+    return v;
+}
+
+// A show-window code; 0 when the field is not a number that fits 16 bits.
+int16_t LireFenêtre(std::string_view s) {
+    const auto v = LireEntier(s);
+    if (!v || *v < INT16_MIN || *v > INT16_MAX) return 0;
+    return static_cast<int16_t>(*v);
+}
+
+std::optional<double> Date(std::string_view s) { return LireDate(SansBlancs(s)); }
+std::optional<double> Heure(std::string_view s) { return LireHeure(SansBlancs(s)); }
+
+// Calls `ligne` for every line of `texte`. CR LF, a lone LF and a lone CR all end a line;
+// a last line without a line end still counts, an empty tail after the last one does not.
+template <class F>
+void ParLignes(std::string_view texte, F&& ligne) {
+    size_t début = 0;
+    while (début < texte.size()) {
+        const auto fin = texte.find_first_of("\r\n", début);
+        if (fin == std::string_view::npos) {
+            ligne(texte.substr(début));
+            return;
+        }
+        ligne(texte.substr(début, fin - début));
+        début = fin + 1;
+        if (texte[fin] == '\r' && début < texte.size() && texte[début] == '\n') ++début;
+    }
+}
+
+// The file's text in UTF-8; nothing (and `statut` set) when it exists but cannot be read;
+// "" when it does not exist.
+std::optional<std::string> LireFichier(Fichiers& fichiers, const std::string& chemin,
+                                       Statut& statut) {
+    statut = Statut::Réussi();
+    const auto attributs = fichiers.Attributs(chemin);
+    if (!attributs || (*attributs & Attr::Dossier)) return std::string();
+    auto octets = fichiers.Lire(chemin);
+    if (!octets) {
+        statut = Statut::Échec(octets.erreur);
+        return std::nullopt;
+    }
+    return DepuisWindows1252(*octets);
+}
+
+// Reads back as `texte` through ChampSuivant: fields that would lose their outer quotes
+// (or, for the first field, be taken for a heading) are written between quotes with
+// their inner quotes doubled. That only reads back intact when no two quotes touch.
+std::optional<std::string> ChampÀÉcrire(std::string_view texte, bool premier) {
+    const bool entreGuillemets = texte.size() >= 2 && texte.front() == '"' && texte.back() == '"';
+    const bool enTête = premier && !texte.empty() && texte.front() == '[';
+    if (!entreGuillemets && !enTête) return std::string(texte);
+    if (texte.find("\"\"") != std::string_view::npos) return std::nullopt;
+    std::string champ = "\"";
+    for (char c : texte) {
+        if (c == '"') champ += '"';
+        champ += c;
+    }
+    champ += '"';
+    return champ;
+}
+
+std::string Guillemets(const std::string& s) { return "« " + s + " »"; }
+
+// One line of Auto.dat, in UTF-8 without its line end; or the reason it cannot be written.
+Résultat<std::string> LigneAuto(const Tâche& t) {
+    const auto problème = [&](const std::string& quoi) {
+        return Résultat<std::string>::Échec("La tâche " + Guillemets(t.Programme) + " contient " +
+                                            quoi + ", qu'Auto.dat ne peut pas enregistrer.");
+    };
+    for (const std::string* champ : {&t.Programme, &t.Paramètres, &t.Répétition})
+        if (champ->find_first_of("\t\r\n") != std::string::npos)
+            return problème("une tabulation ou un saut de ligne");
+    const auto programme = ChampÀÉcrire(t.Programme, true);
+    const auto paramètres = ChampÀÉcrire(t.Paramètres, false);
+    const auto répétition = ChampÀÉcrire(Majuscules(t.Répétition), false);
+    if (!programme || !paramètres || !répétition)
+        return problème("des guillemets doubles accolés entre deux guillemets");
+
+    const bool retard = Majuscules(t.Répétition) == "L";
+    std::string l;
+    l.reserve(programme->size() + paramètres->size() + 64);
+    l += *programme;
+    l += '\t';
+    l += *paramètres;
+    l += '\t';
+    l += std::to_string(t.Fenêtre);
+    l += '\t';
+    l += *répétition;
+    l += '\t';
+    l += t.Actif ? "-1" : "0";
+    l += '\t';
+    if (t.Actif && !retard) l += FormatDate(t.Prochaine, "dd.mm.yyyy");
+    l += '\t';
+    if (t.Actif) l += FormatDate(t.Prochaine, retard ? "hh:mm:ss" : "hh:mm");
+    l += '\t';
+    l += FormatDate(t.DernièreExécution, "dd.mm.yyyy");
+    l += '\t';
+    l += FormatDate(t.DernièreExécution, "hh:mm");
+    l += '\t';
+    l += FormatDate(t.DélaiMax, "hh:mm");
+    return Résultat<std::string>::Réussi(std::move(l));
+}
+
+// Reads one non-heading line of Auto.dat; nothing for a blank program (a deleted task).
+std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
+    Tâche t;
+    t.Programme = ChampSuivant(reste);
+    if (EstBlanc(t.Programme)) return std::nullopt;
+    t.Paramètres = ChampSuivant(reste);
+    t.Fenêtre = LireFenêtre(ChampSuivant(reste));
+    t.Répétition = Majuscules(ChampSuivant(reste));
+    t.Actif = LireEntier(ChampSuivant(reste)).value_or(0) != 0;
+    const std::string date = ChampSuivant(reste);
+    const std::string heure = ChampSuivant(reste);
+    if (t.Actif) {
+        std::optional<double> prochaine;
+        if (t.Répétition == "L") {
+            prochaine = Heure(heure);
+        } else {
+            const auto d = Date(date);
+            const auto h = Heure(heure);
+            if (d && h) prochaine = *d + *h;
+        }
+        // A due moment that cannot be read would fire at once (or over and over, catching
+        // up from 1899): the task is kept but switched off until the user corrects it.
+        if (prochaine) {
+            t.Prochaine = *prochaine;
+        } else {
+            t.Actif = false;
+        }
+    }
+    const std::string dateDernière = ChampSuivant(reste);
+    const std::string heureDernière = ChampSuivant(reste);
+    if (const auto d = Date(dateDernière)) t.DernièreExécution = *d + Heure(heureDernière).value_or(0);
+    if (!EstBlanc(reste)) t.DélaiMax = Heure(ChampSuivant(reste)).value_or(0);
+    return t;
+}
+
+// One line of text, whatever the platform's error texts hold (they often end in CR LF).
+std::string SurUneLigne(std::string s) {
+    for (char& c : s)
+        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
+    return std::string(SansBlancs(s));
+}
+
+// Windows-1252 bytes of a journal line; a character it lacks becomes '?'.
+std::string OctetsJournal(const std::string& ligne) {
+    if (auto octets = VersWindows1252(ligne)) return *octets + "\r\n";
+    std::string octets;
+    for (size_t i = 0; i < ligne.size();) {
+        const auto tête = static_cast<unsigned char>(ligne[i]);
+        size_t longueur = tête >= 0xF0 ? 4 : tête >= 0xE0 ? 3 : tête >= 0xC0 ? 2 : 1;
+        longueur = std::min(longueur, ligne.size() - i);
+        const auto c = VersWindows1252(std::string_view(ligne).substr(i, longueur));
+        octets += c ? *c : std::string("?");
+        i += longueur;
+    }
+    return octets + "\r\n";
+}
+
+}  // namespace
+
+std::string CheminAuto(const Horlo& h) { return h.programme.DossierLocal() + "Auto.dat"; }
+std::string CheminAutos(const Horlo& h) { return h.programme.DossierLocal() + "Autos.dat"; }
+std::string CheminJournal(const Horlo& h) {
+    return h.programme.DossierLocal() + h.programme.nom + ".log";
+}
+
+std::string ChampSuivant(std::string_view& reste) {
+    const auto tab = reste.find('\t');
+    std::string champ(reste.substr(0, tab));
+    reste = tab == std::string_view::npos ? std::string_view() : reste.substr(tab + 1);
+    if (champ.size() >= 2 && champ.front() == '"' && champ.back() == '"') {
+        champ = champ.substr(1, champ.size() - 2);
+        const auto fin = std::unique(champ.begin(), champ.end(),
+                                     [](char a, char b) { return a == '"' && b == '"'; });
+        champ.erase(fin, champ.end());
+    }
+    return champ;
+}
+
+Statut TâchesCharge(Horlo& h) {
+    h.Tâches.Efface();
+    h.AutoIllisible = false;
+    Statut statut;
+    const auto texte = LireFichier(h.fichiers, CheminAuto(h), statut);
+    if (!texte) {
+        h.AutoIllisible = true;
+        return statut;
+    }
+    h.Tâches.Réserve(static_cast<size_t>(std::count(texte->begin(), texte->end(), '\n')) + 1);
+    ParLignes(*texte, [&](std::string_view ligne) {
+        if (EstBlanc(ligne) || ligne.front() == '[') return;
+        if (auto t = TâcheDepuisLigne(ligne)) h.Tâches.Ajoute(std::move(*t));
+    });
+    return statut;
+}
+
+Résultat<std::string> TâchesTexte(const TableTâches& tâches) {
+    std::string octets;
+    octets.reserve(tâches.Dernier() * 96);
+    for (size_t i = 1; i <= tâches.Dernier(); ++i) {
+        const Tâche& t = tâches[i];
+        if (EstBlanc(t.Programme)) continue;
+        const auto ligne = LigneAuto(t);
+        if (!ligne) return ligne;
+        const auto ansi = VersWindows1252(*ligne);
+        if (!ansi)
+            return Résultat<std::string>::Échec(
+                "La tâche " + Guillemets(t.Programme) + " contient le caractère " +
+                Guillemets(ansi.erreur) + ", qu'Auto.dat ne peut pas enregistrer.");
+        octets += *ansi;
+        octets += "\r\n";
+    }
+    return Résultat<std::string>::Réussi(std::move(octets));
+}
+
+Statut TâchesEnregistre(Horlo& h) {
+    if (h.AutoIllisible)
+        return Statut::Échec("Auto.dat n'a pas pu être lu au démarrage : il n'est pas remplacé, "
+                             "pour ne pas perdre les tâches qu'il contient.");
+    const auto octets = TâchesTexte(h.Tâches);
+    if (!octets) return Statut::Échec(octets.erreur);
+    return h.fichiers.Écrire(CheminAuto(h), *octets);
+}
+
+Statut ModèlesCharge(Horlo& h) {
+    h.Modèles.Efface();
+    Statut statut;
+    const auto texte = LireFichier(h.fichiers, CheminAutos(h), statut);
+    if (!texte) return statut;
+    ParLignes(*texte, [&](std::string_view reste) {
+        Modèle m;
+        m.Libellé = ChampSuivant(reste);
+        m.Programme = ChampSuivant(reste);
+        m.Paramètres = ChampSuivant(reste);
+        m.Répétition = ChampSuivant(reste);
+        m.Fenêtre = LireFenêtre(ChampSuivant(reste));
+        m.DélaiMax = Heure(ChampSuivant(reste)).value_or(0);
+        m.Heure = Heure(ChampSuivant(reste)).value_or(0);
+        h.Modèles.Ajoute(std::move(m));
+    });
+    return statut;
+}
+
+std::string LigneTâche(const Tâche& t) {
+    std::string ligne;
+    if (!t.Actif)
+        ligne = "(inactivé)    ";
+    else if (t.Répétition == "A")
+        ligne = "(avant arrêt) ";
+    else if (Majuscules(t.Répétition) == "L")
+        ligne = "Déb.+" + FormatDate(t.Prochaine, "hh:mm:ss");
+    else
+        ligne = FormatDate(t.Prochaine, "dd.mm.yy hh:mm");
+    ligne += ' ';
+    ligne += t.Programme;
+    if (t.DernièreExécution != 0 && t.DernièreExécution != TrenteDécembre1999)
+        ligne += " (" + FormatDate(t.DernièreExécution, "d.m.yy h:mm") + ")";
+    return ligne;
+}
+
+std::string LigneTâche(const Horlo& h, size_t i) { return LigneTâche(h.Tâches[i]); }
+
+size_t FeuillePosition(const ListeFeuilles& l, const std::string& nom) {
+    const auto it = std::lower_bound(l.noms.begin(), l.noms.end(), nom);
+    if (it == l.noms.end() || *it != nom) return 0;
+    return static_cast<size_t>(it - l.noms.begin()) + 1;
+}
+
+void FeuilleOuverte(ListeFeuilles& l, const std::string& feuille, bool ouverte) {
+    const auto it = std::lower_bound(l.noms.begin(), l.noms.end(), feuille);
+    const bool présente = it != l.noms.end() && *it == feuille;
+    if (ouverte && !présente) l.noms.insert(it, feuille);
+    if (!ouverte && présente) l.noms.erase(it);
+}
+
+bool FeuilleEstOuverte(const ListeFeuilles& l, const std::string& nom) {
+    return FeuillePosition(l, nom) != 0;
+}
+
+Statut Journal(Horlo& h, const std::string& texte, const std::string& détail) {
+    const std::string moment = FormatDate(h.horloge.Maintenant(), "dd.mm.yy hh:mm");
+    const std::string ligne = texte == "!"
+                                  ? moment + " Ordre reçu : " + SurUneLigne(détail)
+                                  : moment + " " + SurUneLigne(texte) + " : " + SurUneLigne(détail);
+    return h.fichiers.Ajouter(CheminJournal(h), OctetsJournal(ligne));
+}
