@@ -167,21 +167,6 @@ TEST(DateOracle, SaisiesValidesCommeVarDateFromStr) {
     EXPECT_EQ(comparés, 300);
 }
 
-TEST(DateOracle, AnnéesÀDeuxChiffresHorsDeLaFenêtreDeLOracle) {
-    // Here we keep our own window (1930..2029) and only check that both sides read
-    // the same day and month.
-    for (const char* texte : {"1.1.30", "24.06.44", "31.12.49"}) {
-        const PartiesDate nôtre = PartiesDepuisDate(*LireDate(texte));
-        SYSTEMTIME st{};
-        ASSERT_TRUE(OracleLit(texte)) << texte;
-        ASSERT_TRUE(VariantTimeToSystemTime(*OracleLit(texte), &st));
-        EXPECT_EQ(nôtre.année % 100, st.wYear % 100) << texte;
-        EXPECT_LT(nôtre.année, 1950) << texte;
-        EXPECT_EQ(nôtre.mois, st.wMonth) << texte;
-        EXPECT_EQ(nôtre.jour, st.wDay) << texte;
-    }
-}
-
 TEST(DateOracle, DatesImpossiblesRefuséesDesDeuxCôtés) {
     for (const char* texte : {"31.02.1998", "29.02.1999", "31.04.98", "29.2.1900"}) {
         EXPECT_FALSE(OracleLit(texte)) << texte;
