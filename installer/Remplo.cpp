@@ -1,0 +1,198 @@
+// Remplo's command line, its decisions and the installation steps.
+#include "Remplo.h"
+
+#include <utility>
+
+namespace {
+
+constexpr char CRLF[] = "\r\n";
+constexpr int FenêtreNormale = 1;
+
+bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
+
+std::string_view SansBlancs(std::string_view t) {
+    while (!t.empty() && EstBlanc(t.front())) t.remove_prefix(1);
+    while (!t.empty() && EstBlanc(t.back())) t.remove_suffix(1);
+    return t;
+}
+
+// Takes `"text"` off the front of `reste`; nothing when it does not start with a quote
+// or the closing quote is missing.
+std::optional<std::string> CheminEntreGuillemets(std::string_view& reste) {
+    if (reste.empty() || reste.front() != '"') return std::nullopt;
+    reste.remove_prefix(1);
+    const auto fin = reste.find('"');
+    if (fin == std::string_view::npos) return std::nullopt;
+    std::string chemin(reste.substr(0, fin));
+    reste = SansBlancs(reste.substr(fin + 1));
+    return chemin;
+}
+
+// A bare program name ("Nettix") names the executable "Nettix.EXE".
+void AvecExtension(std::string& chemin) {
+    if (chemin.find('.') == std::string::npos) chemin += ".EXE";
+}
+
+}  // namespace
+
+std::optional<LigneRemplo> RemploAnalyse(std::string_view arguments) {
+    std::string_view reste = SansBlancs(arguments);
+    LigneRemplo l;
+    auto source = CheminEntreGuillemets(reste);
+    if (!source) return std::nullopt;
+    auto destination = CheminEntreGuillemets(reste);
+    if (!destination) return std::nullopt;
+    if (source->empty() || destination->empty()) return std::nullopt;
+    l.source = std::move(*source);
+    l.destination = std::move(*destination);
+    l.queue = std::string(reste);
+    AvecExtension(l.source);
+    AvecExtension(l.destination);
+    return l;
+}
+
+std::string ArgumentsDeLaLigne(std::string_view ligne) {
+    std::size_t i = 0;
+    if (!ligne.empty() && ligne.front() == '"') {
+        const auto fin = ligne.find('"', 1);
+        i = fin == std::string_view::npos ? ligne.size() : fin + 1;
+    } else {
+        while (i < ligne.size() && !EstBlanc(ligne[i])) ++i;
+    }
+    while (i < ligne.size() && EstBlanc(ligne[i])) ++i;
+    return std::string(ligne.substr(i));
+}
+
+Remplo::Remplo(Fichiers& fichiers, Lanceur& lanceur, Dialogues& dialogues,
+               FenêtreRemplo& fenêtre, std::string nomProgramme, AttenteRemplo attente)
+    : fichiers_(fichiers),
+      lanceur_(lanceur),
+      dialogues_(dialogues),
+      fenêtre_(fenêtre),
+      nomProgramme_(std::move(nomProgramme)),
+      attente_(attente) {}
+
+IssueRemplo Remplo::Exécute(std::string_view arguments) {
+    auto ligne = RemploAnalyse(arguments);
+    if (!ligne) {
+        dialogues_.Message(MessageUsage, TitreRemplo, Mb::Ok | Mb::IcôneInformation);
+        return IssueRemplo::Usage;
+    }
+    ligne_ = std::move(*ligne);
+    if (NeRienInstaller()) {
+        Relance(true);
+        return IssueRemplo::SansCopie;
+    }
+    return Installe();
+}
+
+bool Remplo::EstFichier(const std::string& chemin) {
+    const auto attributs = fichiers_.Attributs(chemin);
+    return attributs && !(*attributs & Attr::Dossier);
+}
+
+bool Remplo::NeRienInstaller() {
+    if (ligne_.source == ligne_.destination) return true;
+    if (!EstFichier(ligne_.source)) return true;
+    const auto attributs = fichiers_.Attributs(ligne_.destination);
+    if (!attributs) return false;
+    // A folder in the destination's place is never replaced.
+    if (*attributs & Attr::Dossier) return true;
+    // Only a newer source is installed; dates that cannot be read leave the old program.
+    const auto dateSource = fichiers_.DateModification(ligne_.source);
+    const auto dateDestination = fichiers_.DateModification(ligne_.destination);
+    if (!dateSource || !dateDestination) return true;
+    return *dateSource <= *dateDestination;
+}
+
+template <class F>
+Statut Remplo::Attend(F essai) {
+    Statut s = essai();
+    while (!s && essaisRestants_ > 0) {
+        --essaisRestants_;
+        fenêtre_.Cède();
+        fenêtre_.Pause(attente_.pauseMs);
+        s = essai();
+    }
+    return s;
+}
+
+IssueRemplo Remplo::Installe() {
+    const std::string& source = ligne_.source;
+    const std::string& destination = ligne_.destination;
+    const std::string temporaire = CheminTemporaire();
+    const std::string sauvegarde = CheminSauvegarde();
+
+    fenêtre_.PointeurOccupé(true);
+    fenêtre_.Étiquette(0, "Installation de la nouvelle version de " + destination);
+    fenêtre_.Étiquette(1, "(Copie de " + source + " dans " + destination + ")");
+    fenêtre_.Montre();
+    fenêtre_.Cède();
+
+    // The new program is copied whole beside the old one before the old one is touched.
+    dialogues_.Bip();
+    if (Statut copie = fichiers_.Copier(source, temporaire); !copie)
+        return ÉchecCopie(copie.erreur);
+    // A copy from a share that drops can be reported complete while cut short.
+    const auto tailleSource = fichiers_.Taille(source);
+    const auto tailleCopie = fichiers_.Taille(temporaire);
+    if (!tailleSource) return ÉchecCopie(tailleSource.erreur);
+    if (!tailleCopie) return ÉchecCopie(tailleCopie.erreur);
+    if (*tailleSource != *tailleCopie)
+        return ÉchecCopie("La copie est incomplète (" + std::to_string(*tailleCopie) +
+                          " octets sur " + std::to_string(*tailleSource) + ").");
+
+    essaisRestants_ = attente_.essais;
+    if (EstFichier(destination)) {
+        // The old file can be renamed once the old program has released it.
+        Statut libéré = Attend([&] { return fichiers_.Renommer(destination, sauvegarde, true); });
+        if (!libéré) {
+            fichiers_.Supprimer(temporaire);
+            dialogues_.Message("Je ne parviens pas à remplacer le programme \"" + destination +
+                                   "\" : il est encore en cours d'exécution ou protégé en "
+                                   "écriture !" + CRLF + CRLF +
+                                   "L'ancienne version est conservée." + CRLF + CRLF + "(" +
+                                   libéré.erreur + ")",
+                               nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
+            Relance(true);
+            return IssueRemplo::RemplacementImpossible;
+        }
+        if (Statut place = fichiers_.Renommer(temporaire, destination, false); !place) {
+            fichiers_.Renommer(sauvegarde, destination, false);
+            return ÉchecCopie(place.erreur);
+        }
+        // Where a running program's file can be renamed but not deleted, the old program
+        // has ended once its file can be deleted; a file that never goes is left behind.
+        Attend([&] { return fichiers_.Supprimer(sauvegarde); });
+    } else if (Statut place = fichiers_.Renommer(temporaire, destination, true); !place) {
+        return ÉchecCopie(place.erreur);
+    }
+    dialogues_.Bip();
+    Relance(false);
+    return IssueRemplo::Installé;
+}
+
+IssueRemplo Remplo::ÉchecCopie(const std::string& erreur) {
+    // Whatever failed, the old program is still there under its own name.
+    if (EstFichier(CheminTemporaire())) fichiers_.Supprimer(CheminTemporaire());
+    dialogues_.Message(erreur + CRLF + "Copy " + ligne_.source + ", " + ligne_.destination,
+                       nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
+    Relance(true);
+    return IssueRemplo::CopieÉchouée;
+}
+
+std::string Remplo::LigneRelance(bool marqueur) const {
+    std::string queue = ligne_.queue;
+    if (marqueur) queue += std::string(" ") + MarqueurRelance;
+    return "\"" + ligne_.destination + "\" " + queue;
+}
+
+void Remplo::Relance(bool marqueur) {
+    const std::string ligne = LigneRelance(marqueur);
+    const Statut lancé = lanceur_.Lance(ligne, FenêtreNormale);
+    fenêtre_.PointeurOccupé(false);
+    if (!lancé)
+        dialogues_.Message("Je ne parviens pas à lancer le programme \"" + ligne_.destination +
+                               "\" !" + CRLF + CRLF + "(" + lancé.erreur + ")",
+                           nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
+}
