@@ -1,0 +1,107 @@
+// Starting programs and batch files from a command line, without waiting for them.
+#include "LanceurWin32.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cctype>
+
+#include "Utf16.h"
+
+namespace {
+
+std::string Minuscules(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+bool EstLot(const std::string& programme) {
+    const std::string p = Minuscules(programme);
+    auto finit = [&](const char* ext) { return p.size() >= 4 && p.compare(p.size() - 4, 4, ext) == 0; };
+    return finit(".bat") || finit(".cmd");
+}
+
+std::string SansBlancs(const std::string& s) {
+    const auto début = s.find_first_not_of(" \t");
+    if (début == std::string::npos) return {};
+    const auto fin = s.find_last_not_of(" \t");
+    return s.substr(début, fin - début + 1);
+}
+
+// CreateProcessW with the given show-window code; the error code, ERROR_SUCCESS when started.
+DWORD CréeProcessus(const std::wstring& ligne, int fenêtre) {
+    std::wstring modifiable = ligne;  // CreateProcessW may write into the command line
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESHOWWINDOW;
+    si.wShowWindow = static_cast<WORD>(fenêtre);
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, modifiable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &si, &pi))
+        return GetLastError();
+    // Let the started program bring its window to the front.
+    AllowSetForegroundWindow(pi.dwProcessId);
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    return ERROR_SUCCESS;
+}
+
+std::wstring Interpréteur() {
+    wchar_t tampon[MAX_PATH];
+    const DWORD n = GetEnvironmentVariableW(L"ComSpec", tampon, MAX_PATH);
+    if (n > 0 && n < MAX_PATH) return tampon;
+    return L"cmd.exe";
+}
+
+}  // namespace
+
+std::string ProgrammeDeLaLigne(const std::string& ligne) {
+    const std::string l = SansBlancs(ligne);
+    if (!l.empty() && l.front() == '"') {
+        const auto fin = l.find('"', 1);
+        return fin == std::string::npos ? l.substr(1) : l.substr(1, fin - 1);
+    }
+    const auto blanc = l.find_first_of(" \t");
+    return blanc == std::string::npos ? l : l.substr(0, blanc);
+}
+
+Statut LanceurWin32::Lance(const std::string& ligneDeCommande, int fenêtre) {
+    const std::string ligne = SansBlancs(ligneDeCommande);
+    if (ligne.empty()) return Statut::Échec(TexteErreur(ERROR_FILE_NOT_FOUND));
+    const std::string programme = ProgrammeDeLaLigne(ligne);
+
+    // A batch file goes straight to the interpreter: /s keeps the line's own quotes.
+    if (EstLot(programme)) {
+        const std::wstring viaCmd = L"\"" + Interpréteur() + L"\" /s /c \"" + VersUtf16(ligne) + L"\"";
+        const DWORD e = CréeProcessus(viaCmd, fenêtre);
+        return e == ERROR_SUCCESS ? Statut::Réussi() : Statut::Échec(TexteErreur(e));
+    }
+
+    const DWORD erreur = CréeProcessus(VersUtf16(ligne), fenêtre);
+    if (erreur == ERROR_SUCCESS) return Statut::Réussi();
+
+    // Documents and programs known only to the shell.
+    std::string paramètres;
+    if (!ligne.empty() && ligne.front() == '"') {
+        const auto fin = ligne.find('"', 1);
+        if (fin != std::string::npos) paramètres = SansBlancs(ligne.substr(fin + 1));
+    } else if (const auto blanc = ligne.find_first_of(" \t"); blanc != std::string::npos) {
+        paramètres = SansBlancs(ligne.substr(blanc + 1));
+    }
+    const std::wstring fichier = VersUtf16(programme);
+    const std::wstring params = VersUtf16(paramètres);
+    SHELLEXECUTEINFOW sei{};
+    sei.cbSize = sizeof sei;
+    sei.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    sei.lpFile = fichier.c_str();
+    sei.lpParameters = params.empty() ? nullptr : params.c_str();
+    sei.nShow = fenêtre;
+    if (ShellExecuteExW(&sei)) {
+        if (sei.hProcess) CloseHandle(sei.hProcess);
+        return Statut::Réussi();
+    }
+    // The first failure says best what went wrong with the line as typed.
+    return Statut::Échec(TexteErreur(erreur));
+}

@@ -1,0 +1,35 @@
+// The running executable's path, and the named mutex of the single-instance test.
+#include "ProgrammeWin32.h"
+
+#include <windows.h>
+
+#include "Utf16.h"
+
+Programme ProgrammeCourant() {
+    std::wstring chemin(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
+        if (n == 0) return Programme{};
+        if (n < chemin.size()) {
+            chemin.resize(n);
+            break;
+        }
+        chemin.resize(chemin.size() * 2);  // truncated: try a larger buffer
+    }
+    return Programme::DepuisChemin(DepuisUtf16(chemin));
+}
+
+bool UneSeuleInstance(const std::string& nomProgramme) {
+    std::wstring nom = VersUtf16(nomProgramme);
+    CharUpperBuffW(nom.data(), static_cast<DWORD>(nom.size()));
+    for (auto& c : nom)
+        if (c == L'\\') c = L'_';  // a backslash would name a namespace
+    HANDLE h = CreateMutexW(nullptr, FALSE, (L"Local\\Orvan98." + nom).c_str());
+    if (!h) return true;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        CloseHandle(h);
+        return false;
+    }
+    // Held on purpose until the process ends; the system closes it then.
+    return true;
+}
