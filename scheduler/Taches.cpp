@@ -47,24 +47,43 @@ int16_t LireFenêtre(std::string_view s) {
 std::optional<double> Date(std::string_view s) { return LireDate(SansBlancs(s)); }
 std::optional<double> Heure(std::string_view s) { return LireHeure(SansBlancs(s)); }
 
-// Calls `ligne` for every line of `texte`. CR LF, a lone LF and a lone CR all end a line;
-// a last line without a line end still counts, an empty tail after the last one does not.
+bool EstAscii(std::string_view s) {
+    for (char c : s)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// A tab or a line end, which no field can hold. (A plain loop: find_first_of with a set
+// of characters calls memchr once per character of the text.)
+bool ContientSéparateur(std::string_view s) {
+    for (char c : s)
+        if (c == '\t' || c == '\r' || c == '\n') return true;
+    return false;
+}
+
+// Calls `ligne` with every line of the Windows-1252 `octets`, in UTF-8. CR LF, a lone LF
+// and a lone CR all end a line; a last line without a line end still counts, an empty
+// tail after the last one does not. Lines in plain ASCII are passed without a copy.
 template <class F>
-void ParLignes(std::string_view texte, F&& ligne) {
+void ParLignes(std::string_view octets, F&& ligne) {
+    std::string converti;
+    const auto passe = [&](std::string_view l) {
+        if (EstAscii(l)) return ligne(l);
+        converti = DepuisWindows1252(l);
+        ligne(std::string_view(converti));
+    };
     size_t début = 0;
-    while (début < texte.size()) {
-        const auto fin = texte.find_first_of("\r\n", début);
-        if (fin == std::string_view::npos) {
-            ligne(texte.substr(début));
-            return;
-        }
-        ligne(texte.substr(début, fin - début));
+    while (début < octets.size()) {
+        size_t fin = début;
+        while (fin < octets.size() && octets[fin] != '\r' && octets[fin] != '\n') ++fin;
+        passe(octets.substr(début, fin - début));
+        if (fin == octets.size()) return;
         début = fin + 1;
-        if (texte[fin] == '\r' && début < texte.size() && texte[début] == '\n') ++début;
+        if (octets[fin] == '\r' && début < octets.size() && octets[début] == '\n') ++début;
     }
 }
 
-// The file's text in UTF-8; nothing (and `statut` set) when it exists but cannot be read;
+// The file's bytes; nothing (and `statut` set) when it exists but cannot be read;
 // "" when it does not exist.
 std::optional<std::string> LireFichier(Fichiers& fichiers, const std::string& chemin,
                                        Statut& statut) {
@@ -76,7 +95,7 @@ std::optional<std::string> LireFichier(Fichiers& fichiers, const std::string& ch
         statut = Statut::Échec(octets.erreur);
         return std::nullopt;
     }
-    return DepuisWindows1252(*octets);
+    return std::move(*octets.valeur);
 }
 
 // Reads back as `texte` through ChampSuivant: fields that would lose their outer quotes
@@ -98,6 +117,36 @@ std::optional<std::string> ChampÀÉcrire(std::string_view texte, bool premier) 
 
 std::string Guillemets(const std::string& s) { return "« " + s + " »"; }
 
+// The "dd.mm.yyyy" and "hh:mm" or "hh:mm:ss" forms, as FormatDate writes them, appended
+// in place: a save formats five of them per task.
+char* DeuxChiffres(char* o, int n) {
+    *o++ = static_cast<char>('0' + n / 10 % 10);
+    *o++ = static_cast<char>('0' + n % 10);
+    return o;
+}
+
+void AjouteDate(std::string& s, const PartiesDate& p) {
+    char t[10];
+    char* o = DeuxChiffres(t, p.jour);
+    *o++ = '.';
+    o = DeuxChiffres(o, p.mois);
+    *o++ = '.';
+    o = DeuxChiffres(DeuxChiffres(o, p.année / 100), p.année % 100);
+    s.append(t, static_cast<size_t>(o - t));
+}
+
+void AjouteHeure(std::string& s, const PartiesDate& p, bool secondes) {
+    char t[8];
+    char* o = DeuxChiffres(t, p.heure);
+    *o++ = ':';
+    o = DeuxChiffres(o, p.minute);
+    if (secondes) {
+        *o++ = ':';
+        o = DeuxChiffres(o, p.seconde);
+    }
+    s.append(t, static_cast<size_t>(o - t));
+}
+
 // One line of Auto.dat, in UTF-8 without its line end; or the reason it cannot be written.
 Résultat<std::string> LigneAuto(const Tâche& t) {
     const auto problème = [&](const std::string& quoi) {
@@ -105,7 +154,7 @@ Résultat<std::string> LigneAuto(const Tâche& t) {
                                             quoi + ", qu'Auto.dat ne peut pas enregistrer.");
     };
     for (const std::string* champ : {&t.Programme, &t.Paramètres, &t.Répétition})
-        if (champ->find_first_of("\t\r\n") != std::string::npos)
+        if (ContientSéparateur(*champ))
             return problème("une tabulation ou un saut de ligne");
     const auto programme = ChampÀÉcrire(t.Programme, true);
     const auto paramètres = ChampÀÉcrire(t.Paramètres, false);
@@ -114,6 +163,8 @@ Résultat<std::string> LigneAuto(const Tâche& t) {
         return problème("des guillemets doubles accolés entre deux guillemets");
 
     const bool retard = Majuscules(t.Répétition) == "L";
+    const PartiesDate prochaine = PartiesDepuisDate(t.Prochaine);
+    const PartiesDate dernière = PartiesDepuisDate(t.DernièreExécution);
     std::string l;
     l.reserve(programme->size() + paramètres->size() + 64);
     l += *programme;
@@ -123,18 +174,16 @@ Résultat<std::string> LigneAuto(const Tâche& t) {
     l += std::to_string(t.Fenêtre);
     l += '\t';
     l += *répétition;
+    l += t.Actif ? "\t-1\t" : "\t0\t";
+    if (t.Actif && !retard) AjouteDate(l, prochaine);
     l += '\t';
-    l += t.Actif ? "-1" : "0";
+    if (t.Actif) AjouteHeure(l, prochaine, retard);
     l += '\t';
-    if (t.Actif && !retard) l += FormatDate(t.Prochaine, "dd.mm.yyyy");
+    AjouteDate(l, dernière);
     l += '\t';
-    if (t.Actif) l += FormatDate(t.Prochaine, retard ? "hh:mm:ss" : "hh:mm");
+    AjouteHeure(l, dernière, false);
     l += '\t';
-    l += FormatDate(t.DernièreExécution, "dd.mm.yyyy");
-    l += '\t';
-    l += FormatDate(t.DernièreExécution, "hh:mm");
-    l += '\t';
-    l += FormatDate(t.DélaiMax, "hh:mm");
+    AjouteHeure(l, PartiesDepuisDate(t.DélaiMax), false);
     return Résultat<std::string>::Réussi(std::move(l));
 }
 
@@ -241,6 +290,11 @@ Résultat<std::string> TâchesTexte(const TableTâches& tâches) {
         if (EstBlanc(t.Programme)) continue;
         const auto ligne = LigneAuto(t);
         if (!ligne) return ligne;
+        if (EstAscii(*ligne)) {
+            octets += *ligne;
+            octets += "\r\n";
+            continue;
+        }
         const auto ansi = VersWindows1252(*ligne);
         if (!ansi)
             return Résultat<std::string>::Échec(
