@@ -30,10 +30,10 @@ std::string NombreColonne(const Variant& valeur, const Variant& format = Absent{
                           char séparateurDécimal = ',');
 // The number part of NombreColonne before grouping: `valeur` with the mask "#0", or
 // "#0." and `décimales` zeros, followed by "%" in percent mode (the value is then
-// multiplied by 100). Rounds half away from zero on the 15 significant digits the
-// platform's number formatting works with.
-std::string NombreMasque(double valeur, int32_t décimales, bool pourcent,
-                         char séparateurDécimal);
+// multiplied by 100). Rounds half away from zero on the significant digits the
+// platform's number formatting works with: 15 for doubles, 7 for single values.
+std::string NombreMasque(double valeur, int32_t décimales, bool pourcent, char séparateurDécimal,
+                         int chiffresSignificatifs = 15);
 // A text in a column: width 0 unchanged, positive left-aligned, negative right-aligned.
 // Too long: as many "#" as the width when the text reads as a number, otherwise cut.
 // Widths and lengths count characters, not bytes.
