@@ -1,0 +1,167 @@
+// The note file tel.txt: default text, reading, writing, and the questions around them.
+#include "Note.h"
+
+#include "Texte1252.h"
+
+namespace {
+
+constexpr const char* CRLF = "\r\n";
+constexpr const char* TitreAttention = "Talmon - Attention";
+constexpr const char* Bom = "\xEF\xBB\xBF";
+
+// Whether the bytes are well-formed UTF-8 (no overlong form, surrogate or value
+// beyond U+10FFFF).
+bool EstUtf8(std::string_view t) {
+    std::size_t i = 0;
+    while (i < t.size()) {
+        const auto o = static_cast<unsigned char>(t[i]);
+        std::size_t n;
+        char32_t c, minimum;
+        if (o < 0x80) { ++i; continue; }
+        if (o >= 0xC2 && o <= 0xDF) n = 2, c = o & 0x1F, minimum = 0x80;
+        else if (o >= 0xE0 && o <= 0xEF) n = 3, c = o & 0x0F, minimum = 0x800;
+        else if (o >= 0xF0 && o <= 0xF4) n = 4, c = o & 0x07, minimum = 0x10000;
+        else return false;
+        if (t.size() - i < n) return false;
+        for (std::size_t k = 1; k < n; ++k) {
+            const auto suite = static_cast<unsigned char>(t[i + k]);
+            if ((suite & 0xC0) != 0x80) return false;
+            c = (c << 6) | (suite & 0x3F);
+        }
+        if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+        i += n;
+    }
+    return true;
+}
+
+// The file's bytes as UTF-8 text: after a UTF-8 byte-order mark the rest is taken as
+// UTF-8 when it is valid (a note saved by a modern editor); otherwise Windows-1252.
+std::string DécodeOctets(std::string_view octets) {
+    if (octets.substr(0, 3) == Bom && EstUtf8(octets.substr(3)))
+        return std::string(octets.substr(3));
+    return DepuisWindows1252(octets);
+}
+
+}  // namespace
+
+std::string NoteDéfaut() {
+    const std::string adresse = "www.orvan98.ch";
+    std::string t;
+    t += "Nom" + std::string(21, ' ') + "Adresse ou téléphone utile" + CRLF;
+    t += std::string(18, '-') + std::string(6, ' ') + std::string(26, '-') + CRLF;
+    const std::string signature = "Orvan 98 - Pensil";
+    t += signature + std::string(24 - signature.size(), ' ') + adresse + CRLF;
+    t += CRLF;
+    t += "Orvan 98 est un programme en cours de création. Il n'est malheureusement pas "
+         "parfait. C'est pourquoi vous pourrez trouver sur Internet des mises à jour assez "
+         "fréquentes.";
+    t += CRLF;
+    t += CRLF;
+    t += "Votre contribution financière ou vos conseils seront toujours les bienvenus.";
+    t += CRLF;
+    t += CRLF;
+    t += "Je vous remercie de votre compréhension. Ce message peut être effacé et être "
+         "remplacé par des annotations que vous ne désirez pas oublier.";
+    t += CRLF;
+    return t;
+}
+
+std::string NoteChemin(const Programme& programme) {
+    return programme.DossierLocal() + "tel.txt";
+}
+
+std::string NoteDepuisOctets(std::string_view octets) {
+    const std::string brut = DécodeOctets(octets);
+    std::string texte;
+    texte.reserve(brut.size() + brut.size() / 16);
+    for (std::size_t i = 0; i < brut.size(); ++i) {
+        const char c = brut[i];
+        if (c == '\r') {
+            // CR LF, or a lone CR: one line end either way.
+            if (i + 1 < brut.size() && brut[i + 1] == '\n') ++i;
+            texte += CRLF;
+        } else if (c == '\n') {
+            texte += CRLF;
+        } else if (c == '\0') {
+            texte += ' ';
+        } else {
+            texte += c;
+        }
+    }
+    if (texte.size() >= 2 && texte.compare(texte.size() - 2, 2, CRLF) == 0)
+        texte.resize(texte.size() - 2);
+    return texte;
+}
+
+Résultat<std::string> NoteVersOctets(std::string_view texte) {
+    auto octets = VersWindows1252(texte);
+    if (!octets) return octets;
+    std::string o = std::move(*octets.valeur);
+    o += CRLF;
+    return Résultat<std::string>::Réussi(std::move(o));
+}
+
+NoteChargée NoteCharge(Fichiers& fichiers, Dialogues& dialogues, const std::string& chemin) {
+    const auto attributs = fichiers.Attributs(chemin);
+    if (!attributs || (*attributs & Attr::Dossier)) {
+        // The default text is plain ASCII and Latin-1: it always converts.
+        const std::string défaut = NoteDéfaut();
+        const Statut écrit = fichiers.Écrire(chemin, *VersWindows1252(défaut));
+        if (!écrit) {
+            dialogues.Message("Je ne parviens pas à créer le fichier \"" + chemin + "\" !" +
+                                  CRLF + CRLF + "(" + écrit.erreur + ")",
+                              TitreAttention, Mb::Ok | Mb::IcôneExclamation);
+            return {NoteDepuisOctets(*VersWindows1252(défaut)), true};
+        }
+    }
+    const auto octets = fichiers.Lire(chemin);
+    if (!octets) {
+        dialogues.Message("Je ne parviens pas à lire le fichier \"" + chemin + "\" !" + CRLF +
+                              CRLF + "(" + octets.erreur + ")" + CRLF + CRLF +
+                              "La note est affichée vide ; le fichier ne sera remplacé que si "
+                              "vous le confirmez.",
+                          TitreAttention, Mb::Ok | Mb::IcôneExclamation);
+        return {std::string(), false};
+    }
+    return {NoteDepuisOctets(*octets), true};
+}
+
+bool NoteEnregistre(Fichiers& fichiers, Dialogues& dialogues, const std::string& chemin,
+                    const std::string& texte, bool lue) {
+    const auto octets = NoteVersOctets(texte);
+    if (!octets) {
+        dialogues.Message("Le caractère \"" + octets.erreur +
+                              "\" ne peut pas être enregistré dans le fichier \"" + chemin +
+                              "\" !" + CRLF + CRLF +
+                              "Remplacez-le ou supprimez-le, puis cliquez à nouveau sur Ok.",
+                          TitreAttention, Mb::Ok | Mb::IcôneExclamation);
+        return false;
+    }
+    if (!lue) {
+        const Réponse r = dialogues.Message(
+            "Le fichier \"" + chemin + "\" n'a pas pu être lu au démarrage." + CRLF + CRLF +
+                "Voulez-vous vraiment remplacer son contenu par le texte affiché ?",
+            TitreAttention, Mb::OuiNon | Mb::IcôneQuestion | Mb::DéfautBouton2);
+        if (r != Réponse::Oui) return false;
+    }
+    const Statut écrit = fichiers.Écrire(chemin, *octets);
+    if (!écrit) {
+        dialogues.Message("Je ne parviens pas à enregistrer la note dans le fichier \"" +
+                              chemin + "\" !" + CRLF + CRLF + "(" + écrit.erreur + ")" + CRLF +
+                              CRLF + "Votre texte reste affiché.",
+                          TitreAttention, Mb::Ok | Mb::IcôneExclamation);
+        return false;
+    }
+    return true;
+}
+
+Fermeture FermetureDemande(Dialogues& dialogues, const std::string& texte,
+                           const std::string& texteChargé) {
+    if (texte == texteChargé) return Fermeture::Fermer;
+    switch (dialogues.Message("Voulez-vous enregistrer les modifications de la note ?",
+                              TitrePensil, Mb::OuiNonAnnuler | Mb::IcôneQuestion)) {
+        case Réponse::Oui: return Fermeture::Enregistrer;
+        case Réponse::Non: return Fermeture::Fermer;
+        default: return Fermeture::Rester;
+    }
+}

@@ -1,0 +1,45 @@
+// Pensil's start-up over the ports, and its geometry settings.
+#include <cmath>
+
+#include "Demarrage.h"
+#include "Note.h"
+#include "Registre.h"
+
+namespace {
+
+std::string TexteDe(const Variant& v) {
+    return EstTexte(v) ? std::get<std::string>(v) : std::string();
+}
+
+std::string Twips(double valeur) {
+    return std::to_string(std::llround(valeur));
+}
+
+}  // namespace
+
+Placement PlacementLit(Registre& registre, const Rectangle& écran, const Rectangle& bureau) {
+    const std::string haut = TexteDe(registre.ParamProgLit("Top"));
+    if (haut.find_first_not_of(" \t") == std::string::npos)
+        return PlacementDepuisTextes(haut, "", "", "", écran, bureau);
+    return PlacementDepuisTextes(haut, TexteDe(registre.ParamProgLit("Height")),
+                                 TexteDe(registre.ParamProgLit("Left")),
+                                 TexteDe(registre.ParamProgLit("Width")), écran, bureau);
+}
+
+void PlacementÉcrit(Registre& registre, const Rectangle& fenêtre) {
+    registre.ParamProgEcrit("Top", Twips(fenêtre.haut));
+    registre.ParamProgEcrit("Height", Twips(fenêtre.hauteur));
+    registre.ParamProgEcrit("Left", Twips(fenêtre.gauche));
+    registre.ParamProgEcrit("Width", Twips(fenêtre.largeur));
+}
+
+ÉtatPensil PensilDémarre(Registre& registre, Fichiers& fichiers, Dialogues& dialogues,
+                         const Programme& programme, const Rectangle& écran,
+                         const Rectangle& bureau) {
+    CompteurDémarrageIncrémente(registre, programme.nom);
+    ÉtatPensil état;
+    état.placement = PlacementLit(registre, écran, bureau);
+    état.chemin = NoteChemin(programme);
+    état.note = NoteCharge(fichiers, dialogues, état.chemin);
+    return état;
+}
