@@ -240,6 +240,35 @@ TEST_F(RemploTest, AttendQueLAncienProgrammeSeTermine) {
     EXPECT_EQ(Lignes(), std::vector<std::string>{"\"" + Destination + "\" "});
 }
 
+// Where a running program's file can be renamed but not deleted, the old file goes aside
+// at once and the new program is started only once the old one has ended.
+TEST_F(RemploTest, AncienProgrammeRenomméMaisEncoreEnCours) {
+    struct FichiersRenommables : FichiersMémoire {
+        Statut Renommer(const std::string& s, const std::string& d, bool remplacer) override {
+            auto it = entrées.find(Clé(s));
+            const bool verrou = it != entrées.end() && it->second.verrouillé;
+            if (verrou) it->second.verrouillé = false;
+            Statut r = FichiersMémoire::Renommer(s, d, remplacer);
+            entrées[Clé(r ? d : s)].verrouillé = verrou;
+            return r;
+        }
+    } f;
+    f.PoseFichier(Source, "nouveau programme", 36001);
+    f.PoseFichier(Destination, "ancien", 36000);
+    f.entrées[FichiersMémoire::Clé(Destination)].verrouillé = true;
+    fenêtre.àChaquePause = [&](int n) {
+        EXPECT_EQ(f.Contenu(Sauvegarde), "ancien");
+        EXPECT_TRUE(lanceur.lancements.empty());
+        if (n == 2) f.entrées[FichiersMémoire::Clé(Sauvegarde)].verrouillé = false;
+    };
+    Remplo r(f, lanceur, dialogues, fenêtre, "Remplo", AttenteRemplo{200, 5});
+    EXPECT_EQ(r.Exécute(Arguments), IssueRemplo::Installé);
+    EXPECT_EQ(fenêtre.pauses, 2);
+    EXPECT_EQ(f.Contenu(Destination), "nouveau programme");
+    EXPECT_FALSE(f.Existe(Sauvegarde));
+    EXPECT_EQ(Lignes(), std::vector<std::string>{"\"" + Destination + "\" "});
+}
+
 TEST_F(RemploTest, AncienProgrammeQuiNeLibèreJamaisSonFichier) {
     fichiers.entrées[FichiersMémoire::Clé(Destination)].verrouillé = true;
     EXPECT_EQ(remplo.Exécute(Arguments), IssueRemplo::RemplacementImpossible);

@@ -1,0 +1,313 @@
+// Remplo.exe run for real under Wine: it replaces a running fixture program once that one
+// ends, restarts programs with the exact command line, and reports through real message
+// boxes that the tests read and answer.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Utf16.h"
+
+namespace {
+
+// A build path (a host path under Wine) as a Windows path.
+std::wstring CheminWindows(const char* chemin) {
+    std::wstring w = VersUtf16(chemin);
+    if (!w.empty() && w.front() == L'/') w = L"Z:" + w;
+    for (auto& c : w)
+        if (c == L'/') c = L'\\';
+    return w;
+}
+
+std::string LitOctets(const std::wstring& chemin) {
+    std::ifstream f(chemin.c_str(), std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+bool Existe(const std::wstring& chemin) {
+    return GetFileAttributesW(chemin.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Sets a file's modification date, `jours` days from now.
+void Date(const std::wstring& chemin, int jours) {
+    HANDLE h = CreateFileW(chemin.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    ULARGE_INTEGER u{{ft.dwLowDateTime, ft.dwHighDateTime}};
+    u.QuadPart += static_cast<long long>(jours) * 864000000000LL;
+    ft = {u.LowPart, u.HighPart};
+    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
+    CloseHandle(h);
+}
+
+struct Boîte {
+    std::string titre, texte;
+};
+
+struct Recherche {
+    DWORD pid;
+    HWND trouvée;
+};
+
+// The first visible dialog box ("#32770") of process `pid`.
+HWND BoîteDe(DWORD pid) {
+    Recherche r{pid, nullptr};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* r = reinterpret_cast<Recherche*>(lp);
+            DWORD p = 0;
+            GetWindowThreadProcessId(h, &p);
+            wchar_t classe[16] = {};
+            GetClassNameW(h, classe, 16);
+            if (p == r->pid && IsWindowVisible(h) && std::wstring(classe) == L"#32770") {
+                r->trouvée = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&r));
+    return r.trouvée;
+}
+
+std::string TexteDe(HWND h) {
+    wchar_t t[4096] = {};
+    GetWindowTextW(h, t, 4096);
+    return DepuisUtf16(t);
+}
+
+// A throwaway folder holding a copy of Remplo.exe, the old program "prog.exe" and, in
+// the sub-folder "mise à jour", the new one.
+struct DossierDeTest : ::testing::Test {
+    std::wstring dossier, source, destination;
+
+    void SetUp() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        static int n = 0;
+        dossier = std::wstring(temp) + L"remplo-" + std::to_wstring(GetCurrentProcessId()) +
+                  L"-" + std::to_wstring(++n) + L"\\";
+        ASSERT_TRUE(CreateDirectoryW(dossier.c_str(), nullptr));
+        ASSERT_TRUE(CreateDirectoryW((dossier + L"mise à jour").c_str(), nullptr));
+        source = dossier + L"mise à jour\\prog.exe";
+        destination = dossier + L"prog.exe";
+        ASSERT_TRUE(CopyFileW(CheminWindows(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(),
+                              FALSE));
+        ASSERT_TRUE(CopyFileW(CheminWindows(TEMOIN_ANCIEN).c_str(), destination.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(CheminWindows(TEMOIN_NOUVEAU).c_str(), source.c_str(), FALSE));
+        Date(destination, -1);
+        Date(source, 0);
+    }
+
+    void TearDown() override {
+        for (const wchar_t* f : {L"Remplo.exe", L"prog.exe", L"prog.exe.nouveau",
+                                 L"prog.exe.ancien", L"journal.txt", L"libere",
+                                 L"mise à jour\\prog.exe"})
+            DeleteFileW((dossier + f).c_str());
+        RemoveDirectoryW((dossier + L"mise à jour").c_str());
+        RemoveDirectoryW(dossier.c_str());
+    }
+
+    // Which fixture a file holds: "ancien", "nouveau", "absent" or "autre" (short messages
+    // instead of whole executables when a comparison fails).
+    static std::string Version(const std::wstring& chemin) {
+        if (!Existe(chemin)) return "absent";
+        const std::string octets = LitOctets(chemin);
+        if (octets == LitOctets(CheminWindows(TEMOIN_ANCIEN))) return "ancien";
+        if (octets == LitOctets(CheminWindows(TEMOIN_NOUVEAU))) return "nouveau";
+        return "autre";
+    }
+
+    PROCESS_INFORMATION Lance(const std::wstring& ligne) {
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        std::wstring l = ligne;
+        EXPECT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   dossier.c_str(), &si, &pi))
+            << GetLastError();
+        return pi;
+    }
+
+    PROCESS_INFORMATION LanceRemplo(const std::wstring& arguments) {
+        return Lance(L"\"" + dossier + L"Remplo.exe\" " + arguments);
+    }
+
+    // Waits for the process to end (a minute at most), answering OK to each message box
+    // it shows; returns the boxes.
+    std::vector<Boîte> AttendFin(PROCESS_INFORMATION pi) {
+        std::vector<Boîte> boîtes;
+        HWND dernière = nullptr;
+        for (int i = 0; i < 1200; ++i) {
+            if (WaitForSingleObject(pi.hProcess, 50) == WAIT_OBJECT_0) break;
+            HWND b = BoîteDe(pi.dwProcessId);
+            if (!b || b == dernière) continue;
+            dernière = b;
+            boîtes.push_back({TexteDe(b), TexteDe(GetDlgItem(b, 0xFFFF))});
+            PostMessageW(b, WM_COMMAND, IDOK, 0);
+        }
+        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 0), static_cast<DWORD>(WAIT_OBJECT_0)) << "Remplo is still running";
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        return boîtes;
+    }
+
+    std::vector<std::string> Journal() {
+        std::vector<std::string> lignes;
+        std::istringstream s(LitOctets(dossier + L"journal.txt"));
+        for (std::string l; std::getline(s, l);) {
+            if (!l.empty() && l.back() == '\r') l.pop_back();
+            lignes.push_back(l);
+        }
+        return lignes;
+    }
+
+    // The journal once it holds `n` lines (polled, 30 seconds at most).
+    std::vector<std::string> Journal(size_t n) {
+        for (int i = 0; i < 600 && Journal().size() < n; ++i) Sleep(50);
+        return Journal();
+    }
+
+    static std::string Cité(const std::wstring& chemin) {
+        std::string c = DepuisUtf16(chemin);
+        c.insert(c.begin(), '"');
+        c.push_back('"');
+        return c;
+    }
+    std::wstring Args(const std::wstring& s, const std::wstring& d) {
+        return L"\"" + s + L"\" \"" + d + L"\"";
+    }
+};
+
+using RemploWine = DossierDeTest;
+
+}  // namespace
+
+TEST_F(RemploWine, RemplaceLeProgrammeEnCoursQuandIlSeTermine) {
+    PROCESS_INFORMATION ancien = Lance(L"\"" + destination + L"\" /tenir");
+    ASSERT_EQ(Journal(1).size(), 1u);
+    PROCESS_INFORMATION remplo = LanceRemplo(Args(source, destination));
+
+    // Remplo shows its window and waits while the old program holds its file.
+    HWND fenêtre = nullptr;
+    for (int i = 0; i < 600 && !fenêtre; ++i) {
+        fenêtre = FindWindowW(L"Orvan98.Remplo.F_Main", nullptr);
+        if (!fenêtre || !IsWindowVisible(fenêtre)) fenêtre = nullptr, Sleep(50);
+    }
+    ASSERT_TRUE(fenêtre);
+    EXPECT_EQ(TexteDe(fenêtre), "Mise à jour automatique de programme 32bits");
+    EXPECT_EQ(WaitForSingleObject(remplo.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    // The running program's file may already be renamed aside (Windows and Wine allow
+    // that), never deleted, and the new program is not started before the old one ends.
+    const std::string enPlace = Version(destination), deCôté = Version(destination + L".ancien");
+    EXPECT_TRUE(enPlace == "ancien" || deCôté == "ancien") << enPlace << " " << deCôté;
+    EXPECT_EQ(Journal().size(), 1u);
+
+    // The old program ends: the new one takes its place and starts.
+    HANDLE h = CreateFileW((dossier + L"libere").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                           0, nullptr);
+    CloseHandle(h);
+    EXPECT_TRUE(AttendFin(remplo).empty());
+    WaitForSingleObject(ancien.hProcess, 60000);
+    CloseHandle(ancien.hThread);
+    CloseHandle(ancien.hProcess);
+
+    const auto journal = Journal(2);
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[1], "nouveau|" + Cité(destination) + " ");
+    EXPECT_EQ(Version(destination), "nouveau");
+    EXPECT_EQ(Version(source), "nouveau");
+    EXPECT_FALSE(Existe(destination + L".nouveau"));
+    EXPECT_FALSE(Existe(destination + L".ancien"));
+}
+
+TEST_F(RemploWine, DestinationAbsenteInstalléeEtLancée) {
+    ASSERT_TRUE(DeleteFileW(destination.c_str()));
+    EXPECT_TRUE(AttendFin(LanceRemplo(Args(source, destination) + L" /x  y ")).empty());
+    EXPECT_EQ(Journal(1), std::vector<std::string>{"nouveau|" + Cité(destination) + " /x  y"});
+    EXPECT_EQ(Version(destination), "nouveau");
+}
+
+TEST_F(RemploWine, SansCopieRelanceAvecLeMarqueur) {
+    struct Cas {
+        const char* nom;
+        int joursSource;    // modification date of the source, from now
+        bool sourceAbsente;
+        bool mêmeChemin;
+    } cas[] = {
+        {"même date", 0, false, false},
+        {"source plus ancienne", -2, false, false},
+        {"source absente", 0, true, false},
+        {"source identique", 0, false, true},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DeleteFileW((dossier + L"journal.txt").c_str());
+        if (c.nom == std::string("même date")) {
+            // The same instant, as a copy keeps it.
+            HANDLE d = CreateFileW(destination.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+            FILETIME ft;
+            GetFileTime(d, nullptr, nullptr, &ft);
+            CloseHandle(d);
+            HANDLE s = CreateFileW(source.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                   OPEN_EXISTING, 0, nullptr);
+            SetFileTime(s, nullptr, nullptr, &ft);
+            CloseHandle(s);
+        } else {
+            Date(source, c.joursSource);
+        }
+        const std::wstring s = c.sourceAbsente ? dossier + L"absent.exe"
+                               : c.mêmeChemin  ? destination
+                                               : source;
+        EXPECT_TRUE(AttendFin(LanceRemplo(Args(s, destination))).empty());
+        EXPECT_EQ(Journal(1), std::vector<std::string>{"ancien|" + Cité(destination) + "  (~!~)"});
+        EXPECT_EQ(Version(destination), "ancien");
+    }
+}
+
+TEST_F(RemploWine, NomsNusRecoiventEXE) {
+    // Relative to Remplo's current folder, which is the test folder.
+    EXPECT_TRUE(AttendFin(LanceRemplo(L"\"mise à jour\\prog\" \"prog\"")).empty());
+    EXPECT_EQ(Journal(1), std::vector<std::string>{"nouveau|\"prog.EXE\" "});
+    EXPECT_EQ(Version(destination), "nouveau");
+}
+
+TEST_F(RemploWine, LigneMalForméeAfficheLUsage) {
+    for (const wchar_t* arguments : {L"", L"prog.exe autre.exe", L"\"prog.exe\" \"autre.exe"}) {
+        SCOPED_TRACE(DepuisUtf16(arguments));
+        const auto boîtes = AttendFin(LanceRemplo(arguments));
+        ASSERT_EQ(boîtes.size(), 1u);
+        EXPECT_EQ(boîtes[0].titre, "Remplo");
+        EXPECT_EQ(boîtes[0].texte,
+                  "Donnez le programme source entre guillements, un espace, et le programme "
+                  "destination entre guillemets en paramètre svp.");
+    }
+    EXPECT_FALSE(Existe(dossier + L"journal.txt"));
+    EXPECT_EQ(Version(destination), "ancien");
+}
+
+TEST_F(RemploWine, CopieImpossibleGardeEtRelanceLAncien) {
+    // The new program held open without sharing: it cannot be read.
+    HANDLE verrou = CreateFileW(source.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
+                                nullptr);
+    ASSERT_NE(verrou, INVALID_HANDLE_VALUE);
+    const auto boîtes = AttendFin(LanceRemplo(Args(source, destination)));
+    CloseHandle(verrou);
+    ASSERT_EQ(boîtes.size(), 1u);
+    EXPECT_EQ(boîtes[0].titre, "Remplo");
+    const std::string contexte =
+        "\r\nCopy " + DepuisUtf16(source) + ", " + DepuisUtf16(destination);
+    ASSERT_GT(boîtes[0].texte.size(), contexte.size());
+    EXPECT_EQ(boîtes[0].texte.substr(boîtes[0].texte.size() - contexte.size()), contexte);
+    EXPECT_EQ(Journal(1), std::vector<std::string>{"ancien|" + Cité(destination) + "  (~!~)"});
+    EXPECT_EQ(Version(destination), "ancien");
+    EXPECT_FALSE(Existe(destination + L".nouveau"));
+}
