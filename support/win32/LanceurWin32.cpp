@@ -79,7 +79,10 @@ Statut LanceurWin32::Lance(const std::string& ligneDeCommande, int fenêtre) {
         return e == ERROR_SUCCESS ? Statut::Réussi() : Statut::Échec(TexteErreur(e));
     }
 
-    const DWORD erreur = CréeProcessus(VersUtf16(ligne), fenêtre);
+    // The program gets its line as given, trailing blanks included (Remplo restarts a
+    // program with an exact command line); only leading blanks are dropped.
+    const std::string exacte = ligneDeCommande.substr(ligneDeCommande.find_first_not_of(" \t"));
+    const DWORD erreur = CréeProcessus(VersUtf16(exacte), fenêtre);
     if (erreur == ERROR_SUCCESS) return Statut::Réussi();
 
     // Documents and programs known only to the shell.
