@@ -311,3 +311,44 @@ TEST_F(RemploWine, CopieImpossibleGardeEtRelanceLAncien) {
     EXPECT_EQ(Version(destination), "ancien");
     EXPECT_FALSE(Existe(destination + L".nouveau"));
 }
+
+// What orvan_programme() puts into every program: version, icon and manifest.
+TEST(RessourcesProgramme, VersionIcôneEtManifeste) {
+    const std::wstring exe = CheminWindows(REMPLO_EXE);
+    DWORD inutile = 0;
+    const DWORD taille = GetFileVersionInfoSizeW(exe.c_str(), &inutile);
+    ASSERT_GT(taille, 0u);
+    std::vector<char> bloc(taille);
+    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, taille, bloc.data()));
+    VS_FIXEDFILEINFO* fixe = nullptr;
+    UINT n = 0;
+    ASSERT_TRUE(VerQueryValueW(bloc.data(), L"\\", reinterpret_cast<void**>(&fixe), &n));
+    EXPECT_EQ(HIWORD(fixe->dwFileVersionMS), 1u);
+    EXPECT_EQ(LOWORD(fixe->dwFileVersionMS), 0u);
+    EXPECT_EQ(HIWORD(fixe->dwFileVersionLS), 0u);
+    auto chaîne = [&](const wchar_t* nom) {
+        wchar_t* valeur = nullptr;
+        UINT l = 0;
+        const std::wstring chemin = std::wstring(L"\\StringFileInfo\\040C04B0\\") + nom;
+        if (!VerQueryValueW(bloc.data(), chemin.c_str(), reinterpret_cast<void**>(&valeur), &l))
+            return std::string("?");
+        return DepuisUtf16(valeur);
+    };
+    EXPECT_EQ(chaîne(L"CompanyName"), "Orvan 98");
+    EXPECT_EQ(chaîne(L"ProductName"), "Orvan 98");
+    EXPECT_EQ(chaîne(L"FileVersion"), "1.0.0");
+    EXPECT_EQ(chaîne(L"OriginalFilename"), "Remplo.exe");
+    EXPECT_EQ(chaîne(L"FileDescription"), "Mise à jour automatique de programme");
+
+    HMODULE m = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(m);
+    EXPECT_TRUE(FindResourceW(m, MAKEINTRESOURCEW(1), RT_GROUP_ICON));
+    HRSRC manifeste = FindResourceW(m, MAKEINTRESOURCEW(1), RT_MANIFEST);
+    ASSERT_TRUE(manifeste);
+    const std::string xml(static_cast<const char*>(LockResource(LoadResource(m, manifeste))),
+                          SizeofResource(m, manifeste));
+    EXPECT_NE(xml.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+    EXPECT_NE(xml.find("PerMonitorV2"), std::string::npos);
+    EXPECT_NE(xml.find("asInvoker"), std::string::npos);
+    FreeLibrary(m);
+}
