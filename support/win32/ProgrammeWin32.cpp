@@ -5,18 +5,22 @@
 
 #include "Utf16.h"
 
-Programme ProgrammeCourant() {
+std::string CheminExécutable() {
     std::wstring chemin(MAX_PATH, L'\0');
     for (;;) {
         const DWORD n = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
-        if (n == 0) return Programme{};
+        if (n == 0) return {};
         if (n < chemin.size()) {
             chemin.resize(n);
-            break;
+            return DepuisUtf16(chemin);
         }
         chemin.resize(chemin.size() * 2);  // truncated: try a larger buffer
     }
-    return Programme::DepuisChemin(DepuisUtf16(chemin));
+}
+
+Programme ProgrammeCourant() {
+    const std::string chemin = CheminExécutable();
+    return chemin.empty() ? Programme{} : Programme::DepuisChemin(chemin);
 }
 
 bool UneSeuleInstance(const std::string& nomProgramme) {

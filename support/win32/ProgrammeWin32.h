@@ -5,7 +5,9 @@
 
 #include "Programme.h"
 
-// Name and folder of the running executable (GetModuleFileNameW, any path length).
+// Full path of the running executable (GetModuleFileNameW, any path length).
+std::string CheminExécutable();
+// Name and folder of the running executable.
 Programme ProgrammeCourant();
 
 // True when no other instance of the program `nomProgramme` runs in this session.
