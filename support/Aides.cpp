@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "Registre.h"
 
@@ -251,7 +252,8 @@ std::string NombreMasque(double valeur, int32_t décimales, bool pourcent, char 
     if (retenue) entier.insert(entier.begin(), '1');
     entier.erase(0, std::min(entier.find_first_not_of('0'), entier.size() - 1));
 
-    std::string texte = négatif ? "-" + entier : entier;
+    std::string texte = std::move(entier);
+    if (négatif) texte.insert(texte.begin(), '-');
     if (d > 0) texte += séparateurDécimal + fraction;
     if (pourcent) texte += '%';
     return texte;
@@ -309,7 +311,7 @@ std::string NombreColonne(const Variant& valeur, const Variant& format, char sé
     }
     // A value that rounds to zero shows no minus sign.
     const bool zéro = texte.find_first_of("123456789") == std::string::npos;
-    if (*nombre < 0 && !zéro) texte = "-" + texte;
+    if (*nombre < 0 && !zéro) texte.insert(texte.begin(), '-');
     texte = SansBlancs(texte);
     if (texte.size() < w) texte = Blancs(w - texte.size()) + texte;
     if (texte.size() > w && w > 1) return std::string(w, '#');

@@ -40,15 +40,16 @@ std::string NombreGénéral(double x, int minimum, bool simple, char séparateur
 }
 
 std::string MonnaieTexte(int64_t dixMillièmes, char séparateur) {
-    const bool négatif = dixMillièmes < 0;
     // Through unsigned so that the most negative amount has a magnitude too.
-    const uint64_t m =
-        négatif ? 0 - static_cast<uint64_t>(dixMillièmes) : static_cast<uint64_t>(dixMillièmes);
-    std::string t = (négatif ? "-" : "") + std::to_string(m / 10000);
-    std::string fraction = std::to_string(10000 + m % 10000).substr(1);
-    fraction.erase(fraction.find_last_not_of('0') + 1);
-    if (!fraction.empty()) t += séparateur + fraction;
-    return t;
+    const uint64_t m = dixMillièmes < 0 ? 0 - static_cast<uint64_t>(dixMillièmes)
+                                        : static_cast<uint64_t>(dixMillièmes);
+    char tampon[40];
+    int n = std::snprintf(tampon, sizeof tampon, "%s%llu%c%04llu", dixMillièmes < 0 ? "-" : "",
+                          static_cast<unsigned long long>(m / 10000), séparateur,
+                          static_cast<unsigned long long>(m % 10000));
+    while (tampon[n - 1] == '0') --n;  // trailing zeros of the fraction
+    if (tampon[n - 1] == séparateur) --n;
+    return std::string(tampon, static_cast<size_t>(n));
 }
 
 // Local classes cannot hold the catch-all template, hence these visitors out here.
