@@ -1,0 +1,27 @@
+// The self-update check wired to the registry, files, dialogs and program start of Win32.
+#include "MiseAJourWin32.h"
+
+#include <windows.h>
+
+#include "DialoguesWin32.h"
+#include "FichiersWin32.h"
+#include "LanceurWin32.h"
+#include "LocaleWin32.h"
+#include "MiseAJour.h"
+#include "ProgrammeWin32.h"
+#include "RegistreWin32.h"
+
+void MiseAJourVerifieWin32(const std::function<void()>& avantFin) {
+    RegistreWin32 brut;
+    FichiersWin32 fichiers;
+    DialoguesWin32 dialogues;
+    LanceurWin32 lanceur;
+    const Programme programme = ProgrammeCourant();
+    const std::string séparateur = SéparateurDécimal();
+    Registre registre(brut, programme.nom, séparateur.empty() ? ',' : séparateur[0]);
+    ContexteMiseAJour c{registre, fichiers, dialogues, lanceur, programme};
+    if (MiseAJourVerifie(c) == IssueMiseAJour::Terminer) {
+        if (avantFin) avantFin();
+        ExitProcess(0);
+    }
+}

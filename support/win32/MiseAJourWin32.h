@@ -1,0 +1,8 @@
+// The self-update check with the real services, as every program runs it while it starts.
+#pragma once
+
+#include <functional>
+
+// Runs the check; when it says the program must end, calls `avantFin` (Horlo removes its
+// tray icon there) and ends the process at once, without unloading any window.
+void MiseAJourVerifieWin32(const std::function<void()>& avantFin = {});
