@@ -173,6 +173,14 @@ TEST_F(TâchesTest, UneTâcheSuppriméeDisparaîtDuFichier) {
     EXPECT_EQ(h.Tâches[2].Programme, "c");
 }
 
+TEST(TableDepuisUn, RetireDécaleEtIgnoreLesIndexHorsTable) {
+    TableTâches t;
+    for (const char* p : {"a", "b", "c"}) t.Ajoute(T(p, "J", 0));
+    for (size_t i : {size_t{0}, size_t{4}, size_t{2}}) t.Retire(i);
+    ASSERT_EQ(t.Dernier(), 2u);
+    EXPECT_EQ(t[1].Programme + t[2].Programme, "ac");
+}
+
 TEST_F(TâchesTest, CatalogueUneEntréeParLigne) {
     f.PoseFichier("C:\\Vud\\Autos.dat",
                   "Bloc-notes\tnotepad.exe\t/p\tj\t3\t01:30\t08:15\r\n"
