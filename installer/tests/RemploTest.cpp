@@ -365,10 +365,3 @@ TEST_F(RemploTest, LancementÉchouéSignalé) {
     EXPECT_EQ(dialogues.boîtes[0].drapeaux, Mb::Ok | Mb::IcôneExclamation);
     EXPECT_EQ(fenêtre.pointeurs.back(), false);
 }
-
-TEST_F(RemploTest, LigneDeRelance) {
-    ASSERT_EQ(remplo.Exécute("\"" + Destination + "\" \"" + Destination + "\""),
-              IssueRemplo::SansCopie);
-    EXPECT_EQ(remplo.LigneRelance(false), "\"" + Destination + "\" ");
-    EXPECT_EQ(remplo.LigneRelance(true), "\"" + Destination + "\"  (~!~)");
-}
