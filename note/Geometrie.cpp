@@ -34,7 +34,7 @@ std::optional<double> NombreLit(std::string_view texte) {
 
 namespace {
 
-Placement Centré(double largeur, double hauteur, const Rectangle& écran) {
+Placement Centré(double largeur, double hauteur, const Cadre& écran) {
     Placement p;
     p.centrée = true;
     p.fenêtre = {écran.gauche + (écran.largeur - largeur) / 2,
@@ -51,7 +51,7 @@ double Borne(double taille, double minimum, double maximum) {
 
 Placement PlacementDepuisTextes(const std::string& haut, const std::string& hauteur,
                                 const std::string& gauche, const std::string& largeur,
-                                const Rectangle& écran, const Rectangle& bureau) {
+                                const Cadre& écran, const Cadre& bureau) {
     const double largeurDéfaut = Borne(LargeurDéfaut, LargeurMinimum, bureau.largeur);
     const double hauteurDéfaut = Borne(HauteurDéfaut, HauteurMinimum, bureau.hauteur);
     if (haut.find_first_not_of(" \t") == std::string::npos)
@@ -60,7 +60,7 @@ Placement PlacementDepuisTextes(const std::string& haut, const std::string& haut
                l = NombreLit(largeur);
     if (!h || !ha || !g || !l) return Centré(largeurDéfaut, hauteurDéfaut, écran);
 
-    Rectangle f{*g, *h, Borne(*l, LargeurMinimum, bureau.largeur),
+    Cadre f{*g, *h, Borne(*l, LargeurMinimum, bureau.largeur),
                 Borne(*ha, HauteurMinimum, bureau.hauteur)};
     const bool barreVisible =
         f.haut >= bureau.haut && f.haut <= bureau.haut + bureau.hauteur - HauteurBarreTitre;

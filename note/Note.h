@@ -55,7 +55,7 @@ Fermeture FermetureDemande(Dialogues& dialogues, const std::string& texte,
 
 // ---- Geometry, in twips ---------------------------------------------------------------
 
-struct Rectangle {
+struct Cadre {
     double gauche = 0, haut = 0, largeur = 0, hauteur = 0;
 };
 
@@ -72,7 +72,7 @@ inline constexpr double HauteurBarreTitre = 300;
 // Where the window opens: the rectangle, and whether it is to be centred on the screen
 // (then only its size counts).
 struct Placement {
-    Rectangle fenêtre;
+    Cadre fenêtre;
     bool centrée = true;
 };
 
@@ -86,17 +86,17 @@ std::optional<double> NombreLit(std::string_view texte);
 // over all monitors, where a stored position must lie.
 Placement PlacementDepuisTextes(const std::string& haut, const std::string& hauteur,
                                 const std::string& gauche, const std::string& largeur,
-                                const Rectangle& écran, const Rectangle& bureau);
+                                const Cadre& écran, const Cadre& bureau);
 // Reads "Top", "Height", "Left" and "Width" of the program's own settings ("Top" first:
 // when it is empty the others are not read).
-Placement PlacementLit(Registre& registre, const Rectangle& écran, const Rectangle& bureau);
+Placement PlacementLit(Registre& registre, const Cadre& écran, const Cadre& bureau);
 // Writes "Top", "Height", "Left" and "Width", in this order, as whole twips.
-void PlacementÉcrit(Registre& registre, const Rectangle& fenêtre);
+void PlacementÉcrit(Registre& registre, const Cadre& fenêtre);
 
 // The window's size after the minimum, and its two controls in client coordinates.
 struct Disposition {
     double largeur = 0, hauteur = 0;  // the window
-    Rectangle t, bOk;
+    Cadre t, bOk;
 };
 inline constexpr double MargeT = 120;  // T's distance from the left and top edges
 // `largeurOk`/`hauteurOk`: bOk's own size, which the layout keeps.
@@ -115,5 +115,5 @@ struct ÉtatPensil {
 // The steps after the single-instance test and the self-update check: the start counter,
 // the geometry, the creation and reading of tel.txt.
 ÉtatPensil PensilDémarre(Registre& registre, Fichiers& fichiers, Dialogues& dialogues,
-                         const Programme& programme, const Rectangle& écran,
-                         const Rectangle& bureau);
+                         const Programme& programme, const Cadre& écran,
+                         const Cadre& bureau);

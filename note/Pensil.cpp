@@ -17,7 +17,7 @@ std::string Twips(double valeur) {
 
 }  // namespace
 
-Placement PlacementLit(Registre& registre, const Rectangle& écran, const Rectangle& bureau) {
+Placement PlacementLit(Registre& registre, const Cadre& écran, const Cadre& bureau) {
     const std::string haut = TexteDe(registre.ParamProgLit("Top"));
     if (haut.find_first_not_of(" \t") == std::string::npos)
         return PlacementDepuisTextes(haut, "", "", "", écran, bureau);
@@ -26,7 +26,7 @@ Placement PlacementLit(Registre& registre, const Rectangle& écran, const Rectan
                                  TexteDe(registre.ParamProgLit("Width")), écran, bureau);
 }
 
-void PlacementÉcrit(Registre& registre, const Rectangle& fenêtre) {
+void PlacementÉcrit(Registre& registre, const Cadre& fenêtre) {
     registre.ParamProgEcrit("Top", Twips(fenêtre.haut));
     registre.ParamProgEcrit("Height", Twips(fenêtre.hauteur));
     registre.ParamProgEcrit("Left", Twips(fenêtre.gauche));
@@ -34,8 +34,8 @@ void PlacementÉcrit(Registre& registre, const Rectangle& fenêtre) {
 }
 
 ÉtatPensil PensilDémarre(Registre& registre, Fichiers& fichiers, Dialogues& dialogues,
-                         const Programme& programme, const Rectangle& écran,
-                         const Rectangle& bureau) {
+                         const Programme& programme, const Cadre& écran,
+                         const Cadre& bureau) {
     CompteurDémarrageIncrémente(registre, programme.nom);
     ÉtatPensil état;
     état.placement = PlacementLit(registre, écran, bureau);

@@ -5,8 +5,8 @@
 
 namespace {
 
-const Rectangle Écran{0, 0, 19200, 14400};      // 1280 x 960 pixels at 96 DPI
-const Rectangle Bureau{-19200, 0, 38400, 14400};  // a second monitor on the left
+const Cadre Écran{0, 0, 19200, 14400};      // 1280 x 960 pixels at 96 DPI
+const Cadre Bureau{-19200, 0, 38400, 14400};  // a second monitor on the left
 
 Placement Lit(const std::string& h, const std::string& ha, const std::string& g,
               const std::string& l) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-const Rectangle Écran{0, 0, 19200, 14400};
+const Cadre Écran{0, 0, 19200, 14400};
 const std::string Section = "Software\\Talmon\\Pensil";
 
 struct Pensil : ::testing::Test {

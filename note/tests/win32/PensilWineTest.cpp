@@ -1,0 +1,501 @@
+// Pensil.exe end to end under Wine: real processes in real folders, the real registry of
+// the test prefix, the real window driven through its controls, and the self-update chain
+// through the real Remplo.exe. Test names stay ASCII: under Wine the test program's
+// arguments (the filter that runs one test) arrive in the ANSI code page.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "../../win32/IdsVud.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const wchar_t* const CléSuite = L"Software\\Talmon\\Talmon";
+const wchar_t* const CléPensil = L"Software\\Talmon\\Pensil";
+const wchar_t* const ValeurMaj = L"R\u00E9pertoireMiseAJour";
+
+// The nine default lines as they must lie on disk: Windows-1252, CR LF.
+const std::string NoteDéfaut1252 =
+    "Nom                     Adresse ou t\xE9l\xE9phone utile\r\n"
+    "------------------      --------------------------\r\n"
+    "Orvan 98 - Pensil       www.orvan98.ch\r\n"
+    "\r\n"
+    "Orvan 98 est un programme en cours de cr\xE9"
+    "ation. Il n'est malheureusement pas parfait. C'est pourquoi vous pourrez trouver sur "
+    "Internet des mises \xE0 jour assez fr\xE9quentes.\r\n"
+    "\r\n"
+    "Votre contribution financi\xE8re ou vos conseils seront toujours les bienvenus.\r\n"
+    "\r\n"
+    "Je vous remercie de votre compr\xE9hension. Ce message peut \xEAtre effac\xE9 et \xEAtre "
+    "remplac\xE9 par des annotations que vous ne d\xE9sirez pas oublier.\r\n";
+
+// A path of the build tree (Unix) as Wine sees it (the Z: drive maps "/").
+std::wstring CheminWine(const char* unix) {
+    std::wstring w = L"Z:";
+    for (const char* c = unix; *c; ++c) w += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
+    return w;
+}
+
+// Waits until `condition` holds, checking every 50 ms; false after `délai`.
+bool Attends(const std::function<bool()>& condition, std::chrono::milliseconds délai = 30s) {
+    const auto fin = std::chrono::steady_clock::now() + délai;
+    for (;;) {
+        if (condition()) return true;
+        if (std::chrono::steady_clock::now() > fin) return false;
+        std::this_thread::sleep_for(50ms);
+    }
+}
+
+std::string LitFichier(const std::wstring& chemin) {
+    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return "(absent)";
+    std::string s;
+    char tampon[65536];
+    DWORD lu = 0;
+    while (ReadFile(h, tampon, sizeof tampon, &lu, nullptr) && lu > 0) s.append(tampon, lu);
+    CloseHandle(h);
+    return s;
+}
+
+void ÉcritFichier(const std::wstring& chemin, const std::string& octets, bool ajouter = false) {
+    HANDLE h = CreateFileW(chemin.c_str(), ajouter ? FILE_APPEND_DATA : GENERIC_WRITE, 0, nullptr,
+                           ajouter ? OPEN_EXISTING : CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    DWORD écrit = 0;
+    WriteFile(h, octets.data(), static_cast<DWORD>(octets.size()), &écrit, nullptr);
+    CloseHandle(h);
+}
+
+uint64_t Taille(const std::wstring& chemin) {
+    WIN32_FILE_ATTRIBUTE_DATA a{};
+    if (!GetFileAttributesExW(chemin.c_str(), GetFileExInfoStandard, &a)) return 0;
+    return (uint64_t{a.nFileSizeHigh} << 32) | a.nFileSizeLow;
+}
+
+// Sets a file's modification date, `jours` days from now.
+void DateDécale(const std::wstring& chemin, int jours) {
+    HANDLE h = CreateFileW(chemin.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    ULARGE_INTEGER u;
+    u.LowPart = ft.dwLowDateTime;
+    u.HighPart = ft.dwHighDateTime;
+    u.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(jours) * 864000000000LL);
+    ft = {u.LowPart, u.HighPart};
+    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
+    CloseHandle(h);
+}
+
+std::wstring LitRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom) {
+    wchar_t tampon[512];
+    DWORD taille = sizeof tampon;
+    if (RegGetValueW(racine, clé, nom, RRF_RT_REG_SZ, nullptr, tampon, &taille) != ERROR_SUCCESS)
+        return L"(absent)";
+    return tampon;
+}
+
+void ÉcritRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom, const std::wstring& v) {
+    ASSERT_EQ(RegSetKeyValueW(racine, clé, nom, REG_SZ, v.c_str(),
+                              static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+}
+
+// Windows of a class belonging to a process (every process when pid is 0).
+std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid = 0) {
+    struct Recherche {
+        const wchar_t* classe;
+        DWORD pid;
+        std::vector<HWND> trouvées;
+    } r{classe, pid, {}};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* r = reinterpret_cast<Recherche*>(lp);
+            wchar_t nom[64] = {};
+            GetClassNameW(h, nom, 64);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (wcscmp(nom, r->classe) == 0 && (r->pid == 0 || pid == r->pid) &&
+                IsWindowVisible(h))
+                r->trouvées.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&r));
+    return r.trouvées;
+}
+
+std::wstring Texte(HWND h) {
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return L"?";
+    std::wstring w(n + 1, L'\0');
+    DWORD_PTR lu = 0;
+    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()),
+                        SMTO_ABORTIFHUNG, 10000, &lu);
+    w.resize(lu);
+    return w;
+}
+
+void FixeTexte(HWND h, const std::wstring& texte) {
+    DWORD_PTR r = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texte.c_str()),
+                                    SMTO_ABORTIFHUNG, 10000, &r));
+}
+
+// All the texts of a message box (its caption first, then its children's).
+std::wstring TextesDe(HWND boîte) {
+    std::wstring tout = Texte(boîte);
+    EnumChildWindows(
+        boîte,
+        [](HWND h, LPARAM lp) -> BOOL {
+            *reinterpret_cast<std::wstring*>(lp) += L"|" + Texte(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tout));
+    return tout;
+}
+
+// One started Pensil.exe.
+struct Processus {
+    PROCESS_INFORMATION pi{};
+    Processus() = default;
+    Processus(const Processus&) = delete;
+    Processus& operator=(const Processus&) = delete;
+    ~Processus() {
+        if (pi.hProcess) {
+            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
+            CloseHandle(pi.hProcess);
+            CloseHandle(pi.hThread);
+        }
+    }
+    bool Fini(std::chrono::milliseconds délai = 30s) const {
+        return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
+    }
+    HWND Fenêtre() const {
+        HWND h = nullptr;
+        Attends([&] {
+            auto f = Fenêtres(IdsVud::Classe, pi.dwProcessId);
+            if (!f.empty()) h = f[0];
+            return h != nullptr;
+        });
+        return h;
+    }
+    HWND Boîte() const {
+        HWND h = nullptr;
+        Attends([&] {
+            auto f = Fenêtres(L"#32770", pi.dwProcessId);
+            if (!f.empty()) h = f[0];
+            return h != nullptr;
+        });
+        return h;
+    }
+};
+
+// What a program shows instead of its window: its message boxes' texts.
+std::string Diagnostic(const Processus& p) {
+    std::wstring tout;
+    for (HWND b : Fenêtres(L"#32770", p.pi.dwProcessId)) tout += TextesDe(b) + L"\n";
+    std::string s;
+    for (wchar_t c : tout) s += c < 128 ? static_cast<char>(c) : '?';
+    return s.empty() ? "(no message box)" : s;
+}
+
+void Clique(HWND bouton) { PostMessageW(bouton, BM_CLICK, 0, 0); }
+
+class PensilExe : public ::testing::Test {
+protected:
+    std::wstring dossier;  // with its final backslash
+
+    void SetUp() override {
+        // The update folder question must not come up: "-" declines the service.
+        ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, ValeurMaj, L"-");
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, CléSuite, L"Pensil");
+        RegDeleteTreeW(HKEY_CURRENT_USER, CléPensil);
+        dossier = NouveauDossier(L"");
+        ASSERT_TRUE(CopyFileW(CheminWine(PENSIL_EXE).c_str(), (dossier + L"Pensil.exe").c_str(),
+                              FALSE));
+    }
+    void TearDown() override {
+        ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, ValeurMaj, L"-");
+        // A Pensil left running (started by Remplo, or after a failure) must not stay.
+        for (HWND h : Fenêtres(IdsVud::Classe)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, pid)) {
+                TerminateProcess(p, 99);
+                WaitForSingleObject(p, 10000);
+                CloseHandle(p);
+            }
+        }
+    }
+
+    // A new empty folder under C:\VudTests named after the test.
+    std::wstring NouveauDossier(const std::wstring& suffixe) {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::wstring nom;
+        for (const char* c = info->name(); *c; ++c) nom += static_cast<wchar_t>(*c & 0x7F);
+        const std::wstring chemin = L"C:\\VudTests\\" + nom + suffixe + L"-" +
+                                    std::to_wstring(GetTickCount64()) + L"\\";
+        CreateDirectoryW(L"C:\\VudTests", nullptr);
+        EXPECT_TRUE(CreateDirectoryW(chemin.c_str(), nullptr));
+        return chemin;
+    }
+
+    void Démarre(Processus& p, const std::wstring& exe = L"") {
+        std::wstring ligne = L"\"" + (exe.empty() ? dossier + L"Pensil.exe" : exe) + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   dossier.c_str(), &si, &p.pi));
+    }
+    std::string Note() { return LitFichier(dossier + L"tel.txt"); }
+};
+
+HWND Contrôle(HWND fenêtre, int id) { return GetDlgItem(fenêtre, id); }
+
+}  // namespace
+
+TEST_F(PensilExe, PremierDemarrageCreeLaNoteCompteEtMontreLeTexte) {
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(Note(), NoteDéfaut1252);
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Pensil"), L"1");
+    EXPECT_EQ(Texte(f), L"Orvan 98");
+
+    std::wstring attendu(NoteDéfaut1252.size() - 2, L' ');  // Latin-1 bytes = code points
+    for (size_t i = 0; i < attendu.size(); ++i)
+        attendu[i] = static_cast<wchar_t>(static_cast<unsigned char>(NoteDéfaut1252[i]));
+    EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), attendu);
+    EXPECT_EQ(Texte(Contrôle(f, IdsVud::bOk)), L"&Ok");
+
+    // Centred on the screen; no update question with "-" stored.
+    RECT r{};
+    GetWindowRect(f, &r);
+    EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 2);
+    EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 2);
+    EXPECT_TRUE(Fenêtres(L"#32770", p.pi.dwProcessId).empty());
+
+    // Closing unchanged: no question, the file untouched, the geometry stored.
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(p.Fini());
+    EXPECT_EQ(Note(), NoteDéfaut1252);
+    EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Left"), std::to_wstring(r.left * 15));
+    EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Width"),
+              std::to_wstring((r.right - r.left) * 15));
+
+    Processus deuxième;
+    Démarre(deuxième);
+    ASSERT_TRUE(deuxième.Fenêtre());
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Pensil"), L"2");
+}
+
+TEST_F(PensilExe, OkEcritLeTexteAccentueEtLaGeometriePuisLesRetrouve) {
+    const std::wstring texte = L"Zo\u00E9 Ren\u00E9\t021 555 12 34\r\n\u00C0 c\u00F4t\u00E9 : 5 \u20AC, "
+                               L"\u0153uvre\r\n";  // ends with an empty line
+    {
+        Processus p;
+        Démarre(p);
+        HWND f = p.Fenêtre();
+        ASSERT_TRUE(f);
+        FixeTexte(Contrôle(f, IdsVud::T), texte);
+        ASSERT_TRUE(SetWindowPos(f, nullptr, 150, 120, 620, 410, SWP_NOZORDER | SWP_NOACTIVATE));
+        Clique(Contrôle(f, IdsVud::bOk));
+        ASSERT_TRUE(p.Fini());
+    }
+    EXPECT_EQ(Note(), "Zo\xE9 Ren\xE9\t021 555 12 34\r\n\xC0 c\xF4t\xE9 : 5 \x80, \x9Cuvre\r\n\r\n");
+    EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Top"), L"1800");
+    EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Height"), L"6150");
+    EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Left"), L"2250");
+    EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Width"), L"9300");
+
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), texte);
+    RECT r{};
+    GetWindowRect(f, &r);
+    EXPECT_EQ(r.left, 150);
+    EXPECT_EQ(r.top, 120);
+    EXPECT_EQ(r.right - r.left, 620);
+    EXPECT_EQ(r.bottom - r.top, 410);
+}
+
+TEST_F(PensilExe, AltOEnregistreCommeOk) {
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    FixeTexte(Contrôle(f, IdsVud::T), L"Alt");
+    PostMessageW(Contrôle(f, IdsVud::T), WM_SYSCHAR, L'o', 0x20000001);
+    ASSERT_TRUE(p.Fini());
+    EXPECT_EQ(Note(), "Alt\r\n");
+}
+
+TEST_F(PensilExe, TexteHors1252SignaleRienEcritFenetreGardee) {
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    FixeTexte(Contrôle(f, IdsVud::T), L"T\u00E9l. \u260E 021");
+    Clique(Contrôle(f, IdsVud::bOk));
+    HWND boîte = p.Boîte();
+    ASSERT_TRUE(boîte);
+    EXPECT_NE(TextesDe(boîte).find(L"Le caract\u00E8re \"\u260E\""), std::wstring::npos)
+        << TextesDe(boîte).size();
+    Clique(GetDlgItem(boîte, IDOK));
+    ASSERT_TRUE(Attends([&] { return !IsWindow(boîte); }));
+    EXPECT_FALSE(p.Fini(0ms));
+    EXPECT_TRUE(IsWindowVisible(f));
+    EXPECT_EQ(Note(), NoteDéfaut1252);
+}
+
+TEST_F(PensilExe, FermerAvecDesModificationsDemande) {
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    FixeTexte(Contrôle(f, IdsVud::T), L"brouillon");
+
+    // Cancel: the window stays with its text.
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    HWND boîte = p.Boîte();
+    ASSERT_TRUE(boîte);
+    EXPECT_EQ(Texte(boîte), L"Orvan 98");
+    EXPECT_NE(TextesDe(boîte).find(L"Voulez-vous enregistrer les modifications de la note ?"),
+              std::wstring::npos);
+    Clique(GetDlgItem(boîte, IDCANCEL));
+    ASSERT_TRUE(Attends([&] { return !IsWindow(boîte); }));
+    EXPECT_FALSE(p.Fini(0ms));
+    EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), L"brouillon");
+
+    // No: the edits are dropped, the file stays as it was.
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    boîte = p.Boîte();
+    ASSERT_TRUE(boîte);
+    Clique(GetDlgItem(boîte, IDNO));
+    ASSERT_TRUE(p.Fini());
+    EXPECT_EQ(Note(), NoteDéfaut1252);
+
+    // Yes: saved as Ok would.
+    Processus q;
+    Démarre(q);
+    f = q.Fenêtre();
+    ASSERT_TRUE(f);
+    FixeTexte(Contrôle(f, IdsVud::T), L"gard\u00E9");
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    boîte = q.Boîte();
+    ASSERT_TRUE(boîte);
+    Clique(GetDlgItem(boîte, IDYES));
+    ASSERT_TRUE(q.Fini());
+    EXPECT_EQ(Note(), "gard\xE9\r\n");
+}
+
+TEST_F(PensilExe, DeuxiemeDemarrageFinitSansRien) {
+    Processus premier;
+    Démarre(premier);
+    ASSERT_TRUE(premier.Fenêtre());
+    Processus second;
+    Démarre(second);
+    ASSERT_TRUE(second.Fini());
+    DWORD code = 99;
+    GetExitCodeProcess(second.pi.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_FALSE(premier.Fini(0ms));
+    EXPECT_EQ(Fenêtres(IdsVud::Classe).size(), 1u);
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Pensil"), L"1");
+}
+
+TEST_F(PensilExe, NoteVideEtGeometrieInvalide) {
+    ÉcritFichier(dossier + L"tel.txt", "");
+    ÉcritRegistre(HKEY_CURRENT_USER, CléPensil, L"Top", L"haut");
+    ÉcritRegistre(HKEY_CURRENT_USER, CléPensil, L"Left", L"-90000");
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), L"");
+    EXPECT_EQ(Note(), "");  // an existing file is never replaced at start
+    RECT r{};
+    GetWindowRect(f, &r);
+    EXPECT_GE(r.left, 0);
+    EXPECT_GE(r.top, 0);
+}
+
+TEST_F(PensilExe, RetrecieLaFenetreRevientAuMinimumEtOkSuitLeTexte) {
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    SetWindowPos(f, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r{}, t{}, ok{};
+    ASSERT_TRUE(Attends([&] {
+        GetWindowRect(f, &r);
+        return r.right - r.left == 400 && r.bottom - r.top >= 216;
+    })) << r.right - r.left << "x" << r.bottom - r.top;
+    EXPECT_LE(r.bottom - r.top, 217);  // 3250 twips at 96 DPI
+    GetWindowRect(Contrôle(f, IdsVud::T), &t);
+    GetWindowRect(Contrôle(f, IdsVud::bOk), &ok);
+    EXPECT_EQ(t.right - t.left, 400 - 23);  // 345 twips
+    EXPECT_EQ(ok.right, t.right);
+    EXPECT_EQ(ok.top, t.bottom + 8);  // 120 twips below T
+}
+
+TEST_F(PensilExe, MiseAJourParRemploPuisNouvelleVersionDemarre) {
+    const std::wstring maj = NouveauDossier(L"-maj");
+    ASSERT_TRUE(CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((dossier + L"Pensil.exe").c_str(), (maj + L"Pensil.exe").c_str(), FALSE));
+    ÉcritFichier(maj + L"Pensil.exe", std::string(4096, 'N'), true);  // tells the copies apart
+    DateDécale(dossier + L"Pensil.exe", -2);
+    const uint64_t nouvelle = Taille(maj + L"Pensil.exe");
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, ValeurMaj, maj);
+
+    Processus ancien;
+    Démarre(ancien);
+    ASSERT_TRUE(ancien.Fini()) << "the old Pensil must end once Remplo is started";
+    ASSERT_TRUE(Attends([&] { return Taille(dossier + L"Pensil.exe") == nouvelle; }));
+    EXPECT_EQ(LitFichier(dossier + L"Pensil.exe"), LitFichier(maj + L"Pensil.exe"));
+
+    // The new version runs from the old place (Remplo started it) and shows its window.
+    HWND f = nullptr;
+    ASSERT_TRUE(Attends([&] {
+        for (HWND h : Fenêtres(IdsVud::Classe)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            HANDLE proc = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+            if (!proc) continue;
+            wchar_t image[MAX_PATH];
+            DWORD n = MAX_PATH;
+            const bool lu = QueryFullProcessImageNameW(proc, 0, image, &n);
+            CloseHandle(proc);
+            if (lu && _wcsicmp(image, (dossier + L"Pensil.exe").c_str()) == 0) f = h;
+        }
+        return f != nullptr;
+    }));
+    EXPECT_EQ(Note(), NoteDéfaut1252);
+    // The old start ended before its counter: only the new one counted.
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Pensil"), L"1");
+}
+
+TEST_F(PensilExe, MarqueurDeDeveloppementPublieDansLeDossierDeMiseAJour) {
+    const std::wstring maj = NouveauDossier(L"-maj");
+    ASSERT_TRUE(CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
+    ÉcritFichier(dossier + L"Pensil.vbp", "Type=Exe\r\n");
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, ValeurMaj, maj);
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();  // publishing lets the program go on
+    ASSERT_TRUE(f) << Diagnostic(p);
+    EXPECT_EQ(LitFichier(maj + L"Pensil.exe"), LitFichier(dossier + L"Pensil.exe"));
+}

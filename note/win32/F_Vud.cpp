@@ -1,0 +1,217 @@
+// F_Vud: the note window. Handlers read the controls and call the logic of note/Note.h.
+#include "F_Vud.h"
+
+#include <commctrl.h>
+
+#include "FenetresWin32.h"
+#include "IdsVud.h"
+#include "Utf16.h"
+
+namespace {
+
+// bOk's own size, kept by the layout.
+constexpr double LargeurOk = 1215, HauteurOk = 375;
+
+}  // namespace
+
+F_Vud::~F_Vud() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (police_) DeleteObject(police_);
+    if (policeBouton_) DeleteObject(policeBouton_);
+}
+
+bool F_Vud::Crée(HINSTANCE instance, int afficher) {
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Procédure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = wc.hIcon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = IdsVud::Classe;
+    RegisterClassExW(&wc);
+
+    if (HDC écran = GetDC(nullptr)) {
+        dpiX_ = GetDeviceCaps(écran, LOGPIXELSX);
+        dpiY_ = GetDeviceCaps(écran, LOGPIXELSY);
+        ReleaseDC(nullptr, écran);
+        if (dpiX_ <= 0) dpiX_ = 96;
+        if (dpiY_ <= 0) dpiY_ = 96;
+    }
+
+    const Cadre& f = p_.état.placement.fenêtre;
+    hwnd_ = CreateWindowExW(0, IdsVud::Classe, VersUtf16(TitrePensil).c_str(),
+                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, EnPixelsX(f.gauche),
+                            EnPixelsY(f.haut), EnPixelsX(f.largeur), EnPixelsY(f.hauteur),
+                            nullptr, nullptr, instance, this);
+    if (!hwnd_) return false;
+
+    police_ = CreateFontW(-MulDiv(10, dpiY_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof ncm;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
+        policeBouton_ = CreateFontIndirectW(&ncm.lfMessageFont);
+
+    t_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
+                             ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+                         0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdsVud::T}),
+                         instance, nullptr);
+    bOk_ = CreateWindowExW(0, L"BUTTON", L"&Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                           0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdsVud::bOk}),
+                           instance, nullptr);
+    if (!t_ || !bOk_) return false;
+    SendMessageW(t_, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
+    if (policeBouton_) SendMessageW(bOk_, WM_SETFONT, reinterpret_cast<WPARAM>(policeBouton_), FALSE);
+    // The default limit (32K characters) would cut a long note; 0 lifts it.
+    SendMessageW(t_, EM_SETLIMITTEXT, 0, 0);
+    SetWindowTextW(t_, VersUtf16(p_.état.note.texte).c_str());
+    // Read back: what the window holds is what closing compares with.
+    p_.état.note.texte = TexteDeT();
+
+    Form_Resize();
+    if (p_.état.placement.centrée) FeuilleCentre(hwnd_);
+    ShowWindow(hwnd_, afficher);
+    UpdateWindow(hwnd_);
+    SetFocus(t_);
+    SendMessageW(t_, EM_SETSEL, 0, 0);
+    return true;
+}
+
+LRESULT CALLBACK F_Vud::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        static_cast<F_Vud*>(cs->lpCreateParams)->hwnd_ = hwnd;
+    }
+    auto* soi = reinterpret_cast<F_Vud*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
+    return soi->Message(msg, wp, lp);
+}
+
+LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_SIZE:
+            Form_Resize();
+            return 0;
+        case WM_GETMINMAXINFO: {
+            auto* mm = reinterpret_cast<MINMAXINFO*>(lp);
+            mm->ptMinTrackSize.x = EnPixelsX(LargeurMinimum);
+            mm->ptMinTrackSize.y = EnPixelsY(HauteurMinimum);
+            return 0;
+        }
+        case WM_SETFOCUS:
+            if (t_) SetFocus(t_);
+            return 0;
+        case WM_COMMAND:
+            if (LOWORD(wp) == IdsVud::bOk && HIWORD(wp) == BN_CLICKED) bOk_Click();
+            return 0;
+        case WM_CLOSE:
+            if (Form_QueryUnload()) {
+                Form_Unload();
+                DestroyWindow(hwnd_);
+            }
+            return 0;
+        case WM_QUERYENDSESSION:
+            return Form_QueryUnload() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wp) Form_Unload();
+            return 0;
+        case WM_DESTROY:
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            hwnd_ = nullptr;
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void F_Vud::Form_Resize() {
+    static bool enCours = false;  // the size correction below sends WM_SIZE again
+    if (!t_ || !bOk_ || enCours || IsIconic(hwnd_)) return;
+    RECT r{};
+    if (!GetWindowRect(hwnd_, &r)) return;
+    const double largeur = EnTwipsX(r.right - r.left), hauteur = EnTwipsY(r.bottom - r.top);
+    const Disposition d = DispositionCalcule(largeur, hauteur, LargeurOk, HauteurOk);
+    if ((d.largeur > largeur + 1 || d.hauteur > hauteur + 1) && !IsZoomed(hwnd_)) {
+        enCours = true;
+        SetWindowPos(hwnd_, nullptr, 0, 0, EnPixelsX(d.largeur), EnPixelsY(d.hauteur),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        enCours = false;
+    }
+    MoveWindow(t_, EnPixelsX(d.t.gauche), EnPixelsY(d.t.haut), EnPixelsX(d.t.largeur),
+               EnPixelsY(d.t.hauteur), TRUE);
+    // The button's right edge follows T's right edge, whatever the rounding.
+    const int droiteT = EnPixelsX(d.t.gauche) + EnPixelsX(d.t.largeur);
+    const int largeurOk = EnPixelsX(d.bOk.largeur);
+    MoveWindow(bOk_, droiteT - largeurOk, EnPixelsY(d.bOk.haut), largeurOk,
+               EnPixelsY(d.bOk.hauteur), TRUE);
+}
+
+void F_Vud::bOk_Click() {
+    const std::string texte = TexteDeT();
+    // A note that cannot be written keeps the window open with the text.
+    if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte, p_.état.note.lue))
+        return;
+    p_.état.note = {texte, true};
+    const Cadre géométrie = GéométrieTwips();
+    ShowWindow(hwnd_, SW_HIDE);
+    PlacementÉcrit(p_.registre, géométrie);
+    déchargée_ = true;
+    DestroyWindow(hwnd_);
+}
+
+bool F_Vud::Form_QueryUnload() {
+    const std::string texte = TexteDeT();
+    switch (FermetureDemande(p_.dialogues, texte, p_.état.note.texte)) {
+        case Fermeture::Fermer:
+            return true;
+        case Fermeture::Enregistrer:
+            if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte,
+                                p_.état.note.lue))
+                return false;
+            p_.état.note = {texte, true};
+            return true;
+        case Fermeture::Rester:
+            break;
+    }
+    return false;
+}
+
+void F_Vud::Form_Unload() {
+    if (déchargée_ || !hwnd_) return;
+    PlacementÉcrit(p_.registre, GéométrieTwips());
+    déchargée_ = true;
+}
+
+std::string F_Vud::TexteDeT() const {
+    const int n = GetWindowTextLengthW(t_);
+    std::wstring w(static_cast<size_t>(n) + 1, L'\0');
+    const int lu = GetWindowTextW(t_, w.data(), n + 1);
+    w.resize(static_cast<size_t>(lu > 0 ? lu : 0));
+    return DepuisUtf16(w);
+}
+
+Cadre F_Vud::GéométrieTwips() const {
+    RECT r{};
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    if ((IsIconic(hwnd_) || IsZoomed(hwnd_)) && GetWindowPlacement(hwnd_, &wp)) {
+        // The restored position, in work-area coordinates: moved to screen coordinates.
+        r = wp.rcNormalPosition;
+        MONITORINFO mi{};
+        mi.cbSize = sizeof mi;
+        if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &mi))
+            OffsetRect(&r, mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top);
+    } else {
+        GetWindowRect(hwnd_, &r);
+    }
+    return {EnTwipsX(r.left), EnTwipsY(r.top), EnTwipsX(r.right - r.left),
+            EnTwipsY(r.bottom - r.top)};
+}

@@ -1,0 +1,63 @@
+// Pensil's entry point: single instance, self-update check, start counter, geometry and
+// note file, then the window and its message loop.
+#include <windows.h>
+
+#include "DialoguesWin32.h"
+#include "F_Vud.h"
+#include "FichiersWin32.h"
+#include "LocaleWin32.h"
+#include "MiseAJourWin32.h"
+#include "ProgrammeWin32.h"
+#include "RegistreWin32.h"
+
+namespace {
+
+Cadre EnTwips(int gauche, int haut, int largeur, int hauteur) {
+    int dpiX = 96, dpiY = 96;
+    if (HDC écran = GetDC(nullptr)) {
+        dpiX = GetDeviceCaps(écran, LOGPIXELSX);
+        dpiY = GetDeviceCaps(écran, LOGPIXELSY);
+        ReleaseDC(nullptr, écran);
+    }
+    if (dpiX <= 0) dpiX = 96;
+    if (dpiY <= 0) dpiY = 96;
+    return {gauche * 1440.0 / dpiX, haut * 1440.0 / dpiY, largeur * 1440.0 / dpiX,
+            hauteur * 1440.0 / dpiY};
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
+    const Programme programme = ProgrammeCourant();
+    // A second start ends silently; the running instance stays as it is.
+    if (!UneSeuleInstance(programme.nom)) return 0;
+    MiseAJourVerifieWin32();
+
+    RegistreWin32 brut;
+    const std::string séparateur = SéparateurDécimal();
+    Registre registre(brut, programme.nom, séparateur.size() == 1 ? séparateur[0] : ',');
+    FichiersWin32 fichiers;
+    DialoguesWin32 dialogues;
+
+    const Cadre écran = EnTwips(0, 0, GetSystemMetrics(SM_CXSCREEN),
+                                    GetSystemMetrics(SM_CYSCREEN));
+    const Cadre bureau =
+        EnTwips(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    ÉtatPensil état = PensilDémarre(registre, fichiers, dialogues, programme, écran, bureau);
+
+    F_Vud fenêtre({état, registre, fichiers, dialogues});
+    if (!fenêtre.Crée(instance, afficher)) {
+        dialogues.Message("Je ne parviens pas à ouvrir la fenêtre de la note !",
+                          "Talmon - Attention", Mb::Ok | Mb::IcôneExclamation);
+        return 1;
+    }
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // Tab between the controls and Alt+O for "&Ok".
+        if (fenêtre.Fenêtre() && IsDialogMessageW(fenêtre.Fenêtre(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return 0;
+}
