@@ -218,13 +218,26 @@ std::string NombreMasque(double valeur, int32_t décimales, bool pourcent, char 
     std::string chiffres = "0";
     long point = 1;
     if (valeur != 0) {
-        char tampon[64];
-        std::snprintf(tampon, sizeof tampon, "%.*e", chiffresSignificatifs - 1, std::fabs(valeur));
+        // Far more digits than kept, so that the value is first cut to its significant
+        // digits half up, as the platform does, and not by the C library's own rounding.
+        char tampon[80];
+        std::snprintf(tampon, sizeof tampon, "%.40e", std::fabs(valeur));
         const std::string_view t(tampon);
         const auto e = t.find('e');
-        chiffres.assign(1, t[0]);
-        if (e > 2) chiffres.append(t.substr(2, e - 2));
         point = std::strtol(tampon + e + 1, nullptr, 10) + 1;
+        std::string tous(1, t[0]);
+        tous.append(t.substr(2, e - 2));
+        const auto n = static_cast<size_t>(chiffresSignificatifs);
+        bool haut = tous[n] >= '5';
+        chiffres = tous.substr(0, n);
+        for (size_t k = n; haut && k-- > 0;) {
+            haut = chiffres[k] == '9';
+            chiffres[k] = haut ? '0' : static_cast<char>(chiffres[k] + 1);
+        }
+        if (haut) {
+            chiffres.insert(chiffres.begin(), '1');
+            ++point;
+        }
     }
     if (pourcent) point += 2;
     // Whole and fractional digits in full, then rounded half up at the wanted decimals.
