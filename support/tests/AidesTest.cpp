@@ -288,15 +288,6 @@ TEST(Majuscules, LettresWindows1252) {
     EXPECT_EQ(Majuscules(std::string("a\xC3") + "b\xFF"), std::string("A\xC3") + "B\xFF");
 }
 
-TEST(LireNombre, FormesAcceptées) {
-    EXPECT_EQ(LireNombre(" 12 "), 12);
-    EXPECT_EQ(LireNombre("-0,5"), -0.5);
-    EXPECT_EQ(LireNombre("+.5"), 0.5);
-    EXPECT_EQ(LireNombre("7-"), -7);
-    for (const char* t : {"", " ", "-", ".", "1.2.3", "1e", "0x10", "nan", "--1", "1 2", "-1-"})
-        EXPECT_FALSE(LireNombre(t)) << t;
-}
-
 TEST(FichiersEtDossiers, ExistenceSelonLesAttributs) {
     FichiersMémoire f;
     f.PoseFichier("C:\\Vud\\Horlo.exe", "MZ");

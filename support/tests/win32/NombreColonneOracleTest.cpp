@@ -112,24 +112,6 @@ TEST(NombreColonneOracle, ValeursSimplesSurSeptChiffres) {
     }
 }
 
-// The column itself: the grouped text, without its separators and blanks, is the
-// platform's number.
-TEST(NombreColonneOracle, ColonneSansSéparateursCommeVarFormat) {
-    const char séparateur = SéparateurDuLieu();
-    if (séparateur == 0) GTEST_SKIP() << "decimal separator of the locale is not one character";
-    for (double valeur : Valeurs()) {
-        const std::string colonne = NombreColonne(valeur, 30.2, séparateur);
-        ASSERT_EQ(colonne.size(), 30u) << valeur;
-        std::string nu;
-        for (char c : colonne)
-            if (c != '\'' && c != ' ') nu += c;
-        std::string attendu = Oracle(valeur, false, L"#0.00");
-        if (attendu.find_first_of("123456789") == std::string::npos && attendu[0] == '-')
-            attendu.erase(0, 1);  // a value that rounds to zero shows no sign in a column
-        EXPECT_EQ(nu, attendu) << valeur;
-    }
-}
-
 TEST(NombreColonneOracle, ExemplesDeColonnes) {
     const char séparateur = SéparateurDuLieu();
     if (séparateur == 0) GTEST_SKIP() << "decimal separator of the locale is not one character";
