@@ -61,7 +61,7 @@ Placement PlacementDepuisTextes(const std::string& haut, const std::string& haut
     if (!h || !ha || !g || !l) return Centré(largeurDéfaut, hauteurDéfaut, écran);
 
     Cadre f{*g, *h, Borne(*l, LargeurMinimum, bureau.largeur),
-                Borne(*ha, HauteurMinimum, bureau.hauteur)};
+            Borne(*ha, HauteurMinimum, bureau.hauteur)};
     const bool barreVisible =
         f.haut >= bureau.haut && f.haut <= bureau.haut + bureau.hauteur - HauteurBarreTitre;
     const double recouvrement = std::min(f.gauche + f.largeur, bureau.gauche + bureau.largeur) -
@@ -71,8 +71,7 @@ Placement PlacementDepuisTextes(const std::string& haut, const std::string& haut
     return {f, false};
 }
 
-Disposition DispositionCalcule(double largeur, double hauteur, double largeurOk,
-                               double hauteurOk) {
+Disposition DispositionCalcule(double largeur, double hauteur, double largeurOk, double hauteurOk) {
     Disposition d;
     d.largeur = std::max(largeur, LargeurMinimum);
     d.hauteur = std::max(hauteur, HauteurMinimum);

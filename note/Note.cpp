@@ -17,11 +17,18 @@ bool EstUtf8(std::string_view t) {
         const auto o = static_cast<unsigned char>(t[i]);
         std::size_t n;
         char32_t c, minimum;
-        if (o < 0x80) { ++i; continue; }
-        if (o >= 0xC2 && o <= 0xDF) n = 2, c = o & 0x1F, minimum = 0x80;
-        else if (o >= 0xE0 && o <= 0xEF) n = 3, c = o & 0x0F, minimum = 0x800;
-        else if (o >= 0xF0 && o <= 0xF4) n = 4, c = o & 0x07, minimum = 0x10000;
-        else return false;
+        if (o < 0x80) {
+            ++i;
+            continue;
+        }
+        if (o >= 0xC2 && o <= 0xDF)
+            n = 2, c = o & 0x1F, minimum = 0x80;
+        else if (o >= 0xE0 && o <= 0xEF)
+            n = 3, c = o & 0x0F, minimum = 0x800;
+        else if (o >= 0xF0 && o <= 0xF4)
+            n = 4, c = o & 0x07, minimum = 0x10000;
+        else
+            return false;
         if (t.size() - i < n) return false;
         for (std::size_t k = 1; k < n; ++k) {
             const auto suite = static_cast<unsigned char>(t[i + k]);
@@ -108,8 +115,8 @@ NoteChargée NoteCharge(Fichiers& fichiers, Dialogues& dialogues, const std::str
         const std::string défaut = NoteDéfaut();
         const Statut écrit = fichiers.Écrire(chemin, *VersWindows1252(défaut));
         if (!écrit) {
-            dialogues.Message("Je ne parviens pas à créer le fichier \"" + chemin + "\" !" +
-                                  CRLF + CRLF + "(" + écrit.erreur + ")",
+            dialogues.Message("Je ne parviens pas à créer le fichier \"" + chemin + "\" !" + CRLF +
+                                  CRLF + "(" + écrit.erreur + ")",
                               TitreAttention, Mb::Ok | Mb::IcôneExclamation);
             return {NoteDepuisOctets(*VersWindows1252(défaut)), true};
         }
@@ -146,9 +153,9 @@ bool NoteEnregistre(Fichiers& fichiers, Dialogues& dialogues, const std::string&
     }
     const Statut écrit = fichiers.Écrire(chemin, *octets);
     if (!écrit) {
-        dialogues.Message("Je ne parviens pas à enregistrer la note dans le fichier \"" +
-                              chemin + "\" !" + CRLF + CRLF + "(" + écrit.erreur + ")" + CRLF +
-                              CRLF + "Votre texte reste affiché.",
+        dialogues.Message("Je ne parviens pas à enregistrer la note dans le fichier \"" + chemin +
+                              "\" !" + CRLF + CRLF + "(" + écrit.erreur + ")" + CRLF + CRLF +
+                              "Votre texte reste affiché.",
                           TitreAttention, Mb::Ok | Mb::IcôneExclamation);
         return false;
     }
@@ -158,10 +165,13 @@ bool NoteEnregistre(Fichiers& fichiers, Dialogues& dialogues, const std::string&
 Fermeture FermetureDemande(Dialogues& dialogues, const std::string& texte,
                            const std::string& texteChargé) {
     if (texte == texteChargé) return Fermeture::Fermer;
-    switch (dialogues.Message("Voulez-vous enregistrer les modifications de la note ?",
-                              TitrePensil, Mb::OuiNonAnnuler | Mb::IcôneQuestion)) {
-        case Réponse::Oui: return Fermeture::Enregistrer;
-        case Réponse::Non: return Fermeture::Fermer;
-        default: return Fermeture::Rester;
+    switch (dialogues.Message("Voulez-vous enregistrer les modifications de la note ?", TitrePensil,
+                              Mb::OuiNonAnnuler | Mb::IcôneQuestion)) {
+        case Réponse::Oui:
+            return Fermeture::Enregistrer;
+        case Réponse::Non:
+            return Fermeture::Fermer;
+        default:
+            return Fermeture::Rester;
     }
 }

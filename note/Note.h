@@ -100,20 +100,18 @@ struct Disposition {
 };
 inline constexpr double MargeT = 120;  // T's distance from the left and top edges
 // `largeurOk`/`hauteurOk`: bOk's own size, which the layout keeps.
-Disposition DispositionCalcule(double largeur, double hauteur, double largeurOk,
-                               double hauteurOk);
+Disposition DispositionCalcule(double largeur, double hauteur, double largeurOk, double hauteurOk);
 
 // ---- Start-up -------------------------------------------------------------------------
 
 // Program-wide state of Pensil.
 struct ÉtatPensil {
-    std::string chemin;       // tel.txt
-    NoteChargée note;         // as loaded: the window compares with it at closing
+    std::string chemin;  // tel.txt
+    NoteChargée note;    // as loaded: the window compares with it at closing
     Placement placement;
 };
 
 // The steps after the single-instance test and the self-update check: the start counter,
 // the geometry, the creation and reading of tel.txt.
 ÉtatPensil PensilDémarre(Registre& registre, Fichiers& fichiers, Dialogues& dialogues,
-                         const Programme& programme, const Cadre& écran,
-                         const Cadre& bureau);
+                         const Programme& programme, const Cadre& écran, const Cadre& bureau);

@@ -34,8 +34,7 @@ void PlacementÉcrit(Registre& registre, const Cadre& fenêtre) {
 }
 
 ÉtatPensil PensilDémarre(Registre& registre, Fichiers& fichiers, Dialogues& dialogues,
-                         const Programme& programme, const Cadre& écran,
-                         const Cadre& bureau) {
+                         const Programme& programme, const Cadre& écran, const Cadre& bureau) {
     CompteurDémarrageIncrémente(registre, programme.nom);
     ÉtatPensil état;
     état.placement = PlacementLit(registre, écran, bureau);

@@ -5,7 +5,7 @@
 
 namespace {
 
-const Cadre Écran{0, 0, 19200, 14400};      // 1280 x 960 pixels at 96 DPI
+const Cadre Écran{0, 0, 19200, 14400};        // 1280 x 960 pixels at 96 DPI
 const Cadre Bureau{-19200, 0, 38400, 14400};  // a second monitor on the left
 
 Placement Lit(const std::string& h, const std::string& ha, const std::string& g,
@@ -49,11 +49,10 @@ TEST(Placement, ValeursEnregistréesGardées) {
 }
 
 TEST(Placement, ValeurQuiNEstPasUnNombreCentre) {
-    for (const auto& v : std::vector<std::vector<std::string>>{
-             {"x", "4000", "0", "7000"},
-             {"0", "", "0", "7000"},
-             {"0", "4000", "1e9", "7000"},
-             {"0", "4000", "0", "large"}}) {
+    for (const auto& v : std::vector<std::vector<std::string>>{{"x", "4000", "0", "7000"},
+                                                               {"0", "", "0", "7000"},
+                                                               {"0", "4000", "1e9", "7000"},
+                                                               {"0", "4000", "0", "large"}}) {
         const auto p = Lit(v[0], v[1], v[2], v[3]);
         EXPECT_TRUE(p.centrée) << v[0] << v[1] << v[2] << v[3];
         EXPECT_EQ(p.fenêtre.largeur, LargeurDéfaut);
@@ -75,14 +74,12 @@ TEST(Placement, PositionHorsDuBureauCentréeÀLaTailleEnregistrée) {
         const char *haut, *gauche;
         bool centrée;
     } cas[] = {
-        {"-1", "0", true},          // caption above the desktop
-        {"14100", "0", false},      // caption just on it
-        {"14101", "0", true},       // below
-        {"0", "17700", false},      // 1500 twips still visible on the right
-        {"0", "17701", true},
-        {"0", "-31700", false},     // 1500 twips visible on the left monitor
-        {"0", "-31701", true},
-        {"0", "-60000", true},
+        {"-1", "0", true},                              // caption above the desktop
+        {"14100", "0", false},                          // caption just on it
+        {"14101", "0", true},                           // below
+        {"0", "17700", false},                          // 1500 twips still visible on the right
+        {"0", "17701", true},  {"0", "-31700", false},  // 1500 twips visible on the left monitor
+        {"0", "-31701", true}, {"0", "-60000", true},
     };
     for (const auto& c : cas) {
         const auto p = Lit(c.haut, "4000", c.gauche, "14000");

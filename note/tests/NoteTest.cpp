@@ -1,9 +1,8 @@
 // The note file: default text, reading and writing, and the questions around them.
-#include "Note.h"
-
 #include <gtest/gtest.h>
 
 #include "Doubles.h"
+#include "Note.h"
 #include "Texte1252.h"
 
 using namespace std::string_literals;
@@ -62,15 +61,15 @@ TEST(NoteDepuisOctets, LignesJointesSansSautFinal) {
         {"a", "a"},
         {"a\r\n", "a"},
         {"a\r\nb\r\n", "a\r\nb"},
-        {"a\r\n\r\n", "a\r\n"},              // a last empty line survives
+        {"a\r\n\r\n", "a\r\n"},  // a last empty line survives
         {"\r\n\r\n\r\n", "\r\n\r\n"},
-        {"a\nb\n", "a\r\nb"},                // lone LF: a line end too
-        {"a\rb\r", "a\r\nb"},                // lone CR
+        {"a\nb\n", "a\r\nb"},  // lone LF: a line end too
+        {"a\rb\r", "a\r\nb"},  // lone CR
         {"a\r\r\nb", "a\r\n\r\nb"},
-        {"caf\xE9 \x80", "café €"},          // Windows-1252
-        {"a\0b"s, "a b"},                    // NUL would cut the edit control's text
-        {"\xEF\xBB\xBFt\xC3\xA9l", "tél"},   // UTF-8 with its byte-order mark
-        {"\xEF\xBB\xBF\xE9", "ï»¿é"},        // a mark followed by no valid UTF-8: 1252
+        {"caf\xE9 \x80", "café €"},         // Windows-1252
+        {"a\0b"s, "a b"},                   // NUL would cut the edit control's text
+        {"\xEF\xBB\xBFt\xC3\xA9l", "tél"},  // UTF-8 with its byte-order mark
+        {"\xEF\xBB\xBF\xE9", "ï»¿é"},       // a mark followed by no valid UTF-8: 1252
     };
     for (const auto& c : cas) EXPECT_EQ(NoteDepuisOctets(c.octets), c.texte) << c.octets;
 }

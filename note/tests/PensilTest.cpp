@@ -67,7 +67,7 @@ TEST_F(Pensil, GéométrieIllisibleCentre) {
     } cas[] = {
         {"Top", RegistreMémoire::TypeDword, std::string("\x10\0\0\0", 4)},  // not text
         {"Width", RegistreBrut::TypeTexte, std::string("abc\0", 4)},
-        {"Top", RegistreBrut::TypeTexte, std::string("\0", 1)},             // empty
+        {"Top", RegistreBrut::TypeTexte, std::string("\0", 1)},  // empty
     };
     for (const auto& c : cas) {
         PlacementÉcrit(registre, {0, 0, 7000, 4000});

@@ -46,13 +46,13 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
     const Cadre& f = p_.état.placement.fenêtre;
     hwnd_ = CreateWindowExW(0, IdsVud::Classe, VersUtf16(TitrePensil).c_str(),
                             WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, EnPixelsX(f.gauche),
-                            EnPixelsY(f.haut), EnPixelsX(f.largeur), EnPixelsY(f.hauteur),
-                            nullptr, nullptr, instance, this);
+                            EnPixelsY(f.haut), EnPixelsX(f.largeur), EnPixelsY(f.hauteur), nullptr,
+                            nullptr, instance, this);
     if (!hwnd_) return false;
 
     police_ = CreateFontW(-MulDiv(10, dpiY_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          FIXED_PITCH | FF_MODERN, L"Courier New");
     NONCLIENTMETRICSW ncm{};
     ncm.cbSize = sizeof ncm;
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
@@ -61,14 +61,15 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
     t_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
                              ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-                         0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdsVud::T}),
-                         instance, nullptr);
+                         0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdsVud::T}), instance,
+                         nullptr);
     bOk_ = CreateWindowExW(0, L"BUTTON", L"&Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                            0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdsVud::bOk}),
                            instance, nullptr);
     if (!t_ || !bOk_) return false;
     SendMessageW(t_, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
-    if (policeBouton_) SendMessageW(bOk_, WM_SETFONT, reinterpret_cast<WPARAM>(policeBouton_), FALSE);
+    if (policeBouton_)
+        SendMessageW(bOk_, WM_SETFONT, reinterpret_cast<WPARAM>(policeBouton_), FALSE);
     // The default limit (32K characters) would cut a long note; 0 lifts it.
     SendMessageW(t_, EM_SETLIMITTEXT, 0, 0);
     SetWindowTextW(t_, VersUtf16(p_.état.note.texte).c_str());
@@ -157,8 +158,7 @@ void F_Vud::Form_Resize() {
 void F_Vud::bOk_Click() {
     const std::string texte = TexteDeT();
     // A note that cannot be written keeps the window open with the text.
-    if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte, p_.état.note.lue))
-        return;
+    if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte, p_.état.note.lue)) return;
     p_.état.note = {texte, true};
     const Cadre géométrie = GéométrieTwips();
     ShowWindow(hwnd_, SW_HIDE);
@@ -173,8 +173,7 @@ bool F_Vud::Form_QueryUnload() {
         case Fermeture::Fermer:
             return true;
         case Fermeture::Enregistrer:
-            if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte,
-                                p_.état.note.lue))
+            if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte, p_.état.note.lue))
                 return false;
             p_.état.note = {texte, true};
             return true;

@@ -7,7 +7,7 @@
 #include "Registre.h"
 
 class F_Vud {
-public:
+  public:
     struct Paramètres {
         ÉtatPensil& état;
         Registre& registre;
@@ -23,7 +23,7 @@ public:
     bool Crée(HINSTANCE instance, int afficher);
     HWND Fenêtre() const { return hwnd_; }
 
-private:
+  private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
 

@@ -4,6 +4,6 @@
 
 namespace IdsVud {
 inline constexpr const wchar_t* Classe = L"Orvan98.F_Vud";  // window class of F_Vud
-inline constexpr int T = 100;    // the note (multi-line EDIT)
-inline constexpr int bOk = 101;  // "&Ok" (BUTTON)
+inline constexpr int T = 100;                               // the note (multi-line EDIT)
+inline constexpr int bOk = 101;                             // "&Ok" (BUTTON)
 }  // namespace IdsVud

@@ -2,9 +2,8 @@
 // the test prefix, the real window driven through its controls, and the self-update chain
 // through the real Remplo.exe. Test names stay ASCII: under Wine the test program's
 // arguments (the filter that runs one test) arrive in the ANSI code page.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <functional>
@@ -125,8 +124,7 @@ std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid = 0) {
             GetClassNameW(h, nom, 64);
             DWORD pid = 0;
             GetWindowThreadProcessId(h, &pid);
-            if (wcscmp(nom, r->classe) == 0 && (r->pid == 0 || pid == r->pid) &&
-                IsWindowVisible(h))
+            if (wcscmp(nom, r->classe) == 0 && (r->pid == 0 || pid == r->pid) && IsWindowVisible(h))
                 r->trouvées.push_back(h);
             return TRUE;
         },
@@ -139,8 +137,8 @@ std::wstring Texte(HWND h) {
     if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return L"?";
     std::wstring w(n + 1, L'\0');
     DWORD_PTR lu = 0;
-    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()),
-                        SMTO_ABORTIFHUNG, 10000, &lu);
+    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()), SMTO_ABORTIFHUNG,
+                        10000, &lu);
     w.resize(lu);
     return w;
 }
@@ -172,7 +170,8 @@ struct Processus {
     Processus& operator=(const Processus&) = delete;
     ~Processus() {
         if (pi.hProcess) {
-            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
+            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT)
+                TerminateProcess(pi.hProcess, 99);
             CloseHandle(pi.hProcess);
             CloseHandle(pi.hThread);
         }
@@ -209,10 +208,12 @@ std::string Diagnostic(const Processus& p) {
     return s.empty() ? "(no message box)" : s;
 }
 
-void Clique(HWND bouton) { PostMessageW(bouton, BM_CLICK, 0, 0); }
+void Clique(HWND bouton) {
+    PostMessageW(bouton, BM_CLICK, 0, 0);
+}
 
 class PensilExe : public ::testing::Test {
-protected:
+  protected:
     std::wstring dossier;  // with its final backslash
 
     void SetUp() override {
@@ -221,8 +222,8 @@ protected:
         RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, CléSuite, L"Pensil");
         RegDeleteTreeW(HKEY_CURRENT_USER, CléPensil);
         dossier = NouveauDossier(L"");
-        ASSERT_TRUE(CopyFileW(CheminWine(PENSIL_EXE).c_str(), (dossier + L"Pensil.exe").c_str(),
-                              FALSE));
+        ASSERT_TRUE(
+            CopyFileW(CheminWine(PENSIL_EXE).c_str(), (dossier + L"Pensil.exe").c_str(), FALSE));
     }
     void TearDown() override {
         ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, ValeurMaj, L"-");
@@ -243,8 +244,8 @@ protected:
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::wstring nom;
         for (const char* c = info->name(); *c; ++c) nom += static_cast<wchar_t>(*c & 0x7F);
-        const std::wstring chemin = L"C:\\VudTests\\" + nom + suffixe + L"-" +
-                                    std::to_wstring(GetTickCount64()) + L"\\";
+        const std::wstring chemin =
+            L"C:\\VudTests\\" + nom + suffixe + L"-" + std::to_wstring(GetTickCount64()) + L"\\";
         CreateDirectoryW(L"C:\\VudTests", nullptr);
         EXPECT_TRUE(CreateDirectoryW(chemin.c_str(), nullptr));
         return chemin;
@@ -260,7 +261,9 @@ protected:
     std::string Note() { return LitFichier(dossier + L"tel.txt"); }
 };
 
-HWND Contrôle(HWND fenêtre, int id) { return GetDlgItem(fenêtre, id); }
+HWND Contrôle(HWND fenêtre, int id) {
+    return GetDlgItem(fenêtre, id);
+}
 
 }  // namespace
 
@@ -301,8 +304,9 @@ TEST_F(PensilExe, PremierDemarrageCreeLaNoteCompteEtMontreLeTexte) {
 }
 
 TEST_F(PensilExe, OkEcritLeTexteAccentueEtLaGeometriePuisLesRetrouve) {
-    const std::wstring texte = L"Zo\u00E9 Ren\u00E9\t021 555 12 34\r\n\u00C0 c\u00F4t\u00E9 : 5 \u20AC, "
-                               L"\u0153uvre\r\n";  // ends with an empty line
+    const std::wstring texte =
+        L"Zo\u00E9 Ren\u00E9\t021 555 12 34\r\n\u00C0 c\u00F4t\u00E9 : 5 \u20AC, "
+        L"\u0153uvre\r\n";  // ends with an empty line
     {
         Processus p;
         Démarre(p);
@@ -313,7 +317,8 @@ TEST_F(PensilExe, OkEcritLeTexteAccentueEtLaGeometriePuisLesRetrouve) {
         Clique(Contrôle(f, IdsVud::bOk));
         ASSERT_TRUE(p.Fini());
     }
-    EXPECT_EQ(Note(), "Zo\xE9 Ren\xE9\t021 555 12 34\r\n\xC0 c\xF4t\xE9 : 5 \x80, \x9Cuvre\r\n\r\n");
+    EXPECT_EQ(Note(),
+              "Zo\xE9 Ren\xE9\t021 555 12 34\r\n\xC0 c\xF4t\xE9 : 5 \x80, \x9Cuvre\r\n\r\n");
     EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Top"), L"1800");
     EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Height"), L"6150");
     EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléPensil, L"Left"), L"2250");
@@ -443,7 +448,8 @@ TEST_F(PensilExe, RetrecieLaFenetreRevientAuMinimumEtOkSuitLeTexte) {
     ASSERT_TRUE(Attends([&] {
         GetWindowRect(f, &r);
         return r.right - r.left == 400 && r.bottom - r.top >= 216;
-    })) << r.right - r.left << "x" << r.bottom - r.top;
+    })) << r.right - r.left
+        << "x" << r.bottom - r.top;
     EXPECT_LE(r.bottom - r.top, 217);  // 3250 twips at 96 DPI
     GetWindowRect(Contrôle(f, IdsVud::T), &t);
     GetWindowRect(Contrôle(f, IdsVud::bOk), &ok);
@@ -454,7 +460,8 @@ TEST_F(PensilExe, RetrecieLaFenetreRevientAuMinimumEtOkSuitLeTexte) {
 
 TEST_F(PensilExe, MiseAJourParRemploPuisNouvelleVersionDemarre) {
     const std::wstring maj = NouveauDossier(L"-maj");
-    ASSERT_TRUE(CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileW((dossier + L"Pensil.exe").c_str(), (maj + L"Pensil.exe").c_str(), FALSE));
     ÉcritFichier(maj + L"Pensil.exe", std::string(4096, 'N'), true);  // tells the copies apart
     DateDécale(dossier + L"Pensil.exe", -2);
@@ -490,7 +497,8 @@ TEST_F(PensilExe, MiseAJourParRemploPuisNouvelleVersionDemarre) {
 
 TEST_F(PensilExe, MarqueurDeDeveloppementPublieDansLeDossierDeMiseAJour) {
     const std::wstring maj = NouveauDossier(L"-maj");
-    ASSERT_TRUE(CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
     ÉcritFichier(dossier + L"Pensil.vbp", "Type=Exe\r\n");
     ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, ValeurMaj, maj);
     Processus p;
