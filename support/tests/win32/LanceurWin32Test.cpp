@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "OutilsTestWin32.h"
+#include "SondeWin32.h"
 #include "Utf16.h"
 
 namespace {

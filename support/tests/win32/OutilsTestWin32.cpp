@@ -1,9 +1,10 @@
-// Helpers of the Win32 tests, and the probe that the tests start as a child process.
+// Helpers shared by the Win32 test programs.
 #include "OutilsTestWin32.h"
 
 #include <gtest/gtest.h>
 
-#include "ProgrammeWin32.h"
+#include <thread>
+
 #include "Utf16.h"
 
 namespace {
@@ -27,14 +28,23 @@ void Supprime(const std::wstring& dossier) {
     RemoveDirectoryW(dossier.c_str());
 }
 
+HWND AttendsVisible(const wchar_t* classe, const wchar_t* titre) {
+    HWND h = nullptr;
+    AttendsQue([&] {
+        h = FindWindowW(classe, titre);
+        return h != nullptr && IsWindowVisible(h);
+    });
+    return h;
+}
+
 }  // namespace
 
-DossierTemporaire::DossierTemporaire() {
+DossierTemporaire::DossierTemporaire(const std::string& préfixe) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     static int n = 0;
     for (;;) {
-        std::wstring essai = std::wstring(temp) + L"Orvan essai é " +
+        std::wstring essai = std::wstring(temp) + VersUtf16(préfixe) +
                              std::to_wstring(GetCurrentProcessId()) + L"." + std::to_wstring(++n);
         if (CreateDirectoryW(essai.c_str(), nullptr)) {
             chemin_ = DepuisUtf16(essai);
@@ -51,77 +61,120 @@ DossierTemporaire::~DossierTemporaire() {
     if (!chemin_.empty()) Supprime(VersUtf16(chemin_));
 }
 
-bool AttendsQue(const std::function<bool()>& condition, int essais) {
-    for (int i = 0; i < essais; ++i) {
+bool AttendsQue(const std::function<bool()>& condition, std::chrono::milliseconds délai) {
+    const auto fin = std::chrono::steady_clock::now() + délai;
+    while (std::chrono::steady_clock::now() < fin) {
         if (condition()) return true;
-        Sleep(20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return condition();
 }
 
 HWND AttendsFenêtre(const wchar_t* classe, const std::string& titre) {
-    const std::wstring t = VersUtf16(titre);
-    HWND h = nullptr;
-    AttendsQue([&] {
-        h = FindWindowW(classe, t.c_str());
-        return h != nullptr && IsWindowVisible(h);
-    });
-    return h;
+    return AttendsVisible(classe, VersUtf16(titre).c_str());
 }
 
-void ÉcritBrut(const std::string& chemin, const std::string& octets) {
-    HANDLE h = CreateFileW(VersUtf16(chemin).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE) << chemin;
+HWND AttendsFenêtre(const wchar_t* classe) {
+    return AttendsVisible(classe, nullptr);
+}
+
+std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid) {
+    struct Recherche {
+        const wchar_t* classe;
+        DWORD pid;
+        std::vector<HWND> trouvées;
+    } r{classe, pid, {}};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto* r = reinterpret_cast<Recherche*>(lp);
+            wchar_t nom[64] = {};
+            GetClassNameW(h, nom, 64);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            if (wcscmp(nom, r->classe) == 0 && (r->pid == 0 || pid == r->pid) && IsWindowVisible(h))
+                r->trouvées.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&r));
+    return r.trouvées;
+}
+
+void ÉcritBrut(const std::wstring& chemin, const std::string& octets, bool ajouter) {
+    HANDLE h = CreateFileW(chemin.c_str(), ajouter ? FILE_APPEND_DATA : GENERIC_WRITE, 0, nullptr,
+                           ajouter ? OPEN_EXISTING : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE) << DepuisUtf16(chemin);
     DWORD écrit = 0;
     WriteFile(h, octets.data(), static_cast<DWORD>(octets.size()), &écrit, nullptr);
     CloseHandle(h);
     ASSERT_EQ(écrit, octets.size());
 }
 
-std::string LitBrut(const std::string& chemin) {
-    HANDLE h = CreateFileW(VersUtf16(chemin).c_str(), GENERIC_READ,
+void ÉcritBrut(const std::string& chemin, const std::string& octets, bool ajouter) {
+    ÉcritBrut(VersUtf16(chemin), octets, ajouter);
+}
+
+std::string LitBrut(const std::wstring& chemin, const std::string& siAbsent) {
+    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_READ,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                            OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return "<absent>";
+    if (h == INVALID_HANDLE_VALUE) return siAbsent;
     std::string s;
-    char tampon[4096];
+    char tampon[65536];
     DWORD lu = 0;
     while (ReadFile(h, tampon, sizeof tampon, &lu, nullptr) && lu > 0) s.append(tampon, lu);
     CloseHandle(h);
     return s;
 }
 
+std::string LitBrut(const std::string& chemin, const std::string& siAbsent) {
+    return LitBrut(VersUtf16(chemin), siAbsent);
+}
+
+bool ExisteBrut(const std::wstring& chemin) {
+    return GetFileAttributesW(chemin.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool ExisteBrut(const std::string& chemin) {
-    return GetFileAttributesW(VersUtf16(chemin).c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ExisteBrut(VersUtf16(chemin));
 }
 
-std::string LigneSonde(const std::string& mode, const std::string& sortie) {
-    SetEnvironmentVariableW(L"ORVAN_SONDE", VersUtf16(mode).c_str());
-    SetEnvironmentVariableW(L"ORVAN_SONDE_SORTIE", VersUtf16(sortie).c_str());
-    const Programme p = ProgrammeCourant();
-    return "\"" + p.DossierLocal() + p.nom +
-           ".exe\" --gtest_also_run_disabled_tests --gtest_filter=DISABLED_Sonde.Rapporte";
+uint64_t Taille(const std::wstring& chemin) {
+    WIN32_FILE_ATTRIBUTE_DATA a{};
+    if (!GetFileAttributesExW(chemin.c_str(), GetFileExInfoStandard, &a)) return 0;
+    return (uint64_t{a.nFileSizeHigh} << 32) | a.nFileSizeLow;
 }
 
-// Not a test: the probe's body, run only in the child that LigneSonde starts.
-TEST(DISABLED_Sonde, Rapporte) {
-    wchar_t mode[256] = {}, sortie[MAX_PATH] = {};
-    if (!GetEnvironmentVariableW(L"ORVAN_SONDE", mode, 256) ||
-        !GetEnvironmentVariableW(L"ORVAN_SONDE_SORTIE", sortie, MAX_PATH))
-        GTEST_SKIP() << "lancé sans sonde";
-    const std::string m = DepuisUtf16(mode);
-    std::string rapport;
-    if (m.rfind("instance:", 0) == 0) {
-        rapport = UneSeuleInstance(m.substr(9)) ? "seule" : "double";
-    } else if (m == "fenetre") {
-        STARTUPINFOW si{};
-        si.cb = sizeof si;
-        GetStartupInfoW(&si);
-        rapport = (si.dwFlags & STARTF_USESHOWWINDOW) ? std::to_string(si.wShowWindow) : "aucun";
-    }
-    // Written under another name first, so the parent never reads half a report.
-    const std::string fin = DepuisUtf16(sortie);
-    ÉcritBrut(fin + ".part", rapport);
-    MoveFileExW(VersUtf16(fin + ".part").c_str(), sortie, MOVEFILE_REPLACE_EXISTING);
+void DateDécale(const std::wstring& chemin, int jours) {
+    HANDLE h = CreateFileW(chemin.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    ULARGE_INTEGER u{{ft.dwLowDateTime, ft.dwHighDateTime}};
+    u.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(jours) * 864000000000LL);
+    ft = {u.LowPart, u.HighPart};
+    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
+    CloseHandle(h);
+}
+
+std::wstring LitRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom) {
+    wchar_t tampon[512];
+    DWORD taille = sizeof tampon;
+    if (RegGetValueW(racine, clé, nom, RRF_RT_REG_SZ, nullptr, tampon, &taille) != ERROR_SUCCESS)
+        return L"(absent)";
+    return tampon;
+}
+
+void ÉcritRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom, const std::wstring& v) {
+    ASSERT_EQ(RegSetKeyValueW(racine, clé, nom, REG_SZ, v.c_str(),
+                              static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t))),
+              ERROR_SUCCESS);
+}
+
+std::wstring CheminWine(const char* unix) {
+    std::wstring w = VersUtf16(unix);
+    if (!w.empty() && w.front() == L'/') w = L"Z:" + w;
+    for (auto& c : w)
+        if (c == L'/') c = L'\\';
+    return w;
 }

@@ -1,17 +1,21 @@
-// Helpers of the Win32 tests: a throwaway folder, bounded waits for files and windows,
-// and the probe (this test program started again as a child process).
+// Helpers shared by the Win32 test programs: a throwaway folder, bounded waits, raw file
+// and registry access (independent of the layer under test), and window lookup.
 #pragma once
 
 #include <windows.h>
 
+#include <chrono>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
-// A fresh folder under the temporary folder (its name holds a blank and an accent),
-// removed with its contents at the end of the test.
+// A fresh folder under the temporary folder, named `préfixe` then the process id and a
+// counter (the default name holds a blank and an accent), removed with its contents at
+// the end of the test.
 class DossierTemporaire {
 public:
-    DossierTemporaire();
+    explicit DossierTemporaire(const std::string& préfixe = "Orvan essai é ");
     ~DossierTemporaire();
     DossierTemporaire(const DossierTemporaire&) = delete;
     DossierTemporaire& operator=(const DossierTemporaire&) = delete;
@@ -22,18 +26,33 @@ private:
     std::string chemin_;
 };
 
-// Polls `condition` every 20 ms for at most `essais` times; true once it holds.
-bool AttendsQue(const std::function<bool()>& condition, int essais = 1500);
-// The top-level window of that class and caption, once it exists (nullptr if never).
+// Polls `condition` every 20 ms for at most `délai`; true once it holds.
+bool AttendsQue(const std::function<bool()>& condition,
+                std::chrono::milliseconds délai = std::chrono::seconds(30));
+// The visible top-level window of that class and caption, once it exists (nullptr if never).
 HWND AttendsFenêtre(const wchar_t* classe, const std::string& titre);
+// The same, whatever its caption.
+HWND AttendsFenêtre(const wchar_t* classe);
+// The visible top-level windows of a class, in Z order, of process `pid` (any when 0).
+std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid = 0);
 
-// Writes and reads a whole file with plain Win32 calls (independent of FichiersWin32).
-void ÉcritBrut(const std::string& chemin, const std::string& octets);
-std::string LitBrut(const std::string& chemin);
+// Whole files with plain Win32 calls (independent of FichiersWin32). LitBrut returns
+// `siAbsent` when the file cannot be opened; ÉcritBrut with `ajouter` appends to an
+// existing file instead of replacing it.
+void ÉcritBrut(const std::wstring& chemin, const std::string& octets, bool ajouter = false);
+void ÉcritBrut(const std::string& chemin, const std::string& octets, bool ajouter = false);
+std::string LitBrut(const std::wstring& chemin, const std::string& siAbsent = "<absent>");
+std::string LitBrut(const std::string& chemin, const std::string& siAbsent = "<absent>");
+bool ExisteBrut(const std::wstring& chemin);
 bool ExisteBrut(const std::string& chemin);
+// A file's size in bytes, 0 when absent.
+uint64_t Taille(const std::wstring& chemin);
+// Sets a file's modification date, `jours` days from now.
+void DateDécale(const std::wstring& chemin, int jours);
 
-// The probe: this test program run again with only the test DISABLED_Sonde.Rapporte.
-// `mode` is "instance:<name>" (reports "seule" or "double" from UneSeuleInstance) or
-// "fenetre" (reports the show-window code it was started with). It writes its report
-// into `sortie`. Returns the command line that starts it.
-std::string LigneSonde(const std::string& mode, const std::string& sortie);
+// A REG_SZ value, or "(absent)"; writing one fails the test when refused.
+std::wstring LitRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom);
+void ÉcritRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom, const std::wstring& v);
+
+// A host path of the build tree as Wine sees it (its Z: drive maps "/").
+std::wstring CheminWine(const char* unix);
