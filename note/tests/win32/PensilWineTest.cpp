@@ -6,12 +6,10 @@
 #include <windows.h>
 
 #include <chrono>
-#include <functional>
 #include <string>
-#include <thread>
-#include <vector>
 
 #include "../../win32/IdsVud.h"
+#include "OutilsTestWin32.h"
 
 namespace {
 
@@ -35,102 +33,6 @@ const std::string NoteDéfaut1252 =
     "\r\n"
     "Je vous remercie de votre compr\xE9hension. Ce message peut \xEAtre effac\xE9 et \xEAtre "
     "remplac\xE9 par des annotations que vous ne d\xE9sirez pas oublier.\r\n";
-
-// A path of the build tree (Unix) as Wine sees it (the Z: drive maps "/").
-std::wstring CheminWine(const char* unix) {
-    std::wstring w = L"Z:";
-    for (const char* c = unix; *c; ++c) w += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    return w;
-}
-
-// Waits until `condition` holds, checking every 50 ms; false after `délai`.
-bool Attends(const std::function<bool()>& condition, std::chrono::milliseconds délai = 30s) {
-    const auto fin = std::chrono::steady_clock::now() + délai;
-    for (;;) {
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() > fin) return false;
-        std::this_thread::sleep_for(50ms);
-    }
-}
-
-std::string LitFichier(const std::wstring& chemin) {
-    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return "(absent)";
-    std::string s;
-    char tampon[65536];
-    DWORD lu = 0;
-    while (ReadFile(h, tampon, sizeof tampon, &lu, nullptr) && lu > 0) s.append(tampon, lu);
-    CloseHandle(h);
-    return s;
-}
-
-void ÉcritFichier(const std::wstring& chemin, const std::string& octets, bool ajouter = false) {
-    HANDLE h = CreateFileW(chemin.c_str(), ajouter ? FILE_APPEND_DATA : GENERIC_WRITE, 0, nullptr,
-                           ajouter ? OPEN_EXISTING : CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    DWORD écrit = 0;
-    WriteFile(h, octets.data(), static_cast<DWORD>(octets.size()), &écrit, nullptr);
-    CloseHandle(h);
-}
-
-uint64_t Taille(const std::wstring& chemin) {
-    WIN32_FILE_ATTRIBUTE_DATA a{};
-    if (!GetFileAttributesExW(chemin.c_str(), GetFileExInfoStandard, &a)) return 0;
-    return (uint64_t{a.nFileSizeHigh} << 32) | a.nFileSizeLow;
-}
-
-// Sets a file's modification date, `jours` days from now.
-void DateDécale(const std::wstring& chemin, int jours) {
-    HANDLE h = CreateFileW(chemin.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    FILETIME ft;
-    GetSystemTimeAsFileTime(&ft);
-    ULARGE_INTEGER u;
-    u.LowPart = ft.dwLowDateTime;
-    u.HighPart = ft.dwHighDateTime;
-    u.QuadPart += static_cast<ULONGLONG>(static_cast<LONGLONG>(jours) * 864000000000LL);
-    ft = {u.LowPart, u.HighPart};
-    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
-    CloseHandle(h);
-}
-
-std::wstring LitRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom) {
-    wchar_t tampon[512];
-    DWORD taille = sizeof tampon;
-    if (RegGetValueW(racine, clé, nom, RRF_RT_REG_SZ, nullptr, tampon, &taille) != ERROR_SUCCESS)
-        return L"(absent)";
-    return tampon;
-}
-
-void ÉcritRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom, const std::wstring& v) {
-    ASSERT_EQ(RegSetKeyValueW(racine, clé, nom, REG_SZ, v.c_str(),
-                              static_cast<DWORD>((v.size() + 1) * sizeof(wchar_t))),
-              ERROR_SUCCESS);
-}
-
-// Windows of a class belonging to a process (every process when pid is 0).
-std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid = 0) {
-    struct Recherche {
-        const wchar_t* classe;
-        DWORD pid;
-        std::vector<HWND> trouvées;
-    } r{classe, pid, {}};
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto* r = reinterpret_cast<Recherche*>(lp);
-            wchar_t nom[64] = {};
-            GetClassNameW(h, nom, 64);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(h, &pid);
-            if (wcscmp(nom, r->classe) == 0 && (r->pid == 0 || pid == r->pid) && IsWindowVisible(h))
-                r->trouvées.push_back(h);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&r));
-    return r.trouvées;
-}
 
 std::wstring Texte(HWND h) {
     DWORD_PTR n = 0;
@@ -179,19 +81,13 @@ struct Processus {
     bool Fini(std::chrono::milliseconds délai = 30s) const {
         return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
     }
-    HWND Fenêtre() const {
+    HWND Fenêtre() const { return Première(IdsVud::Classe); }
+    HWND Boîte() const { return Première(L"#32770"); }
+    // Its first window of that class, once it shows one.
+    HWND Première(const wchar_t* classe) const {
         HWND h = nullptr;
-        Attends([&] {
-            auto f = Fenêtres(IdsVud::Classe, pi.dwProcessId);
-            if (!f.empty()) h = f[0];
-            return h != nullptr;
-        });
-        return h;
-    }
-    HWND Boîte() const {
-        HWND h = nullptr;
-        Attends([&] {
-            auto f = Fenêtres(L"#32770", pi.dwProcessId);
+        AttendsQue([&] {
+            auto f = Fenêtres(classe, pi.dwProcessId);
             if (!f.empty()) h = f[0];
             return h != nullptr;
         });
@@ -258,7 +154,7 @@ class PensilExe : public ::testing::Test {
         ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    dossier.c_str(), &si, &p.pi));
     }
-    std::string Note() { return LitFichier(dossier + L"tel.txt"); }
+    std::string Note() { return LitBrut(dossier + L"tel.txt"); }
 };
 
 HWND Contrôle(HWND fenêtre, int id) {
@@ -360,7 +256,7 @@ TEST_F(PensilExe, TexteHors1252SignaleRienEcritFenetreGardee) {
     EXPECT_NE(TextesDe(boîte).find(L"Le caract\u00E8re \"\u260E\""), std::wstring::npos)
         << TextesDe(boîte).size();
     Clique(GetDlgItem(boîte, IDOK));
-    ASSERT_TRUE(Attends([&] { return !IsWindow(boîte); }));
+    ASSERT_TRUE(AttendsQue([&] { return !IsWindow(boîte); }));
     EXPECT_FALSE(p.Fini(0ms));
     EXPECT_TRUE(IsWindowVisible(f));
     EXPECT_EQ(Note(), NoteDéfaut1252);
@@ -381,7 +277,7 @@ TEST_F(PensilExe, FermerAvecDesModificationsDemande) {
     EXPECT_NE(TextesDe(boîte).find(L"Voulez-vous enregistrer les modifications de la note ?"),
               std::wstring::npos);
     Clique(GetDlgItem(boîte, IDCANCEL));
-    ASSERT_TRUE(Attends([&] { return !IsWindow(boîte); }));
+    ASSERT_TRUE(AttendsQue([&] { return !IsWindow(boîte); }));
     EXPECT_FALSE(p.Fini(0ms));
     EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), L"brouillon");
 
@@ -423,7 +319,7 @@ TEST_F(PensilExe, DeuxiemeDemarrageFinitSansRien) {
 }
 
 TEST_F(PensilExe, NoteVideEtGeometrieInvalide) {
-    ÉcritFichier(dossier + L"tel.txt", "");
+    ÉcritBrut(dossier + L"tel.txt", "");
     ÉcritRegistre(HKEY_CURRENT_USER, CléPensil, L"Top", L"haut");
     ÉcritRegistre(HKEY_CURRENT_USER, CléPensil, L"Left", L"-90000");
     Processus p;
@@ -445,7 +341,7 @@ TEST_F(PensilExe, RetrecieLaFenetreRevientAuMinimumEtOkSuitLeTexte) {
     ASSERT_TRUE(f);
     SetWindowPos(f, nullptr, 0, 0, 50, 50, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT r{}, t{}, ok{};
-    ASSERT_TRUE(Attends([&] {
+    ASSERT_TRUE(AttendsQue([&] {
         GetWindowRect(f, &r);
         return r.right - r.left == 400 && r.bottom - r.top >= 216;
     })) << r.right - r.left
@@ -463,7 +359,7 @@ TEST_F(PensilExe, MiseAJourParRemploPuisNouvelleVersionDemarre) {
     ASSERT_TRUE(
         CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
     ASSERT_TRUE(CopyFileW((dossier + L"Pensil.exe").c_str(), (maj + L"Pensil.exe").c_str(), FALSE));
-    ÉcritFichier(maj + L"Pensil.exe", std::string(4096, 'N'), true);  // tells the copies apart
+    ÉcritBrut(maj + L"Pensil.exe", std::string(4096, 'N'), true);  // tells the copies apart
     DateDécale(dossier + L"Pensil.exe", -2);
     const uint64_t nouvelle = Taille(maj + L"Pensil.exe");
     ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, ValeurMaj, maj);
@@ -471,12 +367,12 @@ TEST_F(PensilExe, MiseAJourParRemploPuisNouvelleVersionDemarre) {
     Processus ancien;
     Démarre(ancien);
     ASSERT_TRUE(ancien.Fini()) << "the old Pensil must end once Remplo is started";
-    ASSERT_TRUE(Attends([&] { return Taille(dossier + L"Pensil.exe") == nouvelle; }));
-    EXPECT_EQ(LitFichier(dossier + L"Pensil.exe"), LitFichier(maj + L"Pensil.exe"));
+    ASSERT_TRUE(AttendsQue([&] { return Taille(dossier + L"Pensil.exe") == nouvelle; }));
+    EXPECT_EQ(LitBrut(dossier + L"Pensil.exe"), LitBrut(maj + L"Pensil.exe"));
 
     // The new version runs from the old place (Remplo started it) and shows its window.
     HWND f = nullptr;
-    ASSERT_TRUE(Attends([&] {
+    ASSERT_TRUE(AttendsQue([&] {
         for (HWND h : Fenêtres(IdsVud::Classe)) {
             DWORD pid = 0;
             GetWindowThreadProcessId(h, &pid);
@@ -499,11 +395,11 @@ TEST_F(PensilExe, MarqueurDeDeveloppementPublieDansLeDossierDeMiseAJour) {
     const std::wstring maj = NouveauDossier(L"-maj");
     ASSERT_TRUE(
         CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
-    ÉcritFichier(dossier + L"Pensil.vbp", "Type=Exe\r\n");
+    ÉcritBrut(dossier + L"Pensil.vbp", "Type=Exe\r\n");
     ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, ValeurMaj, maj);
     Processus p;
     Démarre(p);
     HWND f = p.Fenêtre();  // publishing lets the program go on
     ASSERT_TRUE(f) << Diagnostic(p);
-    EXPECT_EQ(LitFichier(maj + L"Pensil.exe"), LitFichier(dossier + L"Pensil.exe"));
+    EXPECT_EQ(LitBrut(maj + L"Pensil.exe"), LitBrut(dossier + L"Pensil.exe"));
 }
