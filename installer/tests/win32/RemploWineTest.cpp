@@ -5,76 +5,23 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "OutilsTestWin32.h"
 #include "Utf16.h"
 
 namespace {
-
-// A build path (a host path under Wine) as a Windows path.
-std::wstring CheminWindows(const char* chemin) {
-    std::wstring w = VersUtf16(chemin);
-    if (!w.empty() && w.front() == L'/') w = L"Z:" + w;
-    for (auto& c : w)
-        if (c == L'/') c = L'\\';
-    return w;
-}
-
-std::string LitOctets(const std::wstring& chemin) {
-    std::ifstream f(chemin.c_str(), std::ios::binary);
-    std::ostringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
-bool Existe(const std::wstring& chemin) {
-    return GetFileAttributesW(chemin.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-// Sets a file's modification date, `jours` days from now.
-void Date(const std::wstring& chemin, int jours) {
-    HANDLE h = CreateFileW(chemin.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
-                           OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(h, INVALID_HANDLE_VALUE);
-    FILETIME ft;
-    GetSystemTimeAsFileTime(&ft);
-    ULARGE_INTEGER u{{ft.dwLowDateTime, ft.dwHighDateTime}};
-    u.QuadPart += static_cast<long long>(jours) * 864000000000LL;
-    ft = {u.LowPart, u.HighPart};
-    EXPECT_TRUE(SetFileTime(h, nullptr, nullptr, &ft));
-    CloseHandle(h);
-}
 
 struct Boîte {
     std::string titre, texte;
 };
 
-struct Recherche {
-    DWORD pid;
-    HWND trouvée;
-};
-
 // The first visible dialog box ("#32770") of process `pid`.
 HWND BoîteDe(DWORD pid) {
-    Recherche r{pid, nullptr};
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto* r = reinterpret_cast<Recherche*>(lp);
-            DWORD p = 0;
-            GetWindowThreadProcessId(h, &p);
-            wchar_t classe[16] = {};
-            GetClassNameW(h, classe, 16);
-            if (p == r->pid && IsWindowVisible(h) && std::wstring(classe) == L"#32770") {
-                r->trouvée = h;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&r));
-    return r.trouvée;
+    const auto boîtes = Fenêtres(L"#32770", pid);
+    return boîtes.empty() ? nullptr : boîtes[0];
 }
 
 std::string TexteDe(HWND h) {
@@ -86,42 +33,30 @@ std::string TexteDe(HWND h) {
 // A throwaway folder holding a copy of Remplo.exe, the old program "prog.exe" and, in
 // the sub-folder "mise à jour", the new one.
 struct DossierDeTest : ::testing::Test {
+    DossierTemporaire temporaire{"remplo-"};
     std::wstring dossier, source, destination;
 
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        static int n = 0;
-        dossier = std::wstring(temp) + L"remplo-" + std::to_wstring(GetCurrentProcessId()) +
-                  L"-" + std::to_wstring(++n) + L"\\";
-        ASSERT_TRUE(CreateDirectoryW(dossier.c_str(), nullptr));
+        ASSERT_FALSE(temporaire.Chemin().empty());
+        dossier = VersUtf16(temporaire.Chemin()) + L"\\";
         ASSERT_TRUE(CreateDirectoryW((dossier + L"mise à jour").c_str(), nullptr));
         source = dossier + L"mise à jour\\prog.exe";
         destination = dossier + L"prog.exe";
-        ASSERT_TRUE(CopyFileW(CheminWindows(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(),
+        ASSERT_TRUE(CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(),
                               FALSE));
-        ASSERT_TRUE(CopyFileW(CheminWindows(TEMOIN_ANCIEN).c_str(), destination.c_str(), FALSE));
-        ASSERT_TRUE(CopyFileW(CheminWindows(TEMOIN_NOUVEAU).c_str(), source.c_str(), FALSE));
-        Date(destination, -1);
-        Date(source, 0);
-    }
-
-    void TearDown() override {
-        for (const wchar_t* f : {L"Remplo.exe", L"prog.exe", L"prog.exe.nouveau",
-                                 L"prog.exe.ancien", L"journal.txt", L"libere",
-                                 L"mise à jour\\prog.exe"})
-            DeleteFileW((dossier + f).c_str());
-        RemoveDirectoryW((dossier + L"mise à jour").c_str());
-        RemoveDirectoryW(dossier.c_str());
+        ASSERT_TRUE(CopyFileW(CheminWine(TEMOIN_ANCIEN).c_str(), destination.c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(CheminWine(TEMOIN_NOUVEAU).c_str(), source.c_str(), FALSE));
+        DateDécale(destination, -1);
+        DateDécale(source, 0);
     }
 
     // Which fixture a file holds: "ancien", "nouveau", "absent" or "autre" (short messages
     // instead of whole executables when a comparison fails).
     static std::string Version(const std::wstring& chemin) {
-        if (!Existe(chemin)) return "absent";
-        const std::string octets = LitOctets(chemin);
-        if (octets == LitOctets(CheminWindows(TEMOIN_ANCIEN))) return "ancien";
-        if (octets == LitOctets(CheminWindows(TEMOIN_NOUVEAU))) return "nouveau";
+        if (!ExisteBrut(chemin)) return "absent";
+        const std::string octets = LitBrut(chemin, "");
+        if (octets == LitBrut(CheminWine(TEMOIN_ANCIEN), "")) return "ancien";
+        if (octets == LitBrut(CheminWine(TEMOIN_NOUVEAU), "")) return "nouveau";
         return "autre";
     }
 
@@ -161,7 +96,7 @@ struct DossierDeTest : ::testing::Test {
 
     std::vector<std::string> Journal() {
         std::vector<std::string> lignes;
-        std::istringstream s(LitOctets(dossier + L"journal.txt"));
+        std::istringstream s(LitBrut(dossier + L"journal.txt", ""));
         for (std::string l; std::getline(s, l);) {
             if (!l.empty() && l.back() == '\r') l.pop_back();
             lignes.push_back(l);
@@ -171,7 +106,7 @@ struct DossierDeTest : ::testing::Test {
 
     // The journal once it holds `n` lines (polled, 30 seconds at most).
     std::vector<std::string> Journal(size_t n) {
-        for (int i = 0; i < 600 && Journal().size() < n; ++i) Sleep(50);
+        AttendsQue([&] { return Journal().size() >= n; });
         return Journal();
     }
 
@@ -196,11 +131,7 @@ TEST_F(RemploWine, RemplaceLeProgrammeEnCoursQuandIlSeTermine) {
     PROCESS_INFORMATION remplo = LanceRemplo(Args(source, destination));
 
     // Remplo shows its window and waits while the old program holds its file.
-    HWND fenêtre = nullptr;
-    for (int i = 0; i < 600 && !fenêtre; ++i) {
-        fenêtre = FindWindowW(L"Orvan98.Remplo.F_Main", nullptr);
-        if (!fenêtre || !IsWindowVisible(fenêtre)) fenêtre = nullptr, Sleep(50);
-    }
+    HWND fenêtre = AttendsFenêtre(L"Orvan98.Remplo.F_Main");
     ASSERT_TRUE(fenêtre);
     EXPECT_EQ(TexteDe(fenêtre), "Mise à jour automatique de programme 32bits");
     EXPECT_EQ(WaitForSingleObject(remplo.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));
@@ -224,8 +155,8 @@ TEST_F(RemploWine, RemplaceLeProgrammeEnCoursQuandIlSeTermine) {
     EXPECT_EQ(journal[1], "nouveau|" + Cité(destination) + " ");
     EXPECT_EQ(Version(destination), "nouveau");
     EXPECT_EQ(Version(source), "nouveau");
-    EXPECT_FALSE(Existe(destination + L".nouveau"));
-    EXPECT_FALSE(Existe(destination + L".ancien"));
+    EXPECT_FALSE(ExisteBrut(destination + L".nouveau"));
+    EXPECT_FALSE(ExisteBrut(destination + L".ancien"));
 }
 
 TEST_F(RemploWine, DestinationAbsenteInstalléeEtLancée) {
@@ -262,7 +193,7 @@ TEST_F(RemploWine, SansCopieRelanceAvecLeMarqueur) {
             SetFileTime(s, nullptr, nullptr, &ft);
             CloseHandle(s);
         } else {
-            Date(source, c.joursSource);
+            DateDécale(source, c.joursSource);
         }
         const std::wstring s = c.sourceAbsente ? dossier + L"absent.exe"
                                : c.mêmeChemin  ? destination
@@ -290,7 +221,7 @@ TEST_F(RemploWine, LigneMalForméeAfficheLUsage) {
                   "Donnez le programme source entre guillements, un espace, et le programme "
                   "destination entre guillemets en paramètre svp.");
     }
-    EXPECT_FALSE(Existe(dossier + L"journal.txt"));
+    EXPECT_FALSE(ExisteBrut(dossier + L"journal.txt"));
     EXPECT_EQ(Version(destination), "ancien");
 }
 
@@ -309,12 +240,12 @@ TEST_F(RemploWine, CopieImpossibleGardeEtRelanceLAncien) {
     EXPECT_EQ(boîtes[0].texte.substr(boîtes[0].texte.size() - contexte.size()), contexte);
     EXPECT_EQ(Journal(1), std::vector<std::string>{"ancien|" + Cité(destination) + "  (~!~)"});
     EXPECT_EQ(Version(destination), "ancien");
-    EXPECT_FALSE(Existe(destination + L".nouveau"));
+    EXPECT_FALSE(ExisteBrut(destination + L".nouveau"));
 }
 
 // What orvan_programme() puts into every program: version, icon and manifest.
 TEST(RessourcesProgramme, VersionIcôneEtManifeste) {
-    const std::wstring exe = CheminWindows(REMPLO_EXE);
+    const std::wstring exe = CheminWine(REMPLO_EXE);
     DWORD inutile = 0;
     const DWORD taille = GetFileVersionInfoSizeW(exe.c_str(), &inutile);
     ASSERT_GT(taille, 0u);
