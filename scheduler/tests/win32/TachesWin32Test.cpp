@@ -8,6 +8,7 @@
 
 #include "FichiersWin32.h"
 #include "HorlogeWin32.h"
+#include "OutilsTestWin32.h"
 #include "Taches.h"
 #include "Utf16.h"
 
@@ -16,14 +17,13 @@ namespace {
 struct TâchesWin32 : ::testing::Test {
     FichiersWin32 f;
     HorlogeWin32 horloge;
+    DossierTemporaire temporaire{"Horlo tâches "};
     std::string dossier;
     std::unique_ptr<Horlo> h;
 
     void SetUp() override {
-        wchar_t temp[MAX_PATH];
-        GetTempPathW(MAX_PATH, temp);
-        dossier = DepuisUtf16(temp) + "Horlo tâches " + std::to_string(GetCurrentProcessId());
-        ASSERT_TRUE(CreateDirectoryW(VersUtf16(dossier).c_str(), nullptr));
+        dossier = temporaire.Chemin();
+        ASSERT_FALSE(dossier.empty());
         h = std::make_unique<Horlo>(f, horloge, Programme::DepuisChemin(dossier + "\\Horlo.exe"));
     }
     void TearDown() override {
