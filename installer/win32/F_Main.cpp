@@ -15,13 +15,6 @@ constexpr int HauteurÉtiquette = 420;
 
 int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
 
-int DpiÉcran() {
-    HDC dc = GetDC(nullptr);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : 96;
-    if (dc) ReleaseDC(nullptr, dc);
-    return dpi > 0 ? dpi : 96;
-}
-
 HCURSOR CurseurOccupé() { return LoadCursorW(nullptr, IDC_APPSTARTING); }
 HCURSOR CurseurNormal() { return LoadCursorW(nullptr, IDC_ARROW); }
 
@@ -39,7 +32,7 @@ F_Main::F_Main(HINSTANCE instance) {
     RegisterClassExW(&classe);  // fails harmlessly when already registered
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    const int dpi = DpiÉcran();
+    const int dpi = DpiÉcran().y;
     RECT r{0, 0, Pixels(LargeurClient, dpi), Pixels(HauteurClient, dpi)};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     hwnd_ = CreateWindowExW(0, ClasseF_Main, TitreF_Main, style, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -35,13 +35,9 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
     wc.lpszClassName = IdsVud::Classe;
     RegisterClassExW(&wc);
 
-    if (HDC écran = GetDC(nullptr)) {
-        dpiX_ = GetDeviceCaps(écran, LOGPIXELSX);
-        dpiY_ = GetDeviceCaps(écran, LOGPIXELSY);
-        ReleaseDC(nullptr, écran);
-        if (dpiX_ <= 0) dpiX_ = 96;
-        if (dpiY_ <= 0) dpiY_ = 96;
-    }
+    const Dpi dpi = DpiÉcran();
+    dpiX_ = dpi.x;
+    dpiY_ = dpi.y;
 
     const Cadre& f = p_.état.placement.fenêtre;
     hwnd_ = CreateWindowExW(0, IdsVud::Classe, VersUtf16(TitrePensil).c_str(),

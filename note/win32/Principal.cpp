@@ -4,6 +4,7 @@
 
 #include "DialoguesWin32.h"
 #include "F_Vud.h"
+#include "FenetresWin32.h"
 #include "FichiersWin32.h"
 #include "LocaleWin32.h"
 #include "MiseAJourWin32.h"
@@ -13,16 +14,9 @@
 namespace {
 
 Cadre EnTwips(int gauche, int haut, int largeur, int hauteur) {
-    int dpiX = 96, dpiY = 96;
-    if (HDC écran = GetDC(nullptr)) {
-        dpiX = GetDeviceCaps(écran, LOGPIXELSX);
-        dpiY = GetDeviceCaps(écran, LOGPIXELSY);
-        ReleaseDC(nullptr, écran);
-    }
-    if (dpiX <= 0) dpiX = 96;
-    if (dpiY <= 0) dpiY = 96;
-    return {gauche * 1440.0 / dpiX, haut * 1440.0 / dpiY, largeur * 1440.0 / dpiX,
-            hauteur * 1440.0 / dpiY};
+    const Dpi dpi = DpiÉcran();
+    return {gauche * 1440.0 / dpi.x, haut * 1440.0 / dpi.y, largeur * 1440.0 / dpi.x,
+            hauteur * 1440.0 / dpi.y};
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Thin helpers over a window handle.
+// Thin helpers over a window handle, and the screen resolution that twips depend on.
 #pragma once
 
 #include <windows.h>
@@ -8,3 +8,9 @@
 // screen keeps its caption reachable. A child window is centred in screen coordinates
 // too, converted to its parent's client area. Size and Z order are unchanged.
 void FeuilleCentre(HWND fenêtre);
+
+// The screen's logical resolution in dots per inch; 96 where the screen does not say.
+struct Dpi {
+    int x = 96, y = 96;
+};
+Dpi DpiÉcran();
