@@ -3,18 +3,16 @@
 
 #include <utility>
 
+#include "Texte.h"
+
 namespace {
 
 constexpr char CRLF[] = "\r\n";
 constexpr int FenêtreNormale = 1;
 
-bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
+bool EstBlancOuTab(char c) { return c == ' ' || c == '\t'; }
 
-std::string_view SansBlancs(std::string_view t) {
-    while (!t.empty() && EstBlanc(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EstBlanc(t.back())) t.remove_suffix(1);
-    return t;
-}
+std::string_view SansBlancsNiTabs(std::string_view t) { return SansBlancs(t, " \t"); }
 
 // Takes `"text"` off the front of `reste`; nothing when it does not start with a quote
 // or the closing quote is missing.
@@ -24,7 +22,7 @@ std::optional<std::string> CheminEntreGuillemets(std::string_view& reste) {
     const auto fin = reste.find('"');
     if (fin == std::string_view::npos) return std::nullopt;
     std::string chemin(reste.substr(0, fin));
-    reste = SansBlancs(reste.substr(fin + 1));
+    reste = SansBlancsNiTabs(reste.substr(fin + 1));
     return chemin;
 }
 
@@ -36,7 +34,7 @@ void AvecExtension(std::string& chemin) {
 }  // namespace
 
 std::optional<LigneRemplo> RemploAnalyse(std::string_view arguments) {
-    std::string_view reste = SansBlancs(arguments);
+    std::string_view reste = SansBlancsNiTabs(arguments);
     LigneRemplo l;
     auto source = CheminEntreGuillemets(reste);
     if (!source) return std::nullopt;
@@ -57,9 +55,9 @@ std::string ArgumentsDeLaLigne(std::string_view ligne) {
         const auto fin = ligne.find('"', 1);
         i = fin == std::string_view::npos ? ligne.size() : fin + 1;
     } else {
-        while (i < ligne.size() && !EstBlanc(ligne[i])) ++i;
+        while (i < ligne.size() && !EstBlancOuTab(ligne[i])) ++i;
     }
-    while (i < ligne.size() && EstBlanc(ligne[i])) ++i;
+    while (i < ligne.size() && EstBlancOuTab(ligne[i])) ++i;
     return std::string(ligne.substr(i));
 }
 

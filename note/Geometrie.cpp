@@ -3,34 +3,7 @@
 #include <cmath>
 
 #include "Note.h"
-
-std::optional<double> NombreLit(std::string_view texte) {
-    std::size_t i = 0, fin = texte.size();
-    while (i < fin && (texte[i] == ' ' || texte[i] == '\t')) ++i;
-    while (fin > i && (texte[fin - 1] == ' ' || texte[fin - 1] == '\t')) --fin;
-    bool négatif = false;
-    if (i < fin && (texte[i] == '-' || texte[i] == '+')) négatif = texte[i++] == '-';
-    double valeur = 0, échelle = 1;
-    bool chiffres = false, virgule = false;
-    for (; i < fin; ++i) {
-        const char c = texte[i];
-        if (c >= '0' && c <= '9') {
-            chiffres = true;
-            if (virgule) {
-                échelle /= 10;
-                valeur += (c - '0') * échelle;
-            } else {
-                valeur = valeur * 10 + (c - '0');
-            }
-        } else if ((c == '.' || c == ',') && !virgule) {
-            virgule = true;
-        } else {
-            return std::nullopt;
-        }
-    }
-    if (!chiffres || !std::isfinite(valeur)) return std::nullopt;
-    return négatif ? -valeur : valeur;
-}
+#include "Valeurs.h"
 
 namespace {
 
@@ -56,8 +29,8 @@ Placement PlacementDepuisTextes(const std::string& haut, const std::string& haut
     const double hauteurDéfaut = Borne(HauteurDéfaut, HauteurMinimum, bureau.hauteur);
     if (haut.find_first_not_of(" \t") == std::string::npos)
         return Centré(largeurDéfaut, hauteurDéfaut, écran);
-    const auto h = NombreLit(haut), ha = NombreLit(hauteur), g = NombreLit(gauche),
-               l = NombreLit(largeur);
+    const auto h = LireNombre(haut), ha = LireNombre(hauteur), g = LireNombre(gauche),
+               l = LireNombre(largeur);
     if (!h || !ha || !g || !l) return Centré(largeurDéfaut, hauteurDéfaut, écran);
 
     Cadre f{*g, *h, Borne(*l, LargeurMinimum, bureau.largeur),

@@ -1,6 +1,7 @@
 // The note file tel.txt: default text, reading, writing, and the questions around them.
 #include "Note.h"
 
+#include "Texte.h"
 #include "Texte1252.h"
 
 namespace {
@@ -8,38 +9,6 @@ namespace {
 constexpr const char* CRLF = "\r\n";
 constexpr const char* TitreAttention = "Talmon - Attention";
 constexpr const char* Bom = "\xEF\xBB\xBF";
-
-// Whether the bytes are well-formed UTF-8 (no overlong form, surrogate or value
-// beyond U+10FFFF).
-bool EstUtf8(std::string_view t) {
-    std::size_t i = 0;
-    while (i < t.size()) {
-        const auto o = static_cast<unsigned char>(t[i]);
-        std::size_t n;
-        char32_t c, minimum;
-        if (o < 0x80) {
-            ++i;
-            continue;
-        }
-        if (o >= 0xC2 && o <= 0xDF)
-            n = 2, c = o & 0x1F, minimum = 0x80;
-        else if (o >= 0xE0 && o <= 0xEF)
-            n = 3, c = o & 0x0F, minimum = 0x800;
-        else if (o >= 0xF0 && o <= 0xF4)
-            n = 4, c = o & 0x07, minimum = 0x10000;
-        else
-            return false;
-        if (t.size() - i < n) return false;
-        for (std::size_t k = 1; k < n; ++k) {
-            const auto suite = static_cast<unsigned char>(t[i + k]);
-            if ((suite & 0xC0) != 0x80) return false;
-            c = (c << 6) | (suite & 0x3F);
-        }
-        if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-        i += n;
-    }
-    return true;
-}
 
 // The file's bytes as UTF-8 text: after a UTF-8 byte-order mark the rest is taken as
 // UTF-8 when it is valid (a note saved by a modern editor); otherwise Windows-1252.

@@ -76,9 +76,6 @@ struct Placement {
     bool centrée = true;
 };
 
-// A stored setting as a number: optional blanks and sign, digits, a decimal point or
-// comma. Nothing for anything else, including an empty text.
-std::optional<double> NombreLit(std::string_view texte);
 // The placement from the four stored texts. "Top" empty: centred at the default size.
 // A value that is not a number: centred at the default size. Sizes are raised to the
 // minimum and cut to the desktop; a position off the desktop is centred at the stored size.

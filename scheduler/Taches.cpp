@@ -7,35 +7,13 @@
 #include <optional>
 
 #include "DateHeure.h"
+#include "Texte.h"
 #include "Texte1252.h"
+#include "Valeurs.h"
 
 namespace {
 
 constexpr double TrenteDécembre1999 = 36524;  // the "never fired" mark of older files
-
-std::string_view SansBlancs(std::string_view s) {
-    const auto début = s.find_first_not_of(' ');
-    if (début == std::string_view::npos) return {};
-    return s.substr(début, s.find_last_not_of(' ') - début + 1);
-}
-
-bool EstBlanc(std::string_view s) { return SansBlancs(s).empty(); }
-
-std::string Majuscules(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
-
-// A whole integer, blanks around it allowed; nothing for anything else.
-std::optional<long> LireEntier(std::string_view s) {
-    s = SansBlancs(s);
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    long v = 0;
-    const auto [fin, erreur] = std::from_chars(s.data(), s.data() + s.size(), v);
-    if (s.empty() || erreur != std::errc() || fin != s.data() + s.size()) return std::nullopt;
-    return v;
-}
 
 // A show-window code; 0 when the field is not a number that fits 16 bits.
 int16_t LireFenêtre(std::string_view s) {

@@ -7,68 +7,10 @@
 #include <cstdio>
 #include <utility>
 
-#include "Registre.h"
+#include "Texte.h"
+#include "Valeurs.h"
 
 namespace {
-
-// Byte length of the UTF-8 character starting at i; 1 for a byte that does not start a
-// valid sequence, so that invalid text is walked byte by byte and never overrun.
-size_t LongueurCaractère(std::string_view s, size_t i) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    size_t n = c < 0x80             ? 1
-               : (c & 0xE0) == 0xC0 ? 2
-               : (c & 0xF0) == 0xE0 ? 3
-               : (c & 0xF8) == 0xF0 ? 4
-                                    : 0;
-    if (n == 0 || i + n > s.size()) return 1;
-    for (size_t k = 1; k < n; ++k)
-        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 1;
-    return n;
-}
-
-size_t NombreCaractères(std::string_view s) {
-    size_t n = 0;
-    for (size_t i = 0; i < s.size(); i += LongueurCaractère(s, i)) ++n;
-    return n;
-}
-
-// The first n characters of a text.
-std::string Début(std::string_view s, size_t n) {
-    size_t i = 0;
-    for (size_t k = 0; k < n && i < s.size(); ++k) i += LongueurCaractère(s, i);
-    return std::string(s.substr(0, i));
-}
-
-// Code point of a valid sequence of length n at i.
-char32_t Décode(std::string_view s, size_t i, size_t n) {
-    const auto o = [&](size_t k) {
-        return static_cast<char32_t>(static_cast<unsigned char>(s[i + k]));
-    };
-    switch (n) {
-        case 2:
-            return ((o(0) & 0x1F) << 6) | (o(1) & 0x3F);
-        case 3:
-            return ((o(0) & 0x0F) << 12) | ((o(1) & 0x3F) << 6) | (o(2) & 0x3F);
-        case 4:
-            return ((o(0) & 0x07) << 18) | ((o(1) & 0x3F) << 12) | ((o(2) & 0x3F) << 6) |
-                   (o(3) & 0x3F);
-        default:
-            return o(0);
-    }
-}
-
-void Encode(char32_t c, std::string& sortie) {
-    if (c < 0x80) {
-        sortie += static_cast<char>(c);
-    } else if (c < 0x800) {
-        sortie += static_cast<char>(0xC0 | (c >> 6));
-        sortie += static_cast<char>(0x80 | (c & 0x3F));
-    } else {  // the upper-case letters produced here all lie below U+10000
-        sortie += static_cast<char>(0xE0 | (c >> 12));
-        sortie += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        sortie += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
 
 // A count or a format given as any value: numbers, booleans and numeric text.
 std::optional<double> NombreDe(const Variant& v) {
@@ -94,90 +36,7 @@ std::string Blancs(size_t n) {
     return std::string(n, ' ');
 }
 
-std::string SansBlancs(std::string s) {
-    const auto d = s.find_first_not_of(' ');
-    if (d == std::string::npos) return {};
-    s.erase(0, d);
-    s.erase(s.find_last_not_of(' ') + 1);
-    return s;
-}
-
 }  // namespace
-
-std::optional<double> LireNombre(std::string_view texte) {
-    const auto d = texte.find_first_not_of(" \t");
-    if (d == std::string_view::npos) return std::nullopt;
-    texte = texte.substr(d, texte.find_last_not_of(" \t") - d + 1);
-    bool négatif = false;
-    if (texte.front() == '+' || texte.front() == '-') {
-        négatif = texte.front() == '-';
-        texte.remove_prefix(1);
-    } else if (texte.size() > 1 && (texte.back() == '+' || texte.back() == '-')) {
-        négatif = texte.back() == '-';
-        texte.remove_suffix(1);
-    }
-    // Rebuilt in the one form from_chars reads, after checking the shape by hand so that
-    // "inf", "nan" and hexadecimal forms are not taken for numbers.
-    std::string forme;
-    size_t i = 0, chiffres = 0;
-    bool point = false;
-    for (; i < texte.size(); ++i) {
-        const char c = texte[i];
-        if (c >= '0' && c <= '9') {
-            forme += c;
-            ++chiffres;
-        } else if ((c == '.' || c == ',') && !point) {
-            forme += '.';
-            point = true;
-        } else {
-            break;
-        }
-    }
-    if (chiffres == 0) return std::nullopt;
-    if (i < texte.size()) {
-        if (texte[i] != 'e' && texte[i] != 'E') return std::nullopt;
-        forme += 'e';
-        ++i;
-        if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) forme += texte[i++];
-        size_t exposant = 0;
-        for (; i < texte.size() && texte[i] >= '0' && texte[i] <= '9'; ++i, ++exposant)
-            forme += texte[i];
-        if (exposant == 0 || i < texte.size()) return std::nullopt;
-    }
-    double x = 0;
-    const auto [fin, erreur] = std::from_chars(forme.data(), forme.data() + forme.size(), x);
-    if (erreur != std::errc() || fin != forme.data() + forme.size() || !std::isfinite(x))
-        return std::nullopt;
-    return négatif ? -x : x;
-}
-
-std::string Majuscules(std::string_view texte) {
-    std::string sortie;
-    sortie.reserve(texte.size());
-    for (size_t i = 0; i < texte.size();) {
-        const size_t n = LongueurCaractère(texte, i);
-        const auto o = static_cast<unsigned char>(texte[i]);
-        if (n == 1 && o >= 0x80) {  // an invalid byte stays as it is
-            sortie += texte[i++];
-            continue;
-        }
-        char32_t c = Décode(texte, i, n);
-        if (c >= U'a' && c <= U'z')
-            c -= 0x20;
-        else if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-            c -= 0x20;  // à..þ except ÷
-        else if (c == 0xFF)
-            c = 0x178;  // ÿ
-        else if (c == 0x153 || c == 0x161 || c == 0x17E)
-            c -= 1;  // œ š ž
-        if (n == 1 || c != Décode(texte, i, n))
-            Encode(c, sortie);
-        else
-            sortie.append(texte.substr(i, n));
-        i += n;
-    }
-    return sortie;
-}
 
 std::string MotSuivant(std::string& texte,
                        std::initializer_list<std::optional<std::string>> séparateurs) {
@@ -312,7 +171,7 @@ std::string NombreColonne(const Variant& valeur, const Variant& format, char sé
     const auto w = static_cast<size_t>(std::trunc(f));
     const int chiffres = std::holds_alternative<float>(valeur) ? 7 : 15;
     std::string texte =
-        SansBlancs(NombreMasque(std::fabs(*nombre), d, pourcent, séparateurDécimal, chiffres));
+        std::string(SansBlancs(NombreMasque(std::fabs(*nombre), d, pourcent, séparateurDécimal, chiffres)));
 
     if (!pourcent) {
         // Thousands separators, counted from the start of the decimal part.
@@ -325,7 +184,7 @@ std::string NombreColonne(const Variant& valeur, const Variant& format, char sé
     // A value that rounds to zero shows no minus sign.
     const bool zéro = texte.find_first_of("123456789") == std::string::npos;
     if (*nombre < 0 && !zéro) texte.insert(texte.begin(), '-');
-    texte = SansBlancs(texte);
+    texte = std::string(SansBlancs(texte));
     if (texte.size() < w) texte = Blancs(w - texte.size()) + texte;
     if (texte.size() > w && w > 1) return std::string(w, '#');
     return texte;

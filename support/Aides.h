@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "Ports.h"
+#include "Texte.h"
+#include "Valeurs.h"
 #include "Variant.h"
 
 // Cuts the next field off `texte` and returns it; `texte` keeps what follows the first
@@ -61,10 +63,3 @@ bool RepertoireExiste(Fichiers& fichiers, const std::string& chemin);
 // French description of a drive type code of the platform ("3 - disque dur"); its first
 // character is the code for the codes 1 to 6, "0" for any other.
 std::string LecteurTypeTexte(int codeDuPlateforme);
-
-// A text read as a number: blanks around, a sign before or after, "." or "," as the
-// decimal separator, an optional exponent. Nothing when it is not a number.
-std::optional<double> LireNombre(std::string_view texte);
-// Upper case of a UTF-8 text, for the letters of Windows-1252 (é -> É, ÿ -> Ÿ, œ -> Œ);
-// other characters and invalid bytes are left as they are.
-std::string Majuscules(std::string_view texte);

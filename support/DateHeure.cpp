@@ -7,6 +7,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "Texte.h"
+
 namespace {
 
 constexpr int64_t SecondesParJour = 86400;
@@ -70,13 +72,7 @@ JourEtSeconde Décompose(double date) {
     return r;
 }
 
-bool EstBlanc(char c) { return c == ' ' || c == '\t'; }
-
-std::string_view Rogne(std::string_view t) {
-    while (!t.empty() && EstBlanc(t.front())) t.remove_prefix(1);
-    while (!t.empty() && EstBlanc(t.back())) t.remove_suffix(1);
-    return t;
-}
+std::string_view Rogne(std::string_view t) { return SansBlancs(t, " \t"); }
 
 // Reads a run of 1 to `maxi` digits from the front of `t`; `chiffres` tells how many.
 bool LitNombre(std::string_view& t, std::size_t maxi, int& n, std::size_t& chiffres) {
@@ -235,7 +231,7 @@ std::optional<double> LireHeure(std::string_view texte) {
 std::optional<double> LireDateHeure(std::string_view texte) {
     texte = Rogne(texte);
     std::size_t blanc = 0;
-    while (blanc < texte.size() && !EstBlanc(texte[blanc])) ++blanc;
+    while (blanc < texte.size() && texte[blanc] != ' ' && texte[blanc] != '\t') ++blanc;
     auto p = LirePartiesDate(texte.substr(0, blanc));
     if (!p) return std::nullopt;
     if (blanc < texte.size()) {

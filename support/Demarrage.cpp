@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "Valeurs.h"
+
 void CompteurDémarrageIncrémente(Registre& registre, const std::string& nomProgramme) {
     const double lu = VersNombre(registre.ParamLit(nomProgramme, std::string("Talmon"), true));
     // A hand-edited value that is not a sensible count starts again from 0.

@@ -10,18 +10,6 @@ namespace {
 const char* const kValeur = "RépertoireMiseAJour";
 const char* const kSection = "Talmon";
 
-std::string Majuscules(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return s;
-}
-
-std::string SansBlancs(const std::string& s) {
-    const auto début = s.find_first_not_of(' ');
-    if (début == std::string::npos) return {};
-    return s.substr(début, s.find_last_not_of(' ') - début + 1);
-}
-
 std::string AvecBarre(std::string s) {
     if (s.empty() || s.back() != '\\') s += '\\';
     return s;
@@ -54,7 +42,7 @@ struct Vérification {
     // Asks until an answer is accepted; "" when the user cancels.
     std::string DemandeDossier(const std::string& précédent) {
         const std::string fin =
-            SansBlancs(précédent).empty()
+            EstBlanc(précédent)
                 ? std::string(")")
                 : std::string(", ou cliquez sur \"Annuler\" pour conserver le répertoire actuel "
                               "et renoncer temporairement à la mise à jour automatique jusqu'à "
@@ -69,7 +57,7 @@ struct Vérification {
             fin;
         std::string défaut = précédent;
         for (;;) {
-            std::string réponse = SansBlancs(c.dialogues.Saisie(invite, "Talmon", défaut));
+            std::string réponse(SansBlancs(c.dialogues.Saisie(invite, "Talmon", défaut)));
             if (réponse.empty() || réponse == "-") return réponse;
             réponse = AvecBarre(réponse);
             if (RemploPrésent()) return réponse;

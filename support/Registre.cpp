@@ -7,8 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "Aides.h"
-#include "DateHeure.h"
+#include "Valeurs.h"
 
 namespace {
 
@@ -21,72 +20,7 @@ std::string CheminNet(std::string chemin) {
     return chemin;
 }
 
-// General number format with the fewest significant digits, from `minimum` up, that read
-// back as the same value (as a float when `simple`): 7 for most single values, 15 for
-// most doubles, more only where fewer would change the number.
-std::string NombreGénéral(double x, int minimum, bool simple, char séparateur) {
-    if (!std::isfinite(x)) return {};
-    if (x == 0) return "0";
-    char tampon[64] = {};
-    for (int chiffres = minimum; chiffres <= 17; ++chiffres) {
-        std::snprintf(tampon, sizeof tampon, "%.*G", chiffres, x);
-        const double relu = std::strtod(tampon, nullptr);
-        if (simple ? static_cast<float>(relu) == static_cast<float>(x) : relu == x) break;
-    }
-    std::string t(tampon);
-    for (char& c : t)
-        if (c == '.') c = séparateur;
-    return t;
-}
-
-std::string MonnaieTexte(int64_t dixMillièmes, char séparateur) {
-    // Through unsigned so that the most negative amount has a magnitude too.
-    const uint64_t m = dixMillièmes < 0 ? 0 - static_cast<uint64_t>(dixMillièmes)
-                                        : static_cast<uint64_t>(dixMillièmes);
-    char tampon[40];
-    int n = std::snprintf(tampon, sizeof tampon, "%s%llu%c%04llu", dixMillièmes < 0 ? "-" : "",
-                          static_cast<unsigned long long>(m / 10000), séparateur,
-                          static_cast<unsigned long long>(m % 10000));
-    while (tampon[n - 1] == '0') --n;  // trailing zeros of the fraction
-    if (tampon[n - 1] == séparateur) --n;
-    return std::string(tampon, static_cast<size_t>(n));
-}
-
-// Local classes cannot hold the catch-all template, hence these visitors out here.
-struct EnNombre {
-    double operator()(int16_t x) const { return x; }
-    double operator()(int32_t x) const { return x; }
-    double operator()(float x) const { return x; }
-    double operator()(double x) const { return x; }
-    double operator()(Monnaie m) const { return static_cast<double>(m.dixMillièmes) / 10000; }
-    double operator()(DateV d) const { return d.jours; }
-    double operator()(bool b) const { return b ? -1 : 0; }
-    double operator()(const std::string& t) const { return LireNombre(t).value_or(0); }
-    double operator()(const auto&) const { return 0; }  // absent, null, other
-};
-
-struct EnTexte {
-    char sép;
-    std::string operator()(int16_t x) const { return std::to_string(x); }
-    std::string operator()(int32_t x) const { return std::to_string(x); }
-    std::string operator()(float x) const { return NombreGénéral(x, 7, true, sép); }
-    std::string operator()(double x) const { return NombreGénéral(x, 15, false, sép); }
-    std::string operator()(Monnaie m) const { return MonnaieTexte(m.dixMillièmes, sép); }
-    std::string operator()(DateV d) const { return FormatDate(d.jours, "dd.mm.yyyy hh:mm"); }
-    std::string operator()(bool b) const { return b ? "-1" : "0"; }
-    std::string operator()(const std::string& t) const { return t; }
-    std::string operator()(const auto&) const { return {}; }  // absent, null, other
-};
-
 }  // namespace
-
-double VersNombre(const Variant& v) {
-    return std::visit(EnNombre{}, v);
-}
-
-std::string VersTexte(const Variant& v, char séparateur) {
-    return std::visit(EnTexte{séparateur}, v);
-}
 
 Registre::Registre(RegistreBrut& brut, std::string programme, char séparateurDécimal)
     : brut_(brut), programme_(std::move(programme)), séparateur_(séparateurDécimal) {}

@@ -79,12 +79,3 @@ class Registre {
     std::string programme_;
     char séparateur_;
 };
-
-// A value as a number: absent, empty or not numeric gives 0; a text reads with "." or ","
-// as its decimal separator; true is -1; a date is its OLE date.
-double VersNombre(const Variant& valeur);
-// A value as the text the settings store writes: numbers in general format (no grouping,
-// the decimal separator only when there is a fraction, as many digits as needed to read
-// back as the same number), dates "dd.mm.yyyy hh:mm", booleans "-1" and "0", text
-// unchanged, anything else (absent, null, other) "".
-std::string VersTexte(const Variant& valeur, char séparateurDécimal = ',');

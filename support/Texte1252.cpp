@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "Texte.h"
+
 namespace {
 
 // Code points of the bytes 0x80 to 0x9F; the five unassigned bytes keep their own value.
@@ -16,54 +18,6 @@ constexpr char32_t Table80[32] = {
 
 // What the user is shown for bytes that are not UTF-8 at all.
 constexpr const char* Remplacement = "\xEF\xBF\xBD";  // U+FFFD
-
-void AjouteUtf8(std::string& s, char32_t c) {
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-}
-
-// Decodes one code point at `i` and advances past it; nothing for a sequence that is
-// not well-formed UTF-8 (truncated, overlong, surrogate, beyond U+10FFFF, stray byte).
-bool LitUtf8(std::string_view t, std::size_t& i, char32_t& c) {
-    const auto o = static_cast<unsigned char>(t[i]);
-    std::size_t longueur;
-    char32_t minimum;
-    if (o < 0x80) {
-        c = o;
-        ++i;
-        return true;
-    } else if (o >= 0xC2 && o <= 0xDF) {
-        longueur = 2, minimum = 0x80, c = o & 0x1F;
-    } else if (o >= 0xE0 && o <= 0xEF) {
-        longueur = 3, minimum = 0x800, c = o & 0x0F;
-    } else if (o >= 0xF0 && o <= 0xF4) {
-        longueur = 4, minimum = 0x10000, c = o & 0x07;
-    } else {
-        return false;
-    }
-    if (t.size() - i < longueur) return false;
-    for (std::size_t k = 1; k < longueur; ++k) {
-        const auto suite = static_cast<unsigned char>(t[i + k]);
-        if ((suite & 0xC0) != 0x80) return false;
-        c = (c << 6) | (suite & 0x3F);
-    }
-    if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
-    i += longueur;
-    return true;
-}
 
 // The Windows-1252 byte of a code point, or -1 when it has none.
 int Octet1252(char32_t c) {

@@ -13,8 +13,6 @@ constexpr int HauteurClient = 1320;
 constexpr int Marge = 180;
 constexpr int HauteurÉtiquette = 420;
 
-int Pixels(int twips, int dpi) { return MulDiv(twips, dpi, 1440); }
-
 HCURSOR CurseurOccupé() { return LoadCursorW(nullptr, IDC_APPSTARTING); }
 HCURSOR CurseurNormal() { return LoadCursorW(nullptr, IDC_ARROW); }
 
@@ -32,8 +30,8 @@ F_Main::F_Main(HINSTANCE instance) {
     RegisterClassExW(&classe);  // fails harmlessly when already registered
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    const int dpi = DpiÉcran().y;
-    RECT r{0, 0, Pixels(LargeurClient, dpi), Pixels(HauteurClient, dpi)};
+    const Dpi dpi = DpiÉcran();
+    RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi), TwipsEnPixelsY(HauteurClient, dpi)};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     hwnd_ = CreateWindowExW(0, ClasseF_Main, TitreF_Main, style, CW_USEDEFAULT, CW_USEDEFAULT,
                             r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
@@ -46,10 +44,11 @@ F_Main::F_Main(HINSTANCE instance) {
     for (int i = 0; i < 2; ++i) {
         // SS_NOPREFIX: an "&" in a path is shown, not taken as a mnemonic.
         E_[i] = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                                Pixels(Marge, dpi),
-                                Pixels(Marge + i * (HauteurÉtiquette + Marge), dpi),
-                                Pixels(LargeurClient - 2 * Marge, dpi),
-                                Pixels(HauteurÉtiquette, dpi), hwnd_, nullptr, instance, nullptr);
+                                TwipsEnPixelsX(Marge, dpi),
+                                TwipsEnPixelsY(Marge + i * (HauteurÉtiquette + Marge), dpi),
+                                TwipsEnPixelsX(LargeurClient - 2 * Marge, dpi),
+                                TwipsEnPixelsY(HauteurÉtiquette, dpi), hwnd_, nullptr, instance,
+                                nullptr);
         if (E_[i] && police_) SendMessageW(E_[i], WM_SETFONT, reinterpret_cast<WPARAM>(police_), 0);
     }
     Form_Load();

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Note.h"
+#include "Valeurs.h"
 
 namespace {
 
@@ -15,17 +16,18 @@ Placement Lit(const std::string& h, const std::string& ha, const std::string& g,
 
 }  // namespace
 
-TEST(NombreLit, TexteDécimal) {
+// Stored geometry values are read with LireNombre.
+TEST(LireNombre, GéométrieStockée) {
     struct Cas {
         const char* texte;
         std::optional<double> valeur;
     } cas[] = {
         {"1234", 1234}, {" 1234 ", 1234}, {"-60", -60}, {"+5", 5}, {"12.5", 12.5},
         {"12,5", 12.5}, {"0", 0},         {"", {}},     {" ", {}}, {"abc", {}},
-        {"12a", {}},    {"1.2.3", {}},    {"-", {}},    {".", {}}, {"1e3", {}},
+        {"12a", {}},    {"1.2.3", {}},    {"-", {}},    {".", {}}, {"1e3", 1000},
     };
-    for (const auto& c : cas) EXPECT_EQ(NombreLit(c.texte), c.valeur) << c.texte;
-    EXPECT_FALSE(NombreLit(std::string(400, '9')));  // would overflow to infinity
+    for (const auto& c : cas) EXPECT_EQ(LireNombre(c.texte), c.valeur) << c.texte;
+    EXPECT_FALSE(LireNombre(std::string(400, '9')));  // would overflow to infinity
 }
 
 TEST(Placement, SansHautCentréÀLaTailleParDéfaut) {
@@ -51,7 +53,7 @@ TEST(Placement, ValeursEnregistréesGardées) {
 TEST(Placement, ValeurQuiNEstPasUnNombreCentre) {
     for (const auto& v : std::vector<std::vector<std::string>>{{"x", "4000", "0", "7000"},
                                                                {"0", "", "0", "7000"},
-                                                               {"0", "4000", "1e9", "7000"},
+                                                               {"0", "4000", "1.2.3", "7000"},
                                                                {"0", "4000", "0", "large"}}) {
         const auto p = Lit(v[0], v[1], v[2], v[3]);
         EXPECT_TRUE(p.centrée) << v[0] << v[1] << v[2] << v[3];

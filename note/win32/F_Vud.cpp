@@ -35,9 +35,7 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
     wc.lpszClassName = IdsVud::Classe;
     RegisterClassExW(&wc);
 
-    const Dpi dpi = DpiÉcran();
-    dpiX_ = dpi.x;
-    dpiY_ = dpi.y;
+    dpi_ = DpiÉcran();
 
     const Cadre& f = p_.état.placement.fenêtre;
     hwnd_ = CreateWindowExW(0, IdsVud::Classe, VersUtf16(TitrePensil).c_str(),
@@ -46,7 +44,7 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
                             nullptr, instance, this);
     if (!hwnd_) return false;
 
-    police_ = CreateFontW(-MulDiv(10, dpiY_, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+    police_ = CreateFontW(-MulDiv(10, dpi_.y, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           FIXED_PITCH | FF_MODERN, L"Courier New");
     NONCLIENTMETRICSW ncm{};

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "Metriques.h"
 #include "Note.h"
 #include "Registre.h"
 
@@ -36,14 +37,14 @@ class F_Vud {
 
     std::string TexteDeT() const;
     Cadre GéométrieTwips() const;
-    int EnPixelsX(double twips) const { return MulDiv(static_cast<int>(twips), dpiX_, 1440); }
-    int EnPixelsY(double twips) const { return MulDiv(static_cast<int>(twips), dpiY_, 1440); }
-    double EnTwipsX(int pixels) const { return pixels * 1440.0 / dpiX_; }
-    double EnTwipsY(int pixels) const { return pixels * 1440.0 / dpiY_; }
+    int EnPixelsX(double twips) const { return TwipsEnPixelsX(twips, dpi_); }
+    int EnPixelsY(double twips) const { return TwipsEnPixelsY(twips, dpi_); }
+    double EnTwipsX(int pixels) const { return PixelsEnTwipsX(pixels, dpi_); }
+    double EnTwipsY(int pixels) const { return PixelsEnTwipsY(pixels, dpi_); }
 
     Paramètres p_;
     HWND hwnd_ = nullptr, t_ = nullptr, bOk_ = nullptr;
     HFONT police_ = nullptr, policeBouton_ = nullptr;
-    int dpiX_ = 96, dpiY_ = 96;
+    Dpi dpi_;
     bool déchargée_ = false;
 };

@@ -6,7 +6,6 @@
 #include "F_Vud.h"
 #include "FenetresWin32.h"
 #include "FichiersWin32.h"
-#include "LocaleWin32.h"
 #include "MiseAJourWin32.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
@@ -15,8 +14,8 @@ namespace {
 
 Cadre EnTwips(int gauche, int haut, int largeur, int hauteur) {
     const Dpi dpi = DpiÉcran();
-    return {gauche * 1440.0 / dpi.x, haut * 1440.0 / dpi.y, largeur * 1440.0 / dpi.x,
-            hauteur * 1440.0 / dpi.y};
+    return {PixelsEnTwipsX(gauche, dpi), PixelsEnTwipsY(haut, dpi), PixelsEnTwipsX(largeur, dpi),
+            PixelsEnTwipsY(hauteur, dpi)};
 }
 
 }  // namespace
@@ -28,8 +27,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
     MiseAJourVerifieWin32();
 
     RegistreWin32 brut;
-    const std::string séparateur = SéparateurDécimal();
-    Registre registre(brut, programme.nom, séparateur.size() == 1 ? séparateur[0] : ',');
+    Registre registre = RegistreDuProgramme(brut, programme.nom);
     FichiersWin32 fichiers;
     DialoguesWin32 dialogues;
 

@@ -1,4 +1,4 @@
-// Window helpers: centring on the screen, the screen's resolution.
+// Window helpers: centring on the screen.
 #include "FenetresWin32.h"
 
 #include <algorithm>
@@ -13,16 +13,4 @@ void FeuilleCentre(HWND fenêtre) {
         if (HWND parent = GetParent(fenêtre)) ScreenToClient(parent, &coin);
     SetWindowPos(fenêtre, nullptr, coin.x, coin.y, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-}
-
-Dpi DpiÉcran() {
-    Dpi dpi;
-    if (HDC écran = GetDC(nullptr)) {
-        dpi.x = GetDeviceCaps(écran, LOGPIXELSX);
-        dpi.y = GetDeviceCaps(écran, LOGPIXELSY);
-        ReleaseDC(nullptr, écran);
-    }
-    if (dpi.x <= 0) dpi.x = 96;
-    if (dpi.y <= 0) dpi.y = 96;
-    return dpi;
 }

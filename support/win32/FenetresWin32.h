@@ -1,16 +1,12 @@
-// Thin helpers over a window handle, and the screen resolution that twips depend on.
+// Thin helpers over a window handle.
 #pragma once
 
 #include <windows.h>
+
+#include "Metriques.h"
 
 // Centres a window on the screen: left = (screen width - window width) / 2, top likewise,
 // but never above or left of the screen's corner, so that a window larger than the
 // screen keeps its caption reachable. A child window is centred in screen coordinates
 // too, converted to its parent's client area. Size and Z order are unchanged.
 void FeuilleCentre(HWND fenêtre);
-
-// The screen's logical resolution in dots per inch; 96 where the screen does not say.
-struct Dpi {
-    int x = 96, y = 96;
-};
-Dpi DpiÉcran();

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "Texte.h"
 #include "Utf16.h"
 
 namespace {
@@ -21,13 +22,6 @@ bool EstLot(const std::string& programme) {
     const std::string p = Minuscules(programme);
     auto finit = [&](const char* ext) { return p.size() >= 4 && p.compare(p.size() - 4, 4, ext) == 0; };
     return finit(".bat") || finit(".cmd");
-}
-
-std::string SansBlancs(const std::string& s) {
-    const auto début = s.find_first_not_of(" \t");
-    if (début == std::string::npos) return {};
-    const auto fin = s.find_last_not_of(" \t");
-    return s.substr(début, fin - début + 1);
 }
 
 // CreateProcessW with the given show-window code; the error code, ERROR_SUCCESS when started.
@@ -58,7 +52,7 @@ std::wstring Interpréteur() {
 }  // namespace
 
 std::string ProgrammeDeLaLigne(const std::string& ligne) {
-    const std::string l = SansBlancs(ligne);
+    const std::string l(SansBlancs(ligne, " \t"));
     if (!l.empty() && l.front() == '"') {
         const auto fin = l.find('"', 1);
         return fin == std::string::npos ? l.substr(1) : l.substr(1, fin - 1);
@@ -68,7 +62,7 @@ std::string ProgrammeDeLaLigne(const std::string& ligne) {
 }
 
 Statut LanceurWin32::Lance(const std::string& ligneDeCommande, int fenêtre) {
-    const std::string ligne = SansBlancs(ligneDeCommande);
+    const std::string ligne(SansBlancs(ligneDeCommande, " \t"));
     if (ligne.empty()) return Statut::Échec(TexteErreur(ERROR_FILE_NOT_FOUND));
     const std::string programme = ProgrammeDeLaLigne(ligne);
 

@@ -6,7 +6,6 @@
 #include "DialoguesWin32.h"
 #include "FichiersWin32.h"
 #include "LanceurWin32.h"
-#include "LocaleWin32.h"
 #include "MiseAJour.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
@@ -17,8 +16,7 @@ void MiseAJourVerifieWin32(const std::function<void()>& avantFin) {
     DialoguesWin32 dialogues;
     LanceurWin32 lanceur;
     const Programme programme = ProgrammeCourant();
-    const std::string séparateur = SéparateurDécimal();
-    Registre registre(brut, programme.nom, séparateur.empty() ? ',' : séparateur[0]);
+    Registre registre = RegistreDuProgramme(brut, programme.nom);
     ContexteMiseAJour c{registre, fichiers, dialogues, lanceur, programme};
     if (MiseAJourVerifie(c) == IssueMiseAJour::Terminer) {
         if (avantFin) avantFin();

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "LocaleWin32.h"
 #include "Utf16.h"
 
 namespace {
@@ -91,4 +92,9 @@ int32_t RegistreWin32::EffaceClé(Clé clé, const std::string& nom) {
 int32_t RegistreWin32::FermeClé(Clé clé) {
     if (clé == 0) return ERROR_INVALID_HANDLE;
     return RegCloseKey(VersHkey(clé));
+}
+
+Registre RegistreDuProgramme(RegistreBrut& brut, const std::string& programme) {
+    const std::string séparateur = SéparateurDécimal();
+    return Registre(brut, programme, séparateur.size() == 1 ? séparateur[0] : ',');
 }

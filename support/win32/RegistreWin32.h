@@ -22,3 +22,7 @@ public:
     int32_t EffaceClé(Clé clé, const std::string& nom) override;
     int32_t FermeClé(Clé clé) override;
 };
+
+// The settings store of a program over `brut`, writing numbers with the user's decimal
+// separator (',' when the locale's is not a single byte).
+Registre RegistreDuProgramme(RegistreBrut& brut, const std::string& programme);

@@ -13,6 +13,7 @@
 #include "MiseAJour.h"
 #include "OutilsTestWin32.h"
 #include "RegistreWin32.h"
+#include "Valeurs.h"
 #include "Utf16.h"
 
 namespace {

@@ -1,6 +1,7 @@
 // The settings store over the real registry of the Wine prefix. Every test works under
 // key and value names of its own, so tests may run side by side, and removes them.
 #include "RegistreWin32.h"
+#include "Valeurs.h"
 
 #include <windows.h>
 

@@ -1,0 +1,31 @@
+// Small helpers over the programs' UTF-8 text: blanks, characters, upper case.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// The text without the given characters (blanks by default) at either end.
+std::string_view SansBlancs(std::string_view texte, std::string_view blancs = " ");
+inline bool EstBlanc(std::string_view texte) { return SansBlancs(texte).empty(); }
+
+// Byte length of the UTF-8 character starting at i; 1 for a byte that does not start a
+// valid sequence, so that invalid text is walked byte by byte and never overrun.
+std::size_t LongueurCaractère(std::string_view texte, std::size_t i);
+// Characters of a text, counted as LongueurCaractère walks it.
+std::size_t NombreCaractères(std::string_view texte);
+// The first n characters of a text.
+std::string Début(std::string_view texte, std::size_t n);
+
+// Decodes one code point at `i` and advances past it; false, with `i` unchanged, for a
+// sequence that is not well-formed UTF-8 (truncated, overlong, surrogate, beyond
+// U+10FFFF, stray byte).
+bool LitUtf8(std::string_view texte, std::size_t& i, char32_t& c);
+// Appends the UTF-8 form of a code point.
+void AjouteUtf8(std::string& texte, char32_t c);
+// Whether the whole text is well-formed UTF-8.
+bool EstUtf8(std::string_view texte);
+
+// Upper case of a UTF-8 text, for the letters of Windows-1252 (é -> É, ÿ -> Ÿ, œ -> Œ);
+// other characters and invalid bytes are left as they are.
+std::string Majuscules(std::string_view texte);
