@@ -25,6 +25,10 @@ struct Tâche {
     double DernièreExécution = 0;  // 0 = never fired
     bool Actif = false;
     double DélaiMax = 0;       // how late it may still fire; 0 = no limit
+    // Given by the table when the task is added, never reused within a run: the editor
+    // tags its lines with it, so a line keeps designating its task when entries before
+    // it are removed. Not stored in Auto.dat.
+    uint64_t Identité = 0;
 };
 
 // A ready-made task of the catalogue.
@@ -48,21 +52,32 @@ public:
     bool Vide() const { return entrées_.size() == 1; }
     T& operator[](size_t i) { return entrées_.at(i); }
     const T& operator[](size_t i) const { return entrées_.at(i); }
-    // Appends an entry and returns its index.
+    // Appends an entry and returns its index. An entry with an identity gets a new one.
     size_t Ajoute(T e) {
+        if constexpr (requires { e.Identité; }) e.Identité = ++dernièreIdentité_;
         entrées_.push_back(std::move(e));
         return Dernier();
+    }
+    // Index of the entry with the given identity, 0 when none has it (removed meanwhile).
+    size_t IndexDe(uint64_t identité) const
+        requires requires(T e) { e.Identité; }
+    {
+        if (identité == 0) return 0;
+        for (size_t i = 1; i < entrées_.size(); ++i)
+            if (entrées_[i].Identité == identité) return i;
+        return 0;
     }
     // Removes entry i (1..Dernier()); the later entries move down by one index.
     void Retire(size_t i) {
         if (i >= 1 && i < entrées_.size())
             entrées_.erase(entrées_.begin() + static_cast<std::ptrdiff_t>(i));
     }
-    void Efface() { entrées_.resize(1); }
+    void Efface() { entrées_.resize(1); }  // identities already given are not reused
     void Réserve(size_t n) { entrées_.reserve(n + 1); }
 
 private:
     std::vector<T> entrées_;
+    uint64_t dernièreIdentité_ = 0;
 };
 
 using TableTâches = TableDepuisUn<Tâche>;
