@@ -76,14 +76,27 @@ std::optional<std::string> LireFichier(Fichiers& fichiers, const std::string& ch
     return std::move(*octets.valeur);
 }
 
-// Reads back as `texte` through ChampSuivant: fields that would lose their outer quotes
-// (or, for the first field, be taken for a heading) are written between quotes with
-// their inner quotes doubled. That only reads back intact when no two quotes touch.
-std::optional<std::string> ChampÀÉcrire(std::string_view texte, bool premier) {
+// Whether a field must be quoted to read back as it is: it would lose its outer quotes
+// (or, for the first field, be taken for a heading).
+bool ÀProtéger(std::string_view texte, bool premier) {
     const bool entreGuillemets = texte.size() >= 2 && texte.front() == '"' && texte.back() == '"';
-    const bool enTête = premier && !texte.empty() && texte.front() == '[';
-    if (!entreGuillemets && !enTête) return std::string(texte);
-    if (texte.find("\"\"") != std::string_view::npos) return std::nullopt;
+    return entreGuillemets || (premier && !texte.empty() && texte.front() == '[');
+}
+
+// Quoting only reads back intact when no two quotes touch.
+bool Protégeable(std::string_view texte) { return texte.find("\"\"") == std::string_view::npos; }
+
+// The field as written: between quotes with its inner quotes doubled when it needs and
+// allows it, otherwise as it is (the form the file has always had); tabs and line ends,
+// which no field can hold, as blanks.
+std::string ChampÀÉcrire(std::string_view texte, bool premier) {
+    if (ContientSéparateur(texte)) {
+        std::string net(texte);
+        for (char& c : net)
+            if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+        return ChampÀÉcrire(net, premier);
+    }
+    if (!ÀProtéger(texte, premier) || !Protégeable(texte)) return std::string(texte);
     std::string champ = "\"";
     for (char c : texte) {
         if (c == '"') champ += '"';
@@ -92,8 +105,6 @@ std::optional<std::string> ChampÀÉcrire(std::string_view texte, bool premier) 
     champ += '"';
     return champ;
 }
-
-std::string Guillemets(const std::string& s) { return "« " + s + " »"; }
 
 // The "dd.mm.yyyy" and "hh:mm" or "hh:mm:ss" forms, as FormatDate writes them, appended
 // in place: a save formats five of them per task.
@@ -125,33 +136,24 @@ void AjouteHeure(std::string& s, const PartiesDate& p, bool secondes) {
     s.append(t, static_cast<size_t>(o - t));
 }
 
-// One line of Auto.dat, in UTF-8 without its line end; or the reason it cannot be written.
-Résultat<std::string> LigneAuto(const Tâche& t) {
-    const auto problème = [&](const std::string& quoi) {
-        return Résultat<std::string>::Échec("La tâche " + Guillemets(t.Programme) + " contient " +
-                                            quoi + ", qu'Auto.dat ne peut pas enregistrer.");
-    };
-    for (const std::string* champ : {&t.Programme, &t.Paramètres, &t.Répétition})
-        if (ContientSéparateur(*champ))
-            return problème("une tabulation ou un saut de ligne");
+// One line of Auto.dat, in UTF-8 without its line end.
+std::string LigneAuto(const Tâche& t) {
     const auto programme = ChampÀÉcrire(t.Programme, true);
     const auto paramètres = ChampÀÉcrire(t.Paramètres, false);
     const auto répétition = ChampÀÉcrire(Majuscules(t.Répétition), false);
-    if (!programme || !paramètres || !répétition)
-        return problème("des guillemets doubles accolés entre deux guillemets");
 
     const bool retard = Majuscules(t.Répétition) == "L";
     const PartiesDate prochaine = PartiesDepuisDate(t.Prochaine);
     const PartiesDate dernière = PartiesDepuisDate(t.DernièreExécution);
     std::string l;
-    l.reserve(programme->size() + paramètres->size() + 64);
-    l += *programme;
+    l.reserve(programme.size() + paramètres.size() + 64);
+    l += programme;
     l += '\t';
-    l += *paramètres;
+    l += paramètres;
     l += '\t';
     l += std::to_string(t.Fenêtre);
     l += '\t';
-    l += *répétition;
+    l += répétition;
     l += t.Actif ? "\t-1\t" : "\t0\t";
     if (t.Actif && !retard) AjouteDate(l, prochaine);
     l += '\t';
@@ -162,7 +164,7 @@ Résultat<std::string> LigneAuto(const Tâche& t) {
     AjouteHeure(l, dernière, false);
     l += '\t';
     AjouteHeure(l, PartiesDepuisDate(t.DélaiMax), false);
-    return Résultat<std::string>::Réussi(std::move(l));
+    return l;
 }
 
 // Reads one non-heading line of Auto.dat; nothing for a blank program (a deleted task).
@@ -209,17 +211,7 @@ std::string SurUneLigne(std::string s) {
 
 // Windows-1252 bytes of a journal line; a character it lacks becomes '?'.
 std::string OctetsJournal(const std::string& ligne) {
-    if (auto octets = VersWindows1252(ligne)) return *octets + "\r\n";
-    std::string octets;
-    for (size_t i = 0; i < ligne.size();) {
-        const auto tête = static_cast<unsigned char>(ligne[i]);
-        size_t longueur = tête >= 0xF0 ? 4 : tête >= 0xE0 ? 3 : tête >= 0xC0 ? 2 : 1;
-        longueur = std::min(longueur, ligne.size() - i);
-        const auto c = VersWindows1252(std::string_view(ligne).substr(i, longueur));
-        octets += c ? *c : std::string("?");
-        i += longueur;
-    }
-    return octets + "\r\n";
+    return VersWindows1252Approché(ligne) + "\r\n";
 }
 
 }  // namespace
@@ -260,37 +252,29 @@ Statut TâchesCharge(Horlo& h) {
     return statut;
 }
 
-Résultat<std::string> TâchesTexte(const TableTâches& tâches) {
+std::string TâchesTexte(const TableTâches& tâches) {
     std::string octets;
     octets.reserve(tâches.Dernier() * 96);
     for (size_t i = 1; i <= tâches.Dernier(); ++i) {
         const Tâche& t = tâches[i];
         if (EstBlanc(t.Programme)) continue;
-        const auto ligne = LigneAuto(t);
-        if (!ligne) return ligne;
-        if (EstAscii(*ligne)) {
-            octets += *ligne;
-            octets += "\r\n";
-            continue;
-        }
-        const auto ansi = VersWindows1252(*ligne);
-        if (!ansi)
-            return Résultat<std::string>::Échec(
-                "La tâche " + Guillemets(t.Programme) + " contient le caractère " +
-                Guillemets(ansi.erreur) + ", qu'Auto.dat ne peut pas enregistrer.");
-        octets += *ansi;
+        const std::string ligne = LigneAuto(t);
+        octets += EstAscii(ligne) ? ligne : VersWindows1252Approché(ligne);
         octets += "\r\n";
     }
-    return Résultat<std::string>::Réussi(std::move(octets));
+    return octets;
+}
+
+bool ChampRelisible(std::string_view texte, bool premier) {
+    if (ContientSéparateur(texte) || !VersWindows1252(texte)) return false;
+    return !ÀProtéger(texte, premier) || Protégeable(texte);
 }
 
 Statut TâchesEnregistre(Horlo& h) {
     if (h.AutoIllisible)
         return Statut::Échec("Auto.dat n'a pas pu être lu au démarrage : il n'est pas remplacé, "
                              "pour ne pas perdre les tâches qu'il contient.");
-    const auto octets = TâchesTexte(h.Tâches);
-    if (!octets) return Statut::Échec(octets.erreur);
-    return h.fichiers.Écrire(CheminAuto(h), *octets);
+    return h.fichiers.Écrire(CheminAuto(h), TâchesTexte(h.Tâches));
 }
 
 Statut ModèlesCharge(Horlo& h) {

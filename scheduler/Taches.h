@@ -123,13 +123,18 @@ std::string ChampSuivant(std::string_view& reste);
 // kept (and listed) but never fires; an unreadable last-run date or maximum delay reads 0.
 Statut TâchesCharge(Horlo& h);
 
-// The bytes of Auto.dat for the current table (Windows-1252, CR LF, tab-separated), or
-// the reason why the table cannot be written: a character Windows-1252 lacks, a tab or a
-// line break inside a field, or a quoted field that could not read back as it is.
-Résultat<std::string> TâchesTexte(const TableTâches& tâches);
+// The bytes of Auto.dat for the current table (Windows-1252, CR LF, tab-separated). One
+// task's text never keeps the table from being written: a field that cannot read back
+// as it is goes in its nearest form ('?' for a character Windows-1252 lacks, a blank for
+// a tab or line break, unquoted when no quoting reads back as it is).
+std::string TâchesTexte(const TableTâches& tâches);
+// Whether a program (`premier`) or parameter field reads back from Auto.dat exactly as
+// given: the editor refuses text that would not.
+bool ChampRelisible(std::string_view texte, bool premier);
 
 // Writes every non-deleted task to Auto.dat, replacing the file atomically. On failure
-// nothing is written, the previous file stays whole and the reason is returned.
+// (the file could not be written, or was unreadable at load) nothing is written, the
+// previous file stays whole and the reason is returned.
 Statut TâchesEnregistre(Horlo& h);
 
 // Empties Modèles and loads it from Autos.dat: one entry per line, empty lines included;

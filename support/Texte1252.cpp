@@ -63,3 +63,19 @@ Résultat<std::string> VersWindows1252(std::string_view utf8) {
     }
     return Résultat<std::string>::Réussi(std::move(s));
 }
+
+std::string VersWindows1252Approché(std::string_view utf8) {
+    std::string s;
+    s.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size();) {
+        char32_t c = 0;
+        if (!LitUtf8(utf8, i, c)) {
+            s += '?';
+            ++i;
+            continue;
+        }
+        const int octet = Octet1252(c);
+        s += octet < 0 ? '?' : static_cast<char>(octet);
+    }
+    return s;
+}

@@ -13,3 +13,6 @@ std::string DepuisWindows1252(std::string_view octets);
 // UTF-8; the failure's text is then the first such character (for the user's message),
 // or U+FFFD when the bytes are not UTF-8 at all.
 Résultat<std::string> VersWindows1252(std::string_view utf8);
+// The nearest Windows-1252 form of a text: every character Windows-1252 lacks, and every
+// byte that is not UTF-8, becomes '?'. For files that must be written whatever the text.
+std::string VersWindows1252Approché(std::string_view utf8);
