@@ -55,10 +55,10 @@ Variant Registre::ParamProgLit(const std::string& nom) {
     return ParamLit(nom);
 }
 
-int32_t Registre::RegistreEcrit(uint32_t racine, const std::string& chemin, const std::string& nom,
-                                const std::string& texte) {
+int32_t Registre::ÉcritDans(uint32_t racine, const std::string& chemin, const std::string& nom,
+                            const std::string& texte) {
     RegistreBrut::Clé clé = 0;
-    const int32_t création = brut_.CréeClé(racine, CheminNet(chemin), clé);
+    const int32_t création = brut_.CréeClé(racine, chemin, clé);
     // A key that could not be created says why (access denied ...), which is more use to
     // a caller than the invalid handle a write to it would report.
     if (clé == 0) return création != 0 ? création : 6;
@@ -67,9 +67,9 @@ int32_t Registre::RegistreEcrit(uint32_t racine, const std::string& chemin, cons
     return statut;
 }
 
-Variant Registre::RegistreLit(uint32_t racine, const std::string& chemin, const std::string& nom) {
+Variant Registre::LitDans(uint32_t racine, const std::string& chemin, const std::string& nom) {
     RegistreBrut::Clé clé = 0;
-    brut_.OuvreClé(racine, CheminNet(chemin), clé);
+    brut_.OuvreClé(racine, chemin, clé);
     if (clé == 0) return Absent{};
     Variant résultat = Absent{};
     uint32_t type = 0;
@@ -89,12 +89,49 @@ Variant Registre::RegistreLit(uint32_t racine, const std::string& chemin, const 
     return résultat;
 }
 
-void Registre::RegistreEfface(uint32_t racine, const std::string& chemin, const std::string& nom) {
+void Registre::EffaceDans(uint32_t racine, const std::string& chemin, const std::string& nom) {
     RegistreBrut::Clé clé = 0;
-    brut_.OuvreClé(racine, CheminNet(chemin), clé);
+    brut_.OuvreClé(racine, chemin, clé);
     if (clé == 0) return;
     brut_.EffaceValeur(clé, nom);
     // An empty name would name the key itself, which must not go.
     if (!nom.empty()) brut_.EffaceClé(clé, nom);
     brut_.FermeClé(clé);
+}
+
+// A standard user may not write under HKEY_LOCAL_MACHINE, and current Windows does not
+// redirect such writes for 64-bit programs: a machine-wide value that is denied is kept
+// under the same key of HKEY_CURRENT_USER instead, where reads look first.
+int32_t Registre::RegistreEcrit(uint32_t racine, const std::string& chemin, const std::string& nom,
+                                const std::string& texte) {
+    const std::string c = CheminNet(chemin);
+    const int32_t statut = ÉcritDans(racine, c, nom, texte);
+    if (racine != Racine::HKLM) return statut;
+    if (statut == AccèsRefusé) return ÉcritDans(Racine::HKCU, c, nom, texte);
+    // Written for the whole machine: a per-user copy left from an earlier denied write
+    // would hide it from every read.
+    if (statut == 0 && !EstAbsent(LitDans(Racine::HKCU, c, nom))) {
+        RegistreBrut::Clé clé = 0;
+        brut_.OuvreClé(Racine::HKCU, c, clé);
+        if (clé != 0) {
+            brut_.EffaceValeur(clé, nom);
+            brut_.FermeClé(clé);
+        }
+    }
+    return statut;
+}
+
+Variant Registre::RegistreLit(uint32_t racine, const std::string& chemin, const std::string& nom) {
+    const std::string c = CheminNet(chemin);
+    if (racine == Racine::HKLM) {
+        Variant personnel = LitDans(Racine::HKCU, c, nom);
+        if (!EstAbsent(personnel)) return personnel;
+    }
+    return LitDans(racine, c, nom);
+}
+
+void Registre::RegistreEfface(uint32_t racine, const std::string& chemin, const std::string& nom) {
+    const std::string c = CheminNet(chemin);
+    EffaceDans(racine, c, nom);
+    if (racine == Racine::HKLM) EffaceDans(Racine::HKCU, c, nom);
 }

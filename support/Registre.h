@@ -64,6 +64,9 @@ class Registre {
 
     // Creates the key when needed and stores `texte`; returns the platform's status.
     // A trailing backslash in `chemin` names the same key as the path without it.
+    // Under HKEY_LOCAL_MACHINE, a write that is denied goes to the same key and value of
+    // HKEY_CURRENT_USER; reads look there first, then under HKEY_LOCAL_MACHINE; a
+    // delete removes both. A value written for the machine removes a per-user copy.
     int32_t RegistreEcrit(uint32_t racine, const std::string& chemin, const std::string& nom,
                           const std::string& texte);
     Variant RegistreLit(uint32_t racine, const std::string& chemin, const std::string& nom);
@@ -72,6 +75,11 @@ class Registre {
     void RegistreEfface(uint32_t racine, const std::string& chemin, const std::string& nom);
 
   private:
+    static constexpr int32_t AccèsRefusé = 5;  // ERROR_ACCESS_DENIED
+    int32_t ÉcritDans(uint32_t racine, const std::string& chemin, const std::string& nom,
+                      const std::string& texte);
+    Variant LitDans(uint32_t racine, const std::string& chemin, const std::string& nom);
+    void EffaceDans(uint32_t racine, const std::string& chemin, const std::string& nom);
     uint32_t RacineDe(const Variant& machine) const;
     std::string CheminDe(const Variant& section) const;
 

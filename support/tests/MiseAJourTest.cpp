@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Demarrage.h"
 #include "Doubles.h"
 #include "RegistreMemoire.h"
 
@@ -69,6 +70,40 @@ TEST_F(MiseAJourTest, MoinsRefuseLeServicePourToujours) {
     EXPECT_EQ(dialogues.questions.size(), 1u);
     EXPECT_TRUE(dialogues.boîtes.empty());
     EXPECT_TRUE(lanceur.lancements.empty());
+}
+
+// A standard user cannot write the machine key: the answer and the counter are kept for
+// the user, so the question is asked once and the count goes on at the next start.
+TEST_F(MiseAJourTest, UtilisateurStandardGardeSaRéponseEtSonCompteur) {
+    brut.Protège(Racine::HKLM);
+    dialogues.saisies = {"-"};
+    for (int démarrage = 1; démarrage <= 3; ++démarrage) {
+        RegistreMémoire& même = brut;  // a new start reads the same registry afresh
+        Registre r(même, "Nettix", ',');
+        ContexteMiseAJour nouveau{r, fichiers, dialogues, lanceur, c.programme};
+        EXPECT_EQ(MiseAJourVerifie(nouveau), IssueMiseAJour::Continuer);
+        CompteurDémarrageIncrémente(r, "Nettix");
+        EXPECT_EQ(VersTexte(r.ParamLit("Nettix", std::string("Talmon"), true)),
+                  std::to_string(démarrage));
+    }
+    EXPECT_EQ(dialogues.questions.size(), 1u);
+    EXPECT_EQ(Stocké(), "-");
+    EXPECT_FALSE(brut.CléExiste(Racine::HKLM, "Software\\Talmon\\Talmon"));
+}
+
+// The update folder is compared with the program's folder whatever the letter case,
+// accented letters included.
+TEST_F(MiseAJourTest, DossierDeMiseAJourReconnuSansÉgardÀLaCasseAccentuée) {
+    fichiers.PoseDossier("C:\\Maj\\Été");
+    fichiers.PoseFichier("C:\\Maj\\Été\\Nettix.exe", "local", 36000);
+    fichiers.PoseFichier("C:\\Maj\\Été\\Remplo.exe", "");
+    Stocke("c:\\maj\\été\\");
+    ContexteMiseAJour là{registre, fichiers, dialogues, lanceur,
+                         Programme::DepuisChemin("C:\\Maj\\Été\\Nettix.exe")};
+    EXPECT_EQ(MiseAJourVerifie(là), IssueMiseAJour::Terminer);
+    ASSERT_EQ(dialogues.boîtes.size(), 1u);
+    EXPECT_EQ(dialogues.boîtes[0].texte.find("Il n'est pas permis d'exécuter ce programme depuis"),
+              0u);
 }
 
 TEST_F(MiseAJourTest, DossierSaisiRogneEtTerminéParUneBarre) {

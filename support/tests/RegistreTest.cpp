@@ -184,17 +184,28 @@ TEST_F(RegistreTest, NomsInsensiblesÀLaCasse) {
               std::string("\\\\srv\\maj"));
 }
 
-TEST_F(RegistreTest, StatutsDesÉcritures) {
+TEST_F(RegistreTest, MachineRefuséeRepliSurLUtilisateur) {
+    const std::string suite = "Software\\Talmon\\Talmon";
+    mémoire.PoseValeur(Racine::HKLM, suite, "Horlo", 1, std::string("4\0", 2));
     mémoire.Protège(Racine::HKLM);
-    // Without rights on the machine key the write fails with the platform's status and
-    // leaves nothing behind; reading still works.
-    mémoire.PoseValeur(Racine::HKLM, "Software\\Talmon\\Talmon", "Horlo", 1, "4");
-    EXPECT_EQ(registre.ParamEcrit("Horlo", int32_t{5}, std::string("Talmon"), true),
-              RegistreMémoire::AccèsRefusé);
-    EXPECT_EQ(registre.RegistreEcrit(Racine::HKLM, "Software\\Neuve", "x", "y"),
-              RegistreMémoire::AccèsRefusé);
+    // Without rights on the machine key, the value goes to the same key of the user,
+    // where reads look first; the machine key is untouched.
+    EXPECT_EQ(registre.ParamEcrit("Horlo", int32_t{5}, std::string("Talmon"), true), 0);
+    EXPECT_EQ(Lu(registre.ParamLit("Horlo", std::string("Talmon"), true)), std::string("5"));
+    EXPECT_EQ(mémoire.Lit(Racine::HKLM, suite, "Horlo")->données, std::string("4\0", 2));
+    EXPECT_EQ(mémoire.Lit(Racine::HKCU, suite, "Horlo")->données, std::string("5\0", 2));
+    EXPECT_EQ(registre.RegistreEcrit(Racine::HKLM, "Software\\Neuve", "x", "y"), 0);
     EXPECT_FALSE(mémoire.CléExiste(Racine::HKLM, "Software\\Neuve"));
-    EXPECT_EQ(Lu(registre.ParamLit("Horlo", std::string("Talmon"), true)), std::string("4"));
+    // A delete removes both copies (the machine's stays where it may not be deleted).
+    registre.RegistreEfface(Racine::HKLM, "Software\\Neuve", "x");
+    EXPECT_TRUE(EstAbsent(registre.RegistreLit(Racine::HKLM, "Software\\Neuve", "x")));
+    // Once the machine key may be written, the per-user copy no longer hides it.
+    RegistreMémoire libre;
+    Registre r(libre, "Horlo", ',');
+    libre.PoseValeur(Racine::HKCU, suite, "Horlo", 1, std::string("9\0", 2));
+    EXPECT_EQ(r.ParamEcrit("Horlo", int32_t{10}, std::string("Talmon"), true), 0);
+    EXPECT_EQ(Lu(r.ParamLit("Horlo", std::string("Talmon"), true)), std::string("10"));
+    EXPECT_FALSE(libre.Lit(Racine::HKCU, suite, "Horlo"));
     // An unknown root is an invalid handle, not a success.
     EXPECT_EQ(registre.RegistreEcrit(0x80000003u, "Software", "x", "y"),
               RegistreMémoire::HandleInvalide);

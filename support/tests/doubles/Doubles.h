@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "Ports.h"
+#include "Texte.h"
 
 // Files and folders in memory. Paths compare case-insensitively (ASCII), as on Windows.
 struct FichiersMémoire : Fichiers {
@@ -22,9 +23,9 @@ struct FichiersMémoire : Fichiers {
     std::vector<std::string> journal;          // operations in order ("Copier A -> B")
     double dateSuivante = 36000;               // modification date given to written files
 
-    static std::string Clé(std::string c) {
-        std::transform(c.begin(), c.end(), c.begin(),
-                       [](unsigned char x) { return static_cast<char>(std::toupper(x)); });
+    // Paths compare without regard to letter case, accented letters included, as on Windows.
+    static std::string Clé(const std::string& chemin) {
+        std::string c = Majuscules(chemin);
         while (c.size() > 3 && c.back() == '\\') c.pop_back();
         return c;
     }
