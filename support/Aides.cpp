@@ -181,9 +181,9 @@ std::string NombreColonne(const Variant& valeur, const Variant& format, char sé
                 texte.insert(texte.size() - partieDécimale - position, 1, '\'');
         }
     }
-    // A value that rounds to zero shows no minus sign.
-    const bool zéro = texte.find_first_of("123456789") == std::string::npos;
-    if (*nombre < 0 && !zéro) texte.insert(texte.begin(), '-');
+    // A negative value keeps its sign even when it rounds to zero ("-0,00"), as the
+    // platform's number formatting does.
+    if (*nombre < 0) texte.insert(texte.begin(), '-');
     texte = std::string(SansBlancs(texte));
     if (texte.size() < w) texte = Blancs(w - texte.size()) + texte;
     if (texte.size() > w && w > 1) return std::string(w, '#');

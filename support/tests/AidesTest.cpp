@@ -96,7 +96,7 @@ TEST(NombreColonne, ExemplesDeColonnes) {
         {2.5, Absent{}, "3"},                                             // halves away from zero
         {-2.5, Absent{}, "-3"},
         {2.675, 0.2, "2,68"},   // on the 15 digits, not the binary value
-        {-0.001, 0.2, "0,00"},  // rounds to zero: no sign
+        {-0.001, 0.2, "-0,00"},  // rounds to zero: keeps its sign
         {999.999, 0.2, "1'000,00"},
         {0.25, std::string("%"), "25%"},
         {0.12345, std::string("%8.1"), "   12,3%"},

@@ -120,6 +120,8 @@ TEST(NombreColonneOracle, ExemplesDeColonnes) {
     EXPECT_EQ(NombreColonne(0.0, int32_t{-5}, séparateur), "     ");
     EXPECT_EQ(NombreColonne(int32_t{123456}, int32_t{3}, séparateur), "###");
     EXPECT_EQ(Oracle(-1234.5, false, L"#0.00"), std::string("-1234") + séparateur + "50");
+    // A negative value that rounds to zero keeps its sign, as the platform's formatting.
+    EXPECT_EQ(NombreColonne(-0.001, 0.2, séparateur), Oracle(-0.001, false, L"#0.00"));
 }
 
 }  // namespace
