@@ -45,8 +45,15 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
     }
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        HWND f = fenêtre.Fenêtre();
+        // The note has no Esc action. Under dialog handling a multi-line edit closes its
+        // parent on Esc, so the key never reaches the note's controls.
+        const bool échap = (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP ||
+                            msg.message == WM_CHAR) &&
+                           msg.wParam == VK_ESCAPE;
+        if (échap && f && (msg.hwnd == f || IsChild(f, msg.hwnd))) continue;
         // Tab between the controls and Alt+O for "&Ok".
-        if (fenêtre.Fenêtre() && IsDialogMessageW(fenêtre.Fenêtre(), &msg)) continue;
+        if (f && IsDialogMessageW(f, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

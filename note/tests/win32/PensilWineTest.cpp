@@ -233,6 +233,23 @@ TEST_F(PensilExe, OkEcritLeTexteAccentueEtLaGeometriePuisLesRetrouve) {
     EXPECT_EQ(r.bottom - r.top, 410);
 }
 
+// Esc does nothing, with or without changes: no question, the window and the text stay.
+TEST_F(PensilExe, EchapNeFaitRien) {
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    ASSERT_TRUE(Xdotool(f, "key Escape"));
+    EXPECT_FALSE(p.Fini(1s)) << Diagnostic(p);
+    ASSERT_TRUE(Xdotool(f, "key ctrl+End type --delay 20 zz"));
+    ASSERT_TRUE(AttendsQue(
+        [&] { return Texte(Contrôle(f, IdsVud::T)).find(L"zz") != std::wstring::npos; }, 5s));
+    ASSERT_TRUE(Xdotool(f, "key Escape"));
+    EXPECT_FALSE(p.Fini(1s));
+    EXPECT_TRUE(Fenêtres(L"#32770", p.pi.dwProcessId).empty()) << Diagnostic(p);
+    EXPECT_TRUE(IsWindowVisible(f));
+}
+
 TEST_F(PensilExe, AltOEnregistreCommeOk) {
     Processus p;
     Démarre(p);

@@ -178,3 +178,65 @@ std::wstring CheminWine(const char* unix) {
         if (c == L'/') c = L'\\';
     return w;
 }
+
+namespace {
+
+// The X window Wine made for a top-level window (a property Wine's X11 driver keeps).
+unsigned long long FenêtreX(HWND fenêtre) {
+    return reinterpret_cast<uintptr_t>(GetPropW(fenêtre, L"__wine_x11_whole_window"));
+}
+
+// Wine starts a host program given by its path on the drive that maps "/", but hands
+// back no process to wait for: the shell writes xdotool's exit status to a file, which
+// is polled.
+bool LanceXdotool(const std::string& arguments) {
+    static int compteur = 0;
+    const std::string marque = "/tmp/orvan-xdotool-" + std::to_string(GetCurrentProcessId()) +
+                               "-" + std::to_string(++compteur);
+    const std::string script = "/usr/bin/xdotool " + arguments + "; echo $? >" + marque + ".tmp; mv " +
+                               marque + ".tmp " + marque;
+    std::wstring ligne = L"/bin/sh -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(CheminWine("/bin/sh").c_str(), ligne.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &si, &pi)) {
+        printf("Xdotool: cannot start the shell (error %lu)\n", GetLastError());
+        return false;
+    }
+    if (pi.hProcess) CloseHandle(pi.hProcess);
+    if (pi.hThread) CloseHandle(pi.hThread);
+    const std::wstring fichier = CheminWine(marque.c_str());
+    if (!AttendsQue([&] { return ExisteBrut(fichier); }, std::chrono::seconds(10))) {
+        printf("Xdotool: no answer from \"%s\"\n", arguments.c_str());
+        return false;
+    }
+    const std::string statut = LitBrut(fichier);
+    DeleteFileW(fichier.c_str());
+    if (statut.rfind("0", 0) != 0) printf("Xdotool: \"%s\" failed\n", arguments.c_str());
+    return statut.rfind("0", 0) == 0;
+}
+
+}  // namespace
+
+bool Xdotool(HWND fenêtre, const std::string& arguments) {
+    std::string a = arguments;
+    if (fenêtre) {
+        const unsigned long long x = FenêtreX(fenêtre);
+        if (x == 0) {
+            printf("Xdotool: no X window for %p\n", static_cast<void*>(fenêtre));
+            return false;
+        }
+        const std::string id = std::to_string(x);
+        for (size_t p; (p = a.find("%X")) != std::string::npos;) a.replace(p, 2, id);
+        // The window is brought to the front by the system, which gives its X window
+        // the input focus: keys typed by xdotool then go to it.
+        SetForegroundWindow(fenêtre);
+        if (!AttendsQue([&] { return GetForegroundWindow() == fenêtre; },
+                        std::chrono::seconds(5))) {
+            printf("Xdotool: window %p never came to the front\n", static_cast<void*>(fenêtre));
+            return false;
+        }
+    }
+    return LanceXdotool(a);
+}

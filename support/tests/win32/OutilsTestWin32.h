@@ -56,3 +56,9 @@ void ÉcritRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom, const 
 
 // A host path of the build tree as Wine sees it (its Z: drive maps "/").
 std::wstring CheminWine(const char* unix);
+
+// Real keyboard and mouse input through the X server, as a user gives it: runs the host's
+// xdotool with `arguments` (for instance "key Escape") after bringing `fenêtre` (when not
+// null) to the front, which gives the X input focus to its X window. "%X" in `arguments` stands for that X
+// window's id. False when xdotool cannot be run or fails, or after 10 s.
+bool Xdotool(HWND fenêtre, const std::string& arguments);
