@@ -77,11 +77,19 @@ IssueRemplo Remplo::Exécute(std::string_view arguments) {
         return IssueRemplo::Usage;
     }
     ligne_ = std::move(*ligne);
+    RetireRésidus();
     if (NeRienInstaller()) {
         Relance(true);
         return IssueRemplo::SansCopie;
     }
     return Installe();
+}
+
+// What an earlier run had to leave beside the destination (an old program that was still
+// running, a copy cut short) goes now; a file still in use stays until a later run.
+void Remplo::RetireRésidus() {
+    for (const std::string& résidu : {CheminSauvegarde(), CheminTemporaire()})
+        if (EstFichier(résidu)) fichiers_.Supprimer(résidu);
 }
 
 bool Remplo::EstFichier(const std::string& chemin) {
@@ -160,8 +168,19 @@ IssueRemplo Remplo::Installe() {
             return ÉchecCopie(place.erreur);
         }
         // Where a running program's file can be renamed but not deleted, the old program
-        // has ended once its file can be deleted; a file that never goes is left behind.
-        Attend([&] { return fichiers_.Supprimer(sauvegarde); });
+        // has ended once its file can be deleted. One that never ends keeps running: a
+        // second instance would end at once on its single-instance test, so the new
+        // version waits for the next start, and the next run removes the old file.
+        if (!Attend([&] { return fichiers_.Supprimer(sauvegarde); })) {
+            fenêtre_.PointeurOccupé(false);
+            dialogues_.Message("La nouvelle version de \"" + destination +
+                                   "\" est installée, mais l'ancienne est encore en cours "
+                                   "d'exécution." + CRLF + CRLF +
+                                   "La nouvelle version démarrera la prochaine fois que vous "
+                                   "lancerez ce programme.",
+                               nomProgramme_, Mb::Ok | Mb::IcôneInformation);
+            return IssueRemplo::InstalléSansRelance;
+        }
     } else if (Statut place = fichiers_.Renommer(temporaire, destination, true); !place) {
         return ÉchecCopie(place.erreur);
     }

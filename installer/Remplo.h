@@ -58,6 +58,7 @@ enum class IssueRemplo {
     Usage,                   // malformed command line: usage message, nothing touched
     SansCopie,               // nothing to install: destination restarted with the marker
     Installé,                // new program in place and started without the marker
+    InstalléSansRelance,     // new program in place, old one still running: not started
     CopieÉchouée,            // copy failed: old program kept and restarted with the marker
     RemplacementImpossible,  // old file never released: kept, restarted with the marker
 };
@@ -84,6 +85,7 @@ public:
 
 private:
     bool EstFichier(const std::string& chemin);
+    void RetireRésidus();
     bool NeRienInstaller();
     IssueRemplo Installe();
     IssueRemplo ÉchecCopie(const std::string& erreur);

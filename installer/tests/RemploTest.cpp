@@ -344,15 +344,30 @@ TEST_F(RemploTest, CopieTronquéeRefusée) {
     EXPECT_EQ(Lignes(), std::vector<std::string>{"\"" + Destination + "\"  (~!~)"});
 }
 
-TEST_F(RemploTest, SauvegardeQuiResteEnUsageEstLaisséeDeCôté) {
-    // Where the running program's file can be renamed but not deleted, the new program is
-    // started once the wait runs out, and the old file stays under the backup name.
+TEST_F(RemploTest, AncienProgrammeQuiNeSeTerminePasAttendLeProchainDémarrage) {
+    // The running program's file could be renamed but never deleted: the new program is
+    // in place, no second instance is started, the user is told, and the next run of
+    // Remplo removes what was left.
     fichiers.échecs["Supprimer:" + FichiersMémoire::Clé(Sauvegarde)] = "Accès refusé.";
-    EXPECT_EQ(remplo.Exécute(Arguments), IssueRemplo::Installé);
+    EXPECT_EQ(remplo.Exécute(Arguments), IssueRemplo::InstalléSansRelance);
     EXPECT_EQ(fichiers.Contenu(Destination), "nouveau programme");
     EXPECT_EQ(fichiers.Contenu(Sauvegarde), "ancien");
     EXPECT_EQ(fenêtre.pauses, 5);
-    EXPECT_EQ(Lignes(), std::vector<std::string>{"\"" + Destination + "\" "});
+    EXPECT_TRUE(lanceur.lancements.empty());
+    ASSERT_EQ(dialogues.boîtes.size(), 1u);
+    EXPECT_EQ(dialogues.boîtes[0].texte,
+              "La nouvelle version de \"" + Destination +
+                  "\" est installée, mais l'ancienne est encore en cours d'exécution.\r\n\r\n"
+                  "La nouvelle version démarrera la prochaine fois que vous lancerez ce "
+                  "programme.");
+    EXPECT_EQ(dialogues.boîtes[0].drapeaux, Mb::Ok | Mb::IcôneInformation);
+    EXPECT_EQ(fenêtre.pointeurs.back(), false);
+
+    fichiers.échecs.clear();
+    fichiers.PoseFichier(Temporaire, "copie interrompue");
+    EXPECT_EQ(remplo.Exécute(Arguments), IssueRemplo::SansCopie);
+    SansRésidus();
+    EXPECT_EQ(fichiers.Contenu(Destination), "nouveau programme");
 }
 
 TEST_F(RemploTest, LancementÉchouéSignalé) {

@@ -283,3 +283,35 @@ TEST(RessourcesProgramme, VersionIcôneEtManifeste) {
     EXPECT_NE(xml.find("asInvoker"), std::string::npos);
     FreeLibrary(m);
 }
+
+// An old program that never ends: after the (shortened) wait the new version is in place
+// and the user is told it starts next time; no second instance is started. The next run
+// removes the old file left aside.
+TEST_F(RemploWine, AncienQuiNeFinitJamaisNouvelleVersionAuProchainDemarrage) {
+    PROCESS_INFORMATION ancien = Lance(L"\"" + destination + L"\" /tenir");
+    ASSERT_EQ(Journal(1).size(), 1u);
+    SetEnvironmentVariableW(L"ORVAN_REMPLO_ESSAIS", L"10");
+    const auto boîtes = AttendFin(LanceRemplo(Args(source, destination)));
+    SetEnvironmentVariableW(L"ORVAN_REMPLO_ESSAIS", nullptr);
+    ASSERT_EQ(boîtes.size(), 1u);
+    EXPECT_EQ(boîtes[0].titre, "Remplo");
+    EXPECT_EQ(boîtes[0].texte, "La nouvelle version de " + Cité(destination) +
+                                   " est installée, mais l'ancienne est encore en cours "
+                                   "d'exécution.\r\n\r\nLa nouvelle version démarrera la "
+                                   "prochaine fois que vous lancerez ce programme.");
+    EXPECT_EQ(Version(destination), "nouveau");
+    EXPECT_EQ(Version(destination + L".ancien"), "ancien");
+    EXPECT_EQ(Journal().size(), 1u);  // nothing started beside the running program
+
+    CloseHandle(CreateFileW((dossier + L"libere").c_str(), GENERIC_WRITE, 0, nullptr,
+                            CREATE_NEW, 0, nullptr));
+    WaitForSingleObject(ancien.hProcess, 60000);
+    CloseHandle(ancien.hThread);
+    CloseHandle(ancien.hProcess);
+    EXPECT_TRUE(AttendFin(LanceRemplo(Args(source, destination))).empty());
+    const auto journal = Journal(2);
+    ASSERT_EQ(journal.size(), 2u);
+    EXPECT_EQ(journal[1], "nouveau|" + Cité(destination) + "  (~!~)");
+    EXPECT_FALSE(ExisteBrut(destination + L".ancien"));
+    EXPECT_FALSE(ExisteBrut(destination + L".nouveau"));
+}
