@@ -185,7 +185,7 @@ std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
         } else {
             const auto d = Date(date);
             const auto h = Heure(heure);
-            if (d && h) prochaine = *d + *h;
+            if (d && h) prochaine = DateAvecHeure(*d, *h);
         }
         // A due moment that cannot be read would fire at once (or over and over, catching
         // up from 1899): the task is kept but switched off until the user corrects it.
@@ -197,7 +197,7 @@ std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
     }
     const std::string dateDernière = ChampSuivant(reste);
     const std::string heureDernière = ChampSuivant(reste);
-    if (const auto d = Date(dateDernière)) t.DernièreExécution = *d + Heure(heureDernière).value_or(0);
+    if (const auto d = Date(dateDernière)) t.DernièreExécution = DateAvecHeure(*d, Heure(heureDernière).value_or(0));
     if (!EstBlanc(reste)) t.DélaiMax = Heure(ChampSuivant(reste)).value_or(0);
     return t;
 }

@@ -53,7 +53,10 @@ struct JourEtSeconde {
 
 JourEtSeconde Décompose(double date) {
     if (std::isnan(date)) return {0, 0};
-    if (date < DateMinimum) date = DateMinimum;
+    // Before 30.12.1899 the fraction adds the time of day to a negative day number, so
+    // the first day's times lie below DateMinimum: its last second is the earliest value.
+    constexpr double PremierInstant = DateMinimum - 86399.0 / 86400.0;
+    if (date < PremierInstant) date = PremierInstant;
     if (date > DateMaximum) date = DateMaximum;
     // The integer part is the day, the fraction's magnitude the time, whatever the sign.
     const double entier = std::trunc(date);
@@ -227,6 +230,8 @@ std::optional<double> LireHeure(std::string_view texte) {
     if (!secondes) return std::nullopt;
     return static_cast<double>(*secondes) / SecondesParJour;
 }
+
+double DateAvecHeure(double jour, double heure) { return jour < 0 ? jour - heure : jour + heure; }
 
 std::optional<double> LireDateHeure(std::string_view texte) {
     texte = Rogne(texte);

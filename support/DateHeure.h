@@ -38,5 +38,9 @@ std::optional<double> LireDate(std::string_view texte);
 // "h:mm" or "h:mm:ss" (hours 0..23, minutes and seconds 0..59, 1 or 2 digits each) as a
 // time value below 1. Blanks around the text are ignored.
 std::optional<double> LireHeure(std::string_view texte);
+// The moment of a time of day (below 1) on a day (an OLE date at 00:00). Before
+// 30.12.1899 the day number is negative and the time still runs forwards, so the time is
+// not simply added.
+double DateAvecHeure(double jour, double heure);
 // A date, blanks and a time ("07.12.98 14:05"), or a date alone.
 std::optional<double> LireDateHeure(std::string_view texte);

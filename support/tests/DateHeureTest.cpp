@@ -35,6 +35,7 @@ TEST(DateHeure, DatesConnues) {
         {P(2000, 2, 29, 12), 36585.5},  // 2000 is a leap year
         {P(9999, 12, 31), 2958465},
         {P(100, 1, 1), -657434},
+        {P(100, 1, 1, 1, 2), -657434 - 62 / 1440.0},  // the first day's times lie below it
         {P(1899, 12, 29, 6), -1.25},  // before the epoch the time still runs forwards
     };
     for (const auto& c : cas) {
@@ -79,8 +80,15 @@ TEST(DateHeure, ValeursHorsCalendrierSansPlantage) {
         EXPECT_FALSE(FormatDate(d, "dd.mm.yyyy hh:mm:ss").empty());
     }
     EXPECT_TRUE(Égales(PartiesDepuisDate(1e300), P(9999, 12, 31, 23, 59, 59)));
-    EXPECT_TRUE(Égales(PartiesDepuisDate(-1e300), P(100, 1, 1)));
+    EXPECT_TRUE(Égales(PartiesDepuisDate(-1e300), P(100, 1, 1, 23, 59, 59)));
     EXPECT_TRUE(Égales(PartiesDepuisDate(std::nan("")), P(1899, 12, 30)));
+}
+
+TEST(DateHeure, DateAvecHeure) {
+    EXPECT_TRUE(Égales(PartiesDepuisDate(DateAvecHeure(*LireDate("7.12.1998"), *LireHeure("8:00"))),
+                       P(1998, 12, 7, 8)));
+    EXPECT_TRUE(Égales(PartiesDepuisDate(DateAvecHeure(*LireDate("7.12.1898"), *LireHeure("8:00"))),
+                       P(1898, 12, 7, 8)));
 }
 
 TEST(DateHeure, JourSemaine) {
