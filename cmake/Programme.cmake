@@ -1,7 +1,8 @@
-# orvan_programme(NAME SOURCES file... VERSION major.minor.revision DESCRIPTION text [ICON file])
+# orvan_programme(NAME SOURCES file... DESCRIPTION text [ICON file])
 # One program of the suite: a Win32 GUI executable NAME.exe (entry point wWinMain) linked
 # with the support library's Win32 layer, carrying a version resource, its icon (res/NAME.ico
 # beside its CMakeLists.txt, else the suite's icon) and the suite's application manifest.
+# The version is the suite's (PROJECT_VERSION). The program installs into Vud/.
 # Does nothing outside the windows build.
 set(ORVAN_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
@@ -9,9 +10,9 @@ function(orvan_programme NAME)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(P "" "VERSION;DESCRIPTION;ICON" "SOURCES" ${ARGN})
-  if(NOT P_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
-    message(FATAL_ERROR "orvan_programme(${NAME}): VERSION must be major.minor.revision")
+  cmake_parse_arguments(P "" "DESCRIPTION;ICON" "SOURCES" ${ARGN})
+  if(NOT PROJECT_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
+    message(FATAL_ERROR "the suite's version must be major.minor.revision")
   endif()
   set(ORVAN_MAJEUR ${CMAKE_MATCH_1})
   set(ORVAN_MINEUR ${CMAKE_MATCH_2})
@@ -34,4 +35,5 @@ function(orvan_programme NAME)
   if(NOT MSVC)
     target_link_options(${NAME} PRIVATE -municode)
   endif()
+  install(TARGETS ${NAME} RUNTIME DESTINATION Vud)
 endfunction()
