@@ -157,6 +157,20 @@ class PensilExe : public ::testing::Test {
     std::string Note() { return LitBrut(dossier + L"tel.txt"); }
 };
 
+// Writes `taille` bytes to a new file; false when the disk refuses them (the file is
+// then removed).
+bool ÉcritBrutSiPossible(const std::wstring& chemin, size_t taille) {
+    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const std::string octets(taille, 'x');
+    DWORD écrits = 0;
+    const bool ok = WriteFile(h, octets.data(), static_cast<DWORD>(taille), &écrits, nullptr) &&
+                    écrits == taille && FlushFileBuffers(h);
+    CloseHandle(h);
+    if (!ok) DeleteFileW(chemin.c_str());
+    return ok;
+}
+
 HWND Contrôle(HWND fenêtre, int id) {
     return GetDlgItem(fenêtre, id);
 }
@@ -419,4 +433,66 @@ TEST_F(PensilExe, MarqueurDeDeveloppementPublieDansLeDossierDeMiseAJour) {
     HWND f = p.Fenêtre();  // publishing lets the program go on
     ASSERT_TRUE(f) << Diagnostic(p);
     EXPECT_EQ(LitBrut(maj + L"Pensil.exe"), LitBrut(dossier + L"Pensil.exe"));
+}
+
+// Real failures when Ok writes the note: a full disk and a folder that refuses writes
+// (small file systems mounted for the test on Wine's drive P:), a read-only tel.txt. The
+// previous note stays whole, the user is told in French, the window and the text stay.
+TEST_F(PensilExe, PannesDEcritureRienPerduUtilisateurAverti) {
+    const std::string hôte = "/tmp/orvan-pensil-" + std::to_string(GetCurrentProcessId());
+    const char* prefixe = getenv("WINEPREFIX");
+    ASSERT_TRUE(prefixe);
+    const std::string lecteur = std::string(prefixe) + "/dosdevices/p:";
+    if (!CommandeHôte("mkdir -p " + hôte + " && mount -t tmpfs -o size=2m tmpfs " + hôte +
+                      " && umount " + hôte))
+        GTEST_SKIP() << "this machine refuses to mount a file system for the test";
+    enum class Panne { DisquePlein, DossierLectureSeule, FichierLectureSeule };
+    for (Panne panne : {Panne::DisquePlein, Panne::DossierLectureSeule, Panne::FichierLectureSeule}) {
+        std::wstring ici = dossier;
+        if (panne != Panne::FichierLectureSeule) {
+            ASSERT_TRUE(CommandeHôte("mount -t tmpfs -o size=2m tmpfs " + hôte + " && ln -sfn " +
+                                     hôte + " " + lecteur));
+            ici = L"P:\\";
+            ASSERT_TRUE(CopyFileW((dossier + L"Pensil.exe").c_str(), L"P:\\Pensil.exe", FALSE));
+        }
+        ÉcritBrut(ici + L"tel.txt", "ancien\r\n");
+        if (panne == Panne::DisquePlein) {
+            // Fills what is left, in smaller and smaller pieces.
+            for (size_t morceau = 1 << 20; morceau > 0; morceau /= 2)
+                for (int k = 0; k < 64 && ÉcritBrutSiPossible(L"P:\\rempli" + std::to_wstring(morceau) + L"-" + std::to_wstring(k), morceau); ++k) {
+                }
+        } else if (panne == Panne::DossierLectureSeule) {
+            ASSERT_TRUE(CommandeHôte("mount -o remount,ro " + hôte));
+        } else {
+            SetFileAttributesW((ici + L"tel.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+        }
+
+        Processus p;
+        const std::wstring exe = ici + L"Pensil.exe";
+        std::wstring ligne = L"\"" + exe + L"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   ici.c_str(), &si, &p.pi));
+        HWND f = p.Fenêtre();
+        ASSERT_TRUE(f) << static_cast<int>(panne);
+        FixeTexte(Contrôle(f, IdsVud::T), L"nouveau texte");
+        Clique(Contrôle(f, IdsVud::bOk));
+        HWND boîte = p.Boîte();
+        ASSERT_TRUE(boîte) << static_cast<int>(panne);
+        EXPECT_NE(TextesDe(boîte).find(L"Je ne parviens pas \u00E0 enregistrer la note"),
+                  std::wstring::npos)
+            << Diagnostic(p);
+        PostMessageW(boîte, WM_COMMAND, IDOK, 0);
+        EXPECT_FALSE(p.Fini(1s));
+        EXPECT_TRUE(IsWindowVisible(f));
+        EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), L"nouveau texte");
+        EXPECT_EQ(LitBrut(ici + L"tel.txt"), "ancien\r\n") << static_cast<int>(panne);
+        TerminateProcess(p.pi.hProcess, 0);
+        WaitForSingleObject(p.pi.hProcess, 10000);
+        if (panne != Panne::FichierLectureSeule)
+            ASSERT_TRUE(CommandeHôte("umount -l " + hôte + " && rm -f " + lecteur));
+        else
+            SetFileAttributesW((ici + L"tel.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
 }

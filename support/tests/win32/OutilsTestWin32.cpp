@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <thread>
 
 #include "Utf16.h"
@@ -186,38 +187,38 @@ unsigned long long FenêtreX(HWND fenêtre) {
     return reinterpret_cast<uintptr_t>(GetPropW(fenêtre, L"__wine_x11_whole_window"));
 }
 
+}  // namespace
+
 // Wine starts a host program given by its path on the drive that maps "/", but hands
-// back no process to wait for: the shell writes xdotool's exit status to a file, which
-// is polled.
-bool LanceXdotool(const std::string& arguments) {
+// back no process to wait for: the shell writes the script's exit status to a file,
+// which is polled.
+bool CommandeHôte(const std::string& script, std::chrono::milliseconds délai) {
     static int compteur = 0;
-    const std::string marque = "/tmp/orvan-xdotool-" + std::to_string(GetCurrentProcessId()) +
-                               "-" + std::to_string(++compteur);
-    const std::string script = "/usr/bin/xdotool " + arguments + "; echo $? >" + marque + ".tmp; mv " +
-                               marque + ".tmp " + marque;
-    std::wstring ligne = L"/bin/sh -c \"" + std::wstring(script.begin(), script.end()) + L"\"";
+    const std::string marque = "/tmp/orvan-hote-" + std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(++compteur);
+    const std::string tout =
+        "(" + script + "); echo $? >" + marque + ".tmp; mv " + marque + ".tmp " + marque;
+    std::wstring ligne = L"/bin/sh -c \"" + VersUtf16(tout) + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(CheminWine("/bin/sh").c_str(), ligne.data(), nullptr, nullptr, FALSE, 0,
                         nullptr, nullptr, &si, &pi)) {
-        printf("Xdotool: cannot start the shell (error %lu)\n", GetLastError());
+        printf("CommandeHôte: cannot start the shell (error %lu)\n", GetLastError());
         return false;
     }
     if (pi.hProcess) CloseHandle(pi.hProcess);
     if (pi.hThread) CloseHandle(pi.hThread);
     const std::wstring fichier = CheminWine(marque.c_str());
-    if (!AttendsQue([&] { return ExisteBrut(fichier); }, std::chrono::seconds(10))) {
-        printf("Xdotool: no answer from \"%s\"\n", arguments.c_str());
+    if (!AttendsQue([&] { return ExisteBrut(fichier); }, délai)) {
+        printf("CommandeHôte: no answer from \"%s\"\n", script.c_str());
         return false;
     }
     const std::string statut = LitBrut(fichier);
     DeleteFileW(fichier.c_str());
-    if (statut.rfind("0", 0) != 0) printf("Xdotool: \"%s\" failed\n", arguments.c_str());
+    if (statut.rfind("0", 0) != 0) printf("CommandeHôte: \"%s\" failed\n", script.c_str());
     return statut.rfind("0", 0) == 0;
 }
-
-}  // namespace
 
 bool Xdotool(HWND fenêtre, const std::string& arguments) {
     std::string a = arguments;
@@ -238,5 +239,5 @@ bool Xdotool(HWND fenêtre, const std::string& arguments) {
             return false;
         }
     }
-    return LanceXdotool(a);
+    return CommandeHôte("/usr/bin/xdotool " + a);
 }

@@ -57,6 +57,12 @@ void ÉcritRegistre(HKEY racine, const wchar_t* clé, const wchar_t* nom, const 
 // A host path of the build tree as Wine sees it (its Z: drive maps "/").
 std::wstring CheminWine(const char* unix);
 
+// Runs `script` with the host's /bin/sh (as the user running Wine: root in CI, so a test
+// can mount a small or read-only file system) and waits for it, `délai` at most. True
+// when it ran and ended with status 0. Quote with ' inside the script, never ".
+bool CommandeHôte(const std::string& script,
+                  std::chrono::milliseconds délai = std::chrono::seconds(10));
+
 // Real keyboard and mouse input through the X server, as a user gives it: runs the host's
 // xdotool with `arguments` (for instance "key Escape") after bringing `fenêtre` (when not
 // null) to the front, which gives the X input focus to its X window. "%X" in `arguments` stands for that X
