@@ -137,16 +137,19 @@ IssueRemplo Remplo::Installe() {
 
     // The new program is copied whole beside the old one before the old one is touched.
     dialogues_.Bip();
+    // A copy from a share that drops, or of a file cut short meanwhile, can be reported
+    // complete: the copy must be as long as the source was before, and still is.
+    const auto tailleAvant = fichiers_.Taille(source);
+    if (!tailleAvant) return ÉchecCopie(tailleAvant.erreur);
     if (Statut copie = fichiers_.Copier(source, temporaire); !copie)
         return ÉchecCopie(copie.erreur);
-    // A copy from a share that drops can be reported complete while cut short.
     const auto tailleSource = fichiers_.Taille(source);
     const auto tailleCopie = fichiers_.Taille(temporaire);
     if (!tailleSource) return ÉchecCopie(tailleSource.erreur);
     if (!tailleCopie) return ÉchecCopie(tailleCopie.erreur);
-    if (*tailleSource != *tailleCopie)
+    if (*tailleSource != *tailleAvant || *tailleCopie != *tailleAvant)
         return ÉchecCopie("La copie est incomplète (" + std::to_string(*tailleCopie) +
-                          " octets sur " + std::to_string(*tailleSource) + ").");
+                          " octets sur " + std::to_string(*tailleAvant) + ").");
 
     essaisRestants_ = attente_.essais;
     if (EstFichier(destination)) {

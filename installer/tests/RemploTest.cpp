@@ -325,23 +325,33 @@ TEST_F(RemploTest, CopieÉchouéeGardeLAncienProgramme) {
 
 // The copy reported complete but cut short, as when a network share drops.
 TEST_F(RemploTest, CopieTronquéeRefusée) {
-    struct FichiersCoupés : FichiersMémoire {
-        Statut Copier(const std::string& s, const std::string& d) override {
-            Statut r = FichiersMémoire::Copier(s, d);
-            entrées[Clé(d)].octets.resize(3);
-            return r;
-        }
-    } f;
-    f.PoseFichier(Source, "nouveau programme", 36001);
-    f.PoseFichier(Destination, "ancien", 36000);
-    Remplo r(f, lanceur, dialogues, fenêtre, "Remplo");
-    EXPECT_EQ(r.Exécute(Arguments), IssueRemplo::CopieÉchouée);
-    EXPECT_EQ(f.Contenu(Destination), "ancien");
-    EXPECT_FALSE(f.Existe(Temporaire));
-    ASSERT_EQ(dialogues.boîtes.size(), 1u);
-    EXPECT_EQ(dialogues.boîtes[0].texte, "La copie est incomplète (3 octets sur 17).\r\nCopy " +
-                                             Source + ", " + Destination);
-    EXPECT_EQ(Lignes(), std::vector<std::string>{"\"" + Destination + "\"  (~!~)"});
+    // The copy cut short, or the source itself cut short while it was copied (both then
+    // have the same size): either way the old program stays.
+    for (const bool sourceCoupée : {false, true}) {
+        struct FichiersCoupés : FichiersMémoire {
+            bool sourceCoupée = false;
+            Statut Copier(const std::string& s, const std::string& d) override {
+                if (sourceCoupée) entrées[Clé(s)].octets.resize(3);
+                Statut r = FichiersMémoire::Copier(s, d);
+                entrées[Clé(d)].octets.resize(3);
+                return r;
+            }
+        } f;
+        f.sourceCoupée = sourceCoupée;
+        f.PoseFichier(Source, "nouveau programme", 36001);
+        f.PoseFichier(Destination, "ancien", 36000);
+        DialoguesScript d;
+        LanceurEnregistreur l;
+        Remplo r(f, l, d, fenêtre, "Remplo");
+        EXPECT_EQ(r.Exécute(Arguments), IssueRemplo::CopieÉchouée);
+        EXPECT_EQ(f.Contenu(Destination), "ancien");
+        EXPECT_FALSE(f.Existe(Temporaire));
+        ASSERT_EQ(d.boîtes.size(), 1u);
+        EXPECT_EQ(d.boîtes[0].texte, "La copie est incomplète (3 octets sur 17).\r\nCopy " +
+                                         Source + ", " + Destination);
+        ASSERT_EQ(l.lancements.size(), 1u);
+        EXPECT_EQ(l.lancements[0].ligne, "\"" + Destination + "\"  (~!~)");
+    }
 }
 
 TEST_F(RemploTest, AncienProgrammeQuiNeSeTerminePasAttendLeProchainDémarrage) {

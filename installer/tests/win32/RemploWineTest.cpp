@@ -315,3 +315,60 @@ TEST_F(RemploWine, AncienQuiNeFinitJamaisNouvelleVersionAuProchainDemarrage) {
     EXPECT_FALSE(ExisteBrut(destination + L".ancien"));
     EXPECT_FALSE(ExisteBrut(destination + L".nouveau"));
 }
+
+// A destination that is never freed (held open by another program, so it cannot be
+// renamed) and a source cut short in the middle of the copy: the old program stays whole
+// and is restarted, the user is told, nothing is left beside it.
+TEST_F(RemploWine, PannesGardentLAncienProgrammeEntier) {
+    const std::string avant = LitBrut(destination, "");
+    {
+        HANDLE verrou = CreateFileW(destination.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(verrou, INVALID_HANDLE_VALUE);
+        SetEnvironmentVariableW(L"ORVAN_REMPLO_ESSAIS", L"5");
+        const auto boîtes = AttendFin(LanceRemplo(Args(source, destination)));
+        SetEnvironmentVariableW(L"ORVAN_REMPLO_ESSAIS", nullptr);
+        CloseHandle(verrou);
+        ASSERT_EQ(boîtes.size(), 1u);
+        EXPECT_EQ(boîtes[0].texte.rfind("Je ne parviens pas à remplacer le programme " +
+                                            Cité(destination), 0),
+                  0u)
+            << boîtes[0].texte;
+        EXPECT_EQ(Journal(1), std::vector<std::string>{"ancien|" + Cité(destination) + "  (~!~)"});
+    }
+    // A large new program, cut to a few bytes by the host as soon as the copy begins.
+    {
+        HANDLE h = CreateFileW(source.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(h, INVALID_HANDLE_VALUE);
+        LARGE_INTEGER fin{};
+        fin.QuadPart = 200ll << 20;
+        ASSERT_TRUE(SetFilePointerEx(h, fin, nullptr, FILE_BEGIN) && SetEndOfFile(h));
+        CloseHandle(h);
+        DateDécale(source, 0);
+        char unix[4096] = {};
+        ASSERT_TRUE(WideCharToMultiByte(CP_UTF8, 0, source.c_str(), -1, unix, sizeof unix, nullptr,
+                                        nullptr));
+        // Wine's own path translation: the host side of C:\ is the prefix's drive_c.
+        const std::string hôteSource = std::string(getenv("WINEPREFIX")) + "/drive_c" +
+                                       [&] {
+                                           std::string s(unix + 2);
+                                           for (char& c : s)
+                                               if (c == '\\') c = '/';
+                                           return s;
+                                       }();
+        const std::string hôteNouveau =
+            hôteSource.substr(0, hôteSource.rfind("/mise")) + "/prog.exe.nouveau";
+        ASSERT_TRUE(CommandeHôte("(for i in $(seq 1 4000); do [ -e '" + hôteNouveau +
+                                 "' ] && break; sleep 0.005; done; truncate -s 100 '" +
+                                 hôteSource + "') >/dev/null 2>&1 &"));
+        const auto boîtes = AttendFin(LanceRemplo(Args(source, destination)));
+        ASSERT_EQ(boîtes.size(), 1u);
+        EXPECT_NE(boîtes[0].texte.find("\r\nCopy " + DepuisUtf16(source)), std::string::npos)
+            << boîtes[0].texte;
+        EXPECT_EQ(Journal(2).size(), 2u);
+        EXPECT_EQ(Journal()[1], "ancien|" + Cité(destination) + "  (~!~)");
+    }
+    EXPECT_EQ(LitBrut(destination, ""), avant);
+    EXPECT_FALSE(ExisteBrut(destination + L".nouveau"));
+    EXPECT_FALSE(ExisteBrut(destination + L".ancien"));
+}
