@@ -4,6 +4,10 @@
 # beside its CMakeLists.txt, else the suite's icon) and the suite's application manifest.
 # The version is the suite's (PROJECT_VERSION). The program installs into Vud/.
 # Does nothing outside the windows build.
+#
+# orvan_liste_programmes(), called once every program is declared, writes
+# <build tree>/programmes.txt: one line "NAME<tab>path of NAME.exe" per program, which
+# tools/run reads (whatever the generator).
 set(ORVAN_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 function(orvan_programme NAME)
@@ -36,4 +40,14 @@ function(orvan_programme NAME)
     target_link_options(${NAME} PRIVATE -municode)
   endif()
   install(TARGETS ${NAME} RUNTIME DESTINATION Vud)
+  set_property(GLOBAL APPEND PROPERTY ORVAN_PROGRAMMES ${NAME})
+endfunction()
+
+function(orvan_liste_programmes)
+  get_property(noms GLOBAL PROPERTY ORVAN_PROGRAMMES)
+  set(lignes "")
+  foreach(nom IN LISTS noms)
+    string(APPEND lignes "${nom}\t$<TARGET_FILE:${nom}>\n")
+  endforeach()
+  file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/programmes.txt CONTENT "${lignes}")
 endfunction()

@@ -20,7 +20,15 @@ struct HorlogeSystème : Horloge {
     double Maintenant() override { return 36136.5; }
 };
 
-// A folder holding Auto.dat with NombreDeTâches tasks of every kind, made once.
+// A new folder of this run under the temporary folder: parallel runs never share one.
+std::filesystem::path DossierNeuf() {
+    std::string modèle = (std::filesystem::temp_directory_path() / "horlo-bench.XXXXXX").string();
+    if (!mkdtemp(modèle.data())) std::abort();
+    return modèle;
+}
+
+// A folder holding Auto.dat with NombreDeTâches tasks of every kind, made once and
+// removed at exit.
 struct Banc {
     std::filesystem::path dossier;
     FichiersPosix fichiers;
@@ -28,7 +36,7 @@ struct Banc {
     Horlo h;
 
     Banc()
-        : dossier(std::filesystem::temp_directory_path() / "horlo-bench"),
+        : dossier(DossierNeuf()),
           fichiers(dossier),
           h(fichiers, horloge, Programme::DepuisChemin("C:\\Vud\\Horlo.exe")) {
         std::filesystem::create_directories(fichiers.Hôte("C:\\Vud"));

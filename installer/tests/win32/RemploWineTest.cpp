@@ -131,7 +131,7 @@ TEST_F(RemploWine, RemplaceLeProgrammeEnCoursQuandIlSeTermine) {
     PROCESS_INFORMATION remplo = LanceRemplo(Args(source, destination));
 
     // Remplo shows its window and waits while the old program holds its file.
-    HWND fenêtre = AttendsFenêtre(L"Orvan98.Remplo.F_Main");
+    HWND fenêtre = AttendsFenêtre(remplo.dwProcessId, L"Orvan98.Remplo.F_Main");
     ASSERT_TRUE(fenêtre);
     EXPECT_EQ(TexteDe(fenêtre), "Mise à jour automatique de programme 32bits");
     EXPECT_EQ(WaitForSingleObject(remplo.hProcess, 0), static_cast<DWORD>(WAIT_TIMEOUT));

@@ -1,10 +1,9 @@
-// DialoguesWin32 under Xvfb: a helper thread finds the real box by its caption, reads and
-// types into it, and clicks a button, while the test thread waits in the modal loop.
+// DialoguesWin32 under Xvfb: a helper thread finds the real box of this process by its
+// caption, reads and types into it, and clicks a button, while the test thread waits in
+// the modal loop (ended, and the test failed, when the helper does not answer it).
 #include "DialoguesWin32.h"
 
 #include <windows.h>
-
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -39,8 +38,9 @@ RECT RectDans(HWND dlg, int id) {
 // and sends `commande` (IDOK, IDCANCEL or WM_CLOSE when 0).
 std::string Pilote(const std::string& invite, const std::string& titre, const std::string& défaut,
                    const char* tapé, int commande, VuDansLaSaisie& vu) {
-    std::thread pilote([&] {
-        HWND dlg = AttendsFenêtre(L"#32770", titre);
+    std::string r;
+    AvecUtilisateur([&] { r = DialoguesWin32().Saisie(invite, titre, défaut); }, [&] {
+        HWND dlg = AttendsFenêtre(GetCurrentProcessId(), L"#32770", titre);
         if (!dlg) return;
         vu.trouvée = true;
         vu.invite = TexteDe(GetDlgItem(dlg, SaisieIds::Invite));
@@ -60,8 +60,6 @@ std::string Pilote(const std::string& invite, const std::string& titre, const st
         else
             PostMessageW(dlg, WM_CLOSE, 0, 0);
     });
-    std::string r = DialoguesWin32().Saisie(invite, titre, défaut);
-    pilote.join();
     return r;
 }
 
@@ -142,15 +140,14 @@ TEST(DialoguesWin32, MessageRendLeBoutonClique) {
         const std::string titre = "Talmon - Attention " + std::to_string(++n);
         const std::string texte = "Désirez-vous CONSERVER ce nom de répertoire ?\r\n\r\nOUI";
         bool texteVu = false;
-        std::thread pilote([&] {
-            HWND boîte = AttendsFenêtre(L"#32770", titre);
+        Réponse r{};
+        AvecUtilisateur([&] { r = DialoguesWin32().Message(texte, titre, c.drapeaux); }, [&] {
+            HWND boîte = AttendsFenêtre(GetCurrentProcessId(), L"#32770", titre);
             if (!boîte) return;
             for (HWND e = GetWindow(boîte, GW_CHILD); e; e = GetWindow(e, GW_HWNDNEXT))
                 if (TexteDe(e) == texte) texteVu = true;
             PostMessageW(boîte, WM_COMMAND, MAKEWPARAM(c.bouton, BN_CLICKED), 0);
         });
-        const Réponse r = DialoguesWin32().Message(texte, titre, c.drapeaux);
-        pilote.join();
         EXPECT_EQ(r, c.attendue) << titre;
         EXPECT_TRUE(texteVu) << titre;
     }

@@ -2,7 +2,6 @@
 // message boxes, which a helper thread answers as a user would.
 #include <windows.h>
 
-#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -63,9 +62,11 @@ protected:
 
     // Runs the check while a helper thread plays the steps in order.
     IssueMiseAJour Vérifie(std::vector<Étape>& étapes) {
-        std::thread utilisateur([&] {
+        IssueMiseAJour issue{};
+        ContexteMiseAJour c{registre, fichiers, dialogues, lanceur, programme};
+        AvecUtilisateur([&] { issue = MiseAJourVerifie(c); }, [&] {
             for (auto& é : étapes) {
-                HWND box = AttendsFenêtre(L"#32770", é.titre);
+                HWND box = AttendsFenêtre(GetCurrentProcessId(), L"#32770", é.titre);
                 if (!box) return;
                 é.vue = true;
                 if (HWND invite = GetDlgItem(box, SaisieIds::Invite); invite && é.titre == "Talmon") {
@@ -82,9 +83,6 @@ protected:
                 AttendsQue([&] { return !IsWindow(box); });
             }
         });
-        ContexteMiseAJour c{registre, fichiers, dialogues, lanceur, programme};
-        const IssueMiseAJour issue = MiseAJourVerifie(c);
-        utilisateur.join();
         return issue;
     }
 };

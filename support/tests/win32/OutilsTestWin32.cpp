@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 #include <thread>
 
 #include "Utf16.h"
@@ -29,12 +31,25 @@ void Supprime(const std::wstring& dossier) {
     RemoveDirectoryW(dossier.c_str());
 }
 
-HWND AttendsVisible(const wchar_t* classe, const wchar_t* titre) {
+std::wstring Titre(HWND h) {
+    std::wstring t(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+    t.resize(static_cast<size_t>(GetWindowTextW(h, t.data(), static_cast<int>(t.size()))));
+    return t;
+}
+
+HWND AttendsVisible(DWORD pid, const wchar_t* classe, const std::wstring* titre,
+                    std::chrono::milliseconds délai) {
     HWND h = nullptr;
-    AttendsQue([&] {
-        h = FindWindowW(classe, titre);
-        return h != nullptr && IsWindowVisible(h);
-    });
+    AttendsQue(
+        [&] {
+            for (HWND f : Fenêtres(classe, pid)) {
+                if (titre && Titre(f) != *titre) continue;
+                h = f;
+                return true;
+            }
+            return false;
+        },
+        délai);
     return h;
 }
 
@@ -71,12 +86,14 @@ bool AttendsQue(const std::function<bool()>& condition, std::chrono::millisecond
     return condition();
 }
 
-HWND AttendsFenêtre(const wchar_t* classe, const std::string& titre) {
-    return AttendsVisible(classe, VersUtf16(titre).c_str());
+HWND AttendsFenêtre(DWORD pid, const wchar_t* classe, std::chrono::milliseconds délai) {
+    return AttendsVisible(pid, classe, nullptr, délai);
 }
 
-HWND AttendsFenêtre(const wchar_t* classe) {
-    return AttendsVisible(classe, nullptr);
+HWND AttendsFenêtre(DWORD pid, const wchar_t* classe, const std::string& titre,
+                    std::chrono::milliseconds délai) {
+    const std::wstring t = VersUtf16(titre);
+    return AttendsVisible(pid, classe, &t, délai);
 }
 
 std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid) {
@@ -98,6 +115,36 @@ std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid) {
         },
         reinterpret_cast<LPARAM>(&r));
     return r.trouvées;
+}
+
+void AvecUtilisateur(const std::function<void()>& modal, const std::function<void()>& utilisateur,
+                     std::chrono::milliseconds grâce) {
+    const DWORD fil = GetCurrentThreadId();
+    std::mutex m;
+    std::condition_variable fin;
+    bool fini = false, forcé = false;
+    std::thread aide([&] {
+        utilisateur();
+        std::unique_lock<std::mutex> verrou(m);
+        if (!fin.wait_for(verrou, grâce, [&] { return fini; })) {
+            // Every modal loop ends on WM_QUIT and posts it again for the loop around it.
+            forcé = true;
+            PostThreadMessageW(fil, WM_QUIT, 0, 0);
+        }
+    });
+    modal();
+    {
+        std::lock_guard<std::mutex> verrou(m);
+        fini = true;
+    }
+    fin.notify_all();
+    aide.join();
+    if (forcé) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+        }
+        ADD_FAILURE() << "a box was still open after the user had finished: ended";
+    }
 }
 
 void ÉcritBrut(const std::wstring& chemin, const std::string& octets, bool ajouter) {

@@ -29,12 +29,24 @@ private:
 // Polls `condition` every 20 ms for at most `délai`; true once it holds.
 bool AttendsQue(const std::function<bool()>& condition,
                 std::chrono::milliseconds délai = std::chrono::seconds(30));
-// The visible top-level window of that class and caption, once it exists (nullptr if never).
-HWND AttendsFenêtre(const wchar_t* classe, const std::string& titre);
-// The same, whatever its caption.
-HWND AttendsFenêtre(const wchar_t* classe);
+// The first visible top-level window of that class of process `pid` (a started program's
+// dwProcessId, or GetCurrentProcessId() for the test's own boxes), once it shows one;
+// nullptr after `délai`. Never a window of another process: tests run in parallel.
+HWND AttendsFenêtre(DWORD pid, const wchar_t* classe,
+                    std::chrono::milliseconds délai = std::chrono::seconds(30));
+// The same, with that caption.
+HWND AttendsFenêtre(DWORD pid, const wchar_t* classe, const std::string& titre,
+                    std::chrono::milliseconds délai = std::chrono::seconds(30));
 // The visible top-level windows of a class, in Z order, of process `pid` (any when 0).
 std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid = 0);
+
+// Runs `modal`, which opens message or dialog boxes on this thread, while `utilisateur`
+// finds and answers them on a helper thread, as a user would. A modal loop still running
+// `grâce` after `utilisateur` has returned (it answered its boxes or gave up waiting) is
+// ended and the test fails: a box that never shows, or that nobody answers, fails the
+// test in bounded time instead of holding it until ctest's timeout.
+void AvecUtilisateur(const std::function<void()>& modal, const std::function<void()>& utilisateur,
+                     std::chrono::milliseconds grâce = std::chrono::seconds(5));
 
 // Whole files with plain Win32 calls (independent of FichiersWin32). LitBrut returns
 // `siAbsent` when the file cannot be opened; ÉcritBrut with `ajouter` appends to an
