@@ -125,7 +125,8 @@ void AjouteHeure(std::string& s, const PartiesDate& p, bool secondes) {
     s.append(t, static_cast<size_t>(o - t));
 }
 
-// One line of Auto.dat, in UTF-8 without its line end; or the reason it cannot be written.
+}  // namespace
+
 Résultat<std::string> LigneAuto(const Tâche& t) {
     const auto problème = [&](const std::string& quoi) {
         return Résultat<std::string>::Échec("La tâche " + Guillemets(t.Programme) + " contient " +
@@ -164,6 +165,8 @@ Résultat<std::string> LigneAuto(const Tâche& t) {
     AjouteHeure(l, PartiesDepuisDate(t.DélaiMax), false);
     return Résultat<std::string>::Réussi(std::move(l));
 }
+
+namespace {
 
 // Reads one non-heading line of Auto.dat; nothing for a blank program (a deleted task).
 std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
@@ -257,6 +260,7 @@ Statut TâchesCharge(Horlo& h) {
         if (EstBlanc(ligne) || ligne.front() == '[') return;
         if (auto t = TâcheDepuisLigne(ligne)) h.Tâches.Ajoute(std::move(*t));
     });
+    AutoNote(h);
     return statut;
 }
 
@@ -290,7 +294,20 @@ Statut TâchesEnregistre(Horlo& h) {
                              "pour ne pas perdre les tâches qu'il contient.");
     const auto octets = TâchesTexte(h.Tâches);
     if (!octets) return Statut::Échec(octets.erreur);
-    return h.fichiers.Écrire(CheminAuto(h), *octets);
+    auto statut = h.fichiers.Écrire(CheminAuto(h), *octets);
+    if (statut) AutoNote(h);
+    return statut;
+}
+
+void AutoNote(Horlo& h) {
+    const auto date = h.fichiers.DateModification(CheminAuto(h));
+    const auto taille = h.fichiers.Taille(CheminAuto(h));
+    h.EmpreinteAuto.connue = date && taille;
+    h.EmpreinteAuto.date = date ? *date : 0;
+    h.EmpreinteAuto.taille = taille ? *taille : 0;
+    h.RéférenceAuto.clear();
+    for (size_t i = 1; i <= h.Tâches.Dernier(); ++i)
+        if (!EstBlanc(h.Tâches[i].Programme)) h.RéférenceAuto.push_back(h.Tâches[i]);
 }
 
 Statut ModèlesCharge(Horlo& h) {
