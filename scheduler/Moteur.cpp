@@ -57,10 +57,10 @@ void Avance(Tâche& t, double maintenant) {
     }
 }
 
-// What identifies a task's contents: its Auto.dat line, with the in-memory repeat code.
+// What identifies a task's contents on disk: its Auto.dat line (an "l" reads back as "L").
 std::string Clé(const Tâche& t) {
     auto ligne = LigneAuto(t);
-    return (ligne ? *ligne.valeur : t.Programme + "\t" + t.Paramètres) + "\t" + t.Répétition;
+    return ligne ? *ligne.valeur : t.Programme + "\t" + t.Paramètres;
 }
 
 }  // namespace

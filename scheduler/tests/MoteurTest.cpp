@@ -249,9 +249,11 @@ TEST_F(MoteurTest, TachesAArretDeWindows) {
 TEST_F(MoteurTest, UneAutreInstanceNePerdPasSesChangements) {
     horloge.maintenant = D(1998, 12, 7, 10, 0);
     f.dateSuivante = 36000;
+    h.Démarrage = horloge.maintenant - 1;
     Pose({T("a", "J", horloge.maintenant + 1), T("b", "J", horloge.maintenant + 1),
-          T("c", "J", horloge.maintenant + 1)});
-    ASSERT_TRUE(TâchesEnregistre(h).ok);
+          T("c", "J", horloge.maintenant + 1), T("l", "L", H(0, 0, 2))});
+    Passe();  // the L task fires and is saved as L
+    ASSERT_EQ(lanceur.lancements.size(), 1u);
     h.Tâches[3].Programme.clear();  // deleted here, not saved yet
 
     FichiersMémoire& disque = f;
@@ -266,11 +268,11 @@ TEST_F(MoteurTest, UneAutreInstanceNePerdPasSesChangements) {
     h.Tâches[1].Prochaine = horloge.maintenant;  // due now
     f.dateSuivante = 36002;
     Passe();
-    EXPECT_EQ(lanceur.lancements.size(), 1u);
+    EXPECT_EQ(lanceur.lancements.size(), 2u);  // "a" only: the L task stays fired
     EXPECT_EQ(h.Tâches.IndexDe(a), 1u);
     ASSERT_TRUE(TâchesCharge(autre).ok);
     EXPECT_EQ(Table(autre), "a J 08.12.1998 10:00:00;b J 08.12.1998 10:00:00;"
-                            "nouvelle S 09.12.1998 10:00:00;");
+                            "l L 30.12.1899 00:00:02;nouvelle S 09.12.1998 10:00:00;");
     EXPECT_EQ(autre.Tâches[2].Paramètres, "/changé");
     EXPECT_EQ(autre.Tâches[1].DernièreExécution, horloge.maintenant);
 }
