@@ -23,8 +23,16 @@ bool FinDeSemaine(double date) {
 // Time of day of a date-time (its fraction), also for dates before 1900.
 double HeureDe(double date) { return std::fabs(date - std::trunc(date)); }
 
-bool CodeRépétitif(const std::string& r) {
-    return r == "U" || r == "J" || r == "O" || r == "S" || r == "P" || r == "D";
+// The repeat code's letter, 0 for a code that is not one letter.
+char Code(const std::string& r) { return r.size() == 1 ? r[0] : 0; }
+
+bool CodeRépétitif(char c) {
+    return c == 'U' || c == 'J' || c == 'O' || c == 'S' || c == 'P' || c == 'D';
+}
+
+// A blank program marks a deleted entry; most programs start with a letter or a quote.
+bool Supprimée(const std::string& p) {
+    return p.empty() || ((p.front() == ' ' || p.back() == ' ') && EstBlanc(p));
 }
 
 bool EstMessage(const Tâche& t) { return !t.Programme.empty() && t.Programme.front() == '"'; }
@@ -95,11 +103,11 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     bool modifié = false, fenêtre = false;
     for (size_t i = 1; i <= h.Tâches.Dernier();) {
         Tâche& t = h.Tâches[i];
-        const std::string& r = t.Répétition;
-        if (t.Actif && r != "A" && !EstBlanc(t.Programme)) {
-            const bool estL = r == "L";
-            const bool due = (CodeRépétitif(r) && t.Prochaine <= maintenant &&
-                              (r != "O" || jourOuvrable)) ||
+        const char c = Code(t.Répétition);
+        if (t.Actif && c != 'A' && !Supprimée(t.Programme)) {
+            const bool estL = c == 'L';
+            const bool due = (CodeRépétitif(c) && t.Prochaine <= maintenant &&
+                              (c != 'O' || jourOuvrable)) ||
                              (estL && (h.Démarrage + HeureDe(t.Prochaine) <= maintenant ||
                                        maintenant - h.Démarrage > t.Prochaine));
             if (due) {
@@ -121,7 +129,7 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
                     ports.éditeur->LigneChange(t.Identité, LigneTâche(t));
             }
         }
-        if (EstBlanc(t.Programme)) {
+        if (Supprimée(t.Programme)) {
             if (ports.éditeur) ports.éditeur->LigneRetire(t.Identité);
             h.Tâches.Retire(i);
         } else {
