@@ -184,11 +184,21 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     // Enter closes the message window (real key input).
     // Tests running beside this one may take the X focus between the two steps: retry.
     bool fermée = false;
-    for (int essai = 0; essai < 4 && !fermée; ++essai) {
+    for (int essai = 0; essai < 8 && !fermée; ++essai) {
+        SetForegroundWindow(alarme);
         Touche(alarme, "Return");
-        fermée = AttendsQue([&] { return !IsWindow(alarme); }, 3s);
+        fermée = AttendsQue([&] { return !IsWindow(alarme); }, 2s);
     }
-    EXPECT_TRUE(fermée);
+    EXPECT_TRUE(fermée) << [] {
+        HWND f = GetForegroundWindow(), g = GetFocus();
+        DWORD pid = 0;
+        GetWindowThreadProcessId(f, &pid);
+        wchar_t c[64] = {};
+        GetClassNameW(f, c, 64);
+        std::string s = "foreground pid " + std::to_string(pid) + " class ";
+        for (wchar_t w : std::wstring(c)) s += static_cast<char>(w & 0x7F);
+        return s + (g ? " focus here" : "");
+    }() << " horlo pid " << tray.pi.dwProcessId;
 
     // Auto.dat rewritten: one-shot and message gone, daily moved on to tomorrow, L kept.
     const SYSTEMTIME demain = Dans(24 * 60 - 1);
