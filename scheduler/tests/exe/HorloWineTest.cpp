@@ -226,6 +226,25 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     EXPECT_TRUE(aide.Fini());
     EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Horlo"), L"1");
 
+    // The tray icon's messages: left button up opens the menu at the pointer (Esc closes
+    // it); right button up asks whether to quit, and No keeps the program running.
+    HWND principale = Toutes(L"Horlo.F_Main", tray.pi.dwProcessId).at(0);
+    PostMessageW(principale, WM_APP + 1, 1, WM_LBUTTONUP);
+    HWND menu = tray.Attends(L"#32768");
+    EXPECT_TRUE(menu);
+    for (int essai = 0; menu && essai < 8 && IsWindowVisible(menu); ++essai) {
+        Touche(menu, "Escape");
+        AttendsQue([&] { return !IsWindowVisible(menu); }, 2s);
+    }
+    EXPECT_FALSE(menu && IsWindowVisible(menu));
+    PostMessageW(principale, WM_APP + 1, 1, WM_RBUTTONUP);
+    HWND quitter = tray.Attends(L"#32770");
+    ASSERT_TRUE(quitter);
+    EXPECT_EQ(Texte(quitter), L"Horlo");
+    PostMessageW(quitter, WM_COMMAND, IDNO, 0);
+    EXPECT_TRUE(AttendsQue([&] { return !IsWindow(quitter); }, 10s));
+    EXPECT_FALSE(tray.Fini(500));
+
     // "/O" opens the editor beside the tray program, without a main window of its own.
     Processus éditeur;
     démarre(éditeur, "/O");
@@ -241,7 +260,6 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     Sleep(1100);  // a later last-write time than the tray program's own save
     ÉcritBrut(d / "Auto.dat", LitBrut(d / "Auto.dat") + ligne(prog, "ajout", 1, "S", false, "", ""));
     Sleep(300);
-    HWND principale = Toutes(L"Horlo.F_Main", tray.pi.dwProcessId).at(0);
     DWORD_PTR rép = 0;
     SendMessageTimeoutW(principale, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &rép);
     EXPECT_EQ(rép, static_cast<DWORD_PTR>(TRUE));
