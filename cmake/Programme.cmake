@@ -1,8 +1,9 @@
-# orvan_programme(NAME SOURCES file... DESCRIPTION text [ICON file])
+# orvan_programme(NAME SOURCES file... DESCRIPTION text [ICON file] [ESSAI])
 # One program of the suite: a Win32 GUI executable NAME.exe (entry point wWinMain) linked
 # with the support library's Win32 layer, carrying a version resource, its icon (res/NAME.ico
 # beside its CMakeLists.txt, else the suite's icon) and the suite's application manifest.
-# The version is the suite's (PROJECT_VERSION). The program installs into Vud/.
+# The version is the suite's (PROJECT_VERSION). The program installs into Vud/, unless
+# ESSAI marks it as a test host.
 # Does nothing outside the windows build.
 #
 # orvan_liste_programmes(), called once every program is declared, writes
@@ -14,7 +15,7 @@ function(orvan_programme NAME)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(P "" "DESCRIPTION;ICON" "SOURCES" ${ARGN})
+  cmake_parse_arguments(P "ESSAI" "DESCRIPTION;ICON" "SOURCES" ${ARGN})
   if(NOT PROJECT_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
     message(FATAL_ERROR "the suite's version must be major.minor.revision")
   endif()
@@ -39,7 +40,9 @@ function(orvan_programme NAME)
   if(NOT MSVC)
     target_link_options(${NAME} PRIVATE -municode)
   endif()
-  install(TARGETS ${NAME} RUNTIME DESTINATION Vud)
+  if(NOT P_ESSAI)  # test hosts are not part of the suite
+    install(TARGETS ${NAME} RUNTIME DESTINATION Vud)
+  endif()
   set_property(GLOBAL APPEND PROPERTY ORVAN_PROGRAMMES ${NAME})
 endfunction()
 

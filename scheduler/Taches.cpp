@@ -136,7 +136,8 @@ void AjouteHeure(std::string& s, const PartiesDate& p, bool secondes) {
     s.append(t, static_cast<size_t>(o - t));
 }
 
-// One line of Auto.dat, in UTF-8 without its line end.
+}  // namespace
+
 std::string LigneAuto(const Tâche& t) {
     const auto programme = ChampÀÉcrire(t.Programme, true);
     const auto paramètres = ChampÀÉcrire(t.Paramètres, false);
@@ -166,6 +167,8 @@ std::string LigneAuto(const Tâche& t) {
     AjouteHeure(l, PartiesDepuisDate(t.DélaiMax), false);
     return l;
 }
+
+namespace {
 
 // Reads one non-heading line of Auto.dat; nothing for a blank program (a deleted task).
 std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
@@ -249,6 +252,7 @@ Statut TâchesCharge(Horlo& h) {
         if (EstBlanc(ligne) || ligne.front() == '[') return;
         if (auto t = TâcheDepuisLigne(ligne)) h.Tâches.Ajoute(std::move(*t));
     });
+    AutoNote(h);
     return statut;
 }
 
@@ -274,7 +278,20 @@ Statut TâchesEnregistre(Horlo& h) {
     if (h.AutoIllisible)
         return Statut::Échec("Auto.dat n'a pas pu être lu au démarrage : il n'est pas remplacé, "
                              "pour ne pas perdre les tâches qu'il contient.");
-    return h.fichiers.Écrire(CheminAuto(h), TâchesTexte(h.Tâches));
+    auto statut = h.fichiers.Écrire(CheminAuto(h), TâchesTexte(h.Tâches));
+    if (statut) AutoNote(h);
+    return statut;
+}
+
+void AutoNote(Horlo& h) {
+    const auto date = h.fichiers.DateModification(CheminAuto(h));
+    const auto taille = h.fichiers.Taille(CheminAuto(h));
+    h.EmpreinteAuto.connue = date && taille;
+    h.EmpreinteAuto.date = date ? *date : 0;
+    h.EmpreinteAuto.taille = taille ? *taille : 0;
+    h.RéférenceAuto.clear();
+    for (size_t i = 1; i <= h.Tâches.Dernier(); ++i)
+        if (!EstBlanc(h.Tâches[i].Programme)) h.RéférenceAuto.push_back(h.Tâches[i]);
 }
 
 Statut ModèlesCharge(Horlo& h) {

@@ -105,7 +105,19 @@ struct Horlo {
     // Set when Auto.dat exists but could not be read: saving would replace the tasks the
     // user still has on disk with a partial table, so TâchesEnregistre refuses to.
     bool AutoIllisible = false;
+    // Auto.dat as this program last read or wrote it: last-write time and size, and the
+    // tasks it then held, so that the changes another instance made since can be told
+    // apart from this program's own (TâchesSynchronise in Moteur.h).
+    struct {
+        bool connue = false;
+        double date = 0;
+        uint64_t taille = 0;
+    } EmpreinteAuto;
+    std::vector<Tâche> RéférenceAuto;
 };
+
+// Notes Auto.dat's current last-write time and size and the table as the file holds it.
+void AutoNote(Horlo& h);
 
 // Paths of the files beside the program.
 std::string CheminAuto(const Horlo& h);     // ...\Auto.dat
@@ -131,6 +143,10 @@ std::string TâchesTexte(const TableTâches& tâches);
 // Whether a program (`premier`) or parameter field reads back from Auto.dat exactly as
 // given: the editor refuses text that would not.
 bool ChampRelisible(std::string_view texte, bool premier);
+
+// One line of Auto.dat in UTF-8, without its line end (fields in their nearest form, as
+// TâchesTexte writes them).
+std::string LigneAuto(const Tâche& t);
 
 // Writes every non-deleted task to Auto.dat, replacing the file atomically. On failure
 // (the file could not be written, or was unreadable at load) nothing is written, the

@@ -1,0 +1,234 @@
+// Horlo's engine pass, the session-end run of "A" tasks, the working-day calendar and the
+// sharing of Auto.dat with another instance of the program.
+#include "Moteur.h"
+
+#include <cmath>
+#include <unordered_map>
+
+#include "Aides.h"
+#include "DateHeure.h"
+#include "Texte.h"
+
+namespace {
+
+double Jour(int année, int mois, int jour) {
+    return DateDepuisParties({année, mois, jour}).value_or(0);
+}
+
+bool FinDeSemaine(double date) {
+    const int j = JourSemaine(date);
+    return j == 1 || j == 7;
+}
+
+// Time of day of a date-time (its fraction), also for dates before 1900.
+double HeureDe(double date) { return std::fabs(date - std::trunc(date)); }
+
+// The repeat code's letter, 0 for a code that is not one letter.
+char Code(const std::string& r) { return r.size() == 1 ? r[0] : 0; }
+
+bool CodeRépétitif(char c) {
+    return c == 'U' || c == 'J' || c == 'O' || c == 'S' || c == 'P' || c == 'D';
+}
+
+// A blank program marks a deleted entry; most programs start with a letter or a quote.
+bool Supprimée(const std::string& p) {
+    return p.empty() || ((p.front() == ' ' || p.back() == ' ') && EstBlanc(p));
+}
+
+bool EstMessage(const Tâche& t) { return !t.Programme.empty() && t.Programme.front() == '"'; }
+
+void Démarre(Horlo& h, Lanceur& lanceur, const Tâche& t) {
+    const auto statut = lanceur.Lance(t.Programme + " " + t.Paramètres, t.Fenêtre);
+    if (!statut)
+        Journal(h, statut.erreur.empty() ? "Erreur inconnue" : statut.erreur,
+                "Shell (\"" + t.Programme + "\", " + std::to_string(t.Fenêtre) + ")");
+}
+
+void Avance(Tâche& t, double maintenant) {
+    const std::string& r = t.Répétition;
+    if (r == "U") {
+        t.Programme.clear();
+    } else if (r == "J") {
+        t.Prochaine += 1;
+    } else if (r == "O") {
+        do t.Prochaine += 1;
+        while (FinDeSemaine(t.Prochaine));
+    } else if (r == "S") {
+        t.Prochaine += 7;
+    } else if (r == "P" || r == "D") {
+        const auto p = PartiesDepuisDate(maintenant);
+        const double jour = r == "P" ? PremierOuvrable(p.mois + 1, p.année)
+                                     : DernierOuvrable(p.mois + 1, p.année);
+        t.Prochaine = jour + HeureDe(t.Prochaine);
+    } else if (r == "L") {
+        t.Répétition = "l";
+    }
+}
+
+// What identifies a task's contents on disk: its Auto.dat line (an "l" reads back as "L").
+std::string Clé(const Tâche& t) {
+    return LigneAuto(t);
+}
+
+}  // namespace
+
+double PremierOuvrable(int mois, int année) {
+    if (mois > 12) {
+        mois -= 12;
+        année += 1;
+    }
+    double d = Jour(année, mois, 1);
+    while (FinDeSemaine(d)) d += 1;
+    return d;
+}
+
+double DernierOuvrable(int mois, int année) {
+    int m = mois + 1;
+    if (m > 12) {
+        m = mois - 11;
+        année += 1;
+    }
+    double d = Jour(année, m, 1) - 1;
+    while (FinDeSemaine(d)) d -= 1;
+    return d;
+}
+
+Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
+    if (TâchesSynchronise(h) && ports.éditeur) ports.éditeur->ListeRemplit();
+    // The clock is read once per task examined and again after each firing, which is what
+    // a fresh reading at every comparison amounts to within one task.
+    double maintenant = h.horloge.Maintenant();
+    const bool jourOuvrable = !FinDeSemaine(maintenant);
+    bool modifié = false, fenêtre = false;
+    for (size_t i = 1; i <= h.Tâches.Dernier();) {
+        Tâche& t = h.Tâches[i];
+        const char c = Code(t.Répétition);
+        if (t.Actif && c != 'A' && !Supprimée(t.Programme)) {
+            const bool estL = c == 'L';
+            const bool due = (CodeRépétitif(c) && t.Prochaine <= maintenant &&
+                              (c != 'O' || jourOuvrable)) ||
+                             (estL && (h.Démarrage + HeureDe(t.Prochaine) <= maintenant ||
+                                       maintenant - h.Démarrage > t.Prochaine));
+            if (due) {
+                modifié = true;
+                if (t.DélaiMax == 0 || estL || t.Prochaine + t.DélaiMax > maintenant) {
+                    if (EstMessage(t)) {
+                        ports.alarmes.Montre("Message programmé: " + SautLigne(2) +
+                                                 t.Programme.substr(1),
+                                             !fenêtre);
+                        fenêtre = true;
+                    } else {
+                        Démarre(h, ports.lanceur, t);
+                    }
+                    maintenant = h.horloge.Maintenant();
+                    t.DernièreExécution = maintenant;
+                }
+                Avance(t, maintenant);
+                if (ports.éditeur && !t.Programme.empty())
+                    ports.éditeur->LigneChange(t.Identité, LigneTâche(t));
+            }
+        }
+        if (Supprimée(t.Programme)) {
+            if (ports.éditeur) ports.éditeur->LigneRetire(t.Identité);
+            h.Tâches.Retire(i);
+        } else {
+            ++i;
+        }
+    }
+    if (!modifié) return {};
+    auto statut = TâchesEnregistreÀJour(h);
+    if (ports.éditeur && ports.éditeur->ListeVisible()) ports.éditeur->ListeRemplit();
+    return statut;
+}
+
+Statut TâchesArrêt(Horlo& h, PortsMoteur& ports) {
+    bool modifié = false;
+    for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
+        Tâche& t = h.Tâches[i];
+        if (!t.Actif || t.Répétition != "A" || EstBlanc(t.Programme) || EstMessage(t)) continue;
+        Démarre(h, ports.lanceur, t);
+        t.DernièreExécution = h.horloge.Maintenant();
+        modifié = true;
+        if (ports.éditeur) ports.éditeur->LigneChange(t.Identité, LigneTâche(t));
+    }
+    return modifié ? TâchesEnregistreÀJour(h) : Statut{};
+}
+
+bool TâchesSynchronise(Horlo& h) {
+    const std::string chemin = CheminAuto(h);
+    const auto date = h.fichiers.DateModification(chemin);
+    const auto taille = h.fichiers.Taille(chemin);
+    const bool existe = date && taille;
+    const auto& e = h.EmpreinteAuto;
+    if (existe == e.connue && (!existe || (*date == e.date && *taille == e.taille)))
+        return false;
+    if (!existe) {
+        // The file was removed: keep the table, it is written again at the next save.
+        h.EmpreinteAuto.connue = false;
+        return false;
+    }
+    Horlo disque(h.fichiers, h.horloge, h.programme);
+    if (!TâchesCharge(disque)) return false;  // tried again at the next pass
+
+    // Tasks of this program by identity.
+    std::unordered_map<uint64_t, size_t> nôtres;
+    for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) nôtres.emplace(h.Tâches[i].Identité, i);
+    // Entries of the file by contents, still unmatched.
+    std::unordered_multimap<std::string, size_t> libres;
+    const size_t n = disque.Tâches.Dernier();
+    std::vector<Tâche> résultat(n);
+    std::vector<bool> gardé(n, true);
+    std::vector<uint64_t> identités(n, 0);
+    for (size_t j = 1; j <= n; ++j) {
+        résultat[j - 1] = disque.Tâches[j];
+        libres.emplace(Clé(disque.Tâches[j]), j - 1);
+    }
+    std::unordered_map<uint64_t, bool> connues;
+    for (const Tâche& r : h.RéférenceAuto) {
+        connues[r.Identité] = true;
+        const auto it = libres.find(Clé(r));
+        if (it == libres.end()) continue;  // the other instance changed or removed it
+        const size_t d = it->second;
+        libres.erase(it);
+        const auto o = nôtres.find(r.Identité);
+        if (r.Identité == 0 || o == nôtres.end() || EstBlanc(h.Tâches[o->second].Programme)) {
+            gardé[d] = false;  // removed here since the last save
+            continue;
+        }
+        résultat[d] = h.Tâches[o->second];  // unchanged or changed here: this program's
+        identités[d] = r.Identité;
+    }
+    // Tasks added here since the last save come after the file's.
+    std::vector<Tâche> ajoutées;
+    for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
+        const Tâche& t = h.Tâches[i];
+        if (!EstBlanc(t.Programme) && !connues.count(t.Identité)) ajoutées.push_back(t);
+    }
+
+    h.Tâches.Efface();
+    h.RéférenceAuto.clear();
+    for (size_t d = 0; d < n; ++d) {
+        Tâche lue = disque.Tâches[d + 1];
+        if (gardé[d]) {
+            const size_t i = h.Tâches.Ajoute(résultat[d]);
+            if (identités[d]) h.Tâches[i].Identité = identités[d];
+            lue.Identité = h.Tâches[i].Identité;
+        } else {
+            lue.Identité = 0;  // removed here: the next merge removes it again
+        }
+        h.RéférenceAuto.push_back(std::move(lue));
+    }
+    for (auto& t : ajoutées) {
+        const uint64_t identité = t.Identité;
+        const size_t i = h.Tâches.Ajoute(std::move(t));
+        h.Tâches[i].Identité = identité;
+    }
+    h.EmpreinteAuto = {true, *date, *taille};
+    h.AutoIllisible = false;
+    return true;
+}
+
+Statut TâchesEnregistreÀJour(Horlo& h) {
+    TâchesSynchronise(h);
+    return TâchesEnregistre(h);
+}

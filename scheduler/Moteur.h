@@ -1,0 +1,58 @@
+// Horlo's engine: one pass over the task table fires the due tasks, moves them on, drops
+// finished and deleted entries, saves Auto.dat and keeps the open editor's list in step.
+// Also the working-day calendar the editor shares.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Ports.h"
+#include "Resultat.h"
+#include "Taches.h"
+
+// First / last Monday-to-Friday day of month `mois` (13 = January of the next year), 00:00.
+double PremierOuvrable(int mois, int année);
+double DernierOuvrable(int mois, int année);
+
+// The open editor as the engine sees it (nullptr when the editor is not open).
+struct VueÉditeur {
+    virtual ~VueÉditeur() = default;
+    virtual bool ListeVisible() const = 0;  // fSelect is shown
+    virtual void LigneChange(uint64_t identité, const std::string& texte) = 0;
+    virtual void LigneRetire(uint64_t identité) = 0;
+    virtual void ListeRemplit() = 0;  // rebuild lAutom from the table, in index order
+};
+
+// The message windows of the engine. Each pass that shows a message opens one window of
+// its own; later messages of the same pass replace that window's text.
+struct Alarmes {
+    virtual ~Alarmes() = default;
+    // Shows `texte` (already prefixed with "Message programmé: " and an empty line) in a
+    // new window when `nouvelle`, otherwise in the window of the current pass; beeps.
+    virtual void Montre(const std::string& texte, bool nouvelle) = 0;
+};
+
+// What one pass works with beside the program-wide state (clock and files are in Horlo).
+struct PortsMoteur {
+    Lanceur& lanceur;
+    Alarmes& alarmes;
+    VueÉditeur* éditeur = nullptr;  // the open editor, nullptr when closed
+};
+
+// One pass over Tâches. Reloads Auto.dat first when it changed on disk since this program
+// last read or wrote it. A failure (Auto.dat cannot be written) ends the pass; what was
+// changed in memory stays and reaches the file at the next save.
+Statut TâchesExécute(Horlo& h, PortsMoteur& ports);
+
+// The Windows session is ending: starts the program of every active "A" task, without
+// waiting (message tasks are skipped: nobody would see them), notes the moment and saves.
+Statut TâchesArrêt(Horlo& h, PortsMoteur& ports);
+
+// When Auto.dat changed on disk since this program last read or wrote it (last-write time
+// or size differ), takes in the other writer's changes while keeping this program's own
+// unsaved ones and the identities of unchanged tasks. Returns whether the table changed.
+bool TâchesSynchronise(Horlo& h);
+
+// Saves the table after taking in the changes another instance made to Auto.dat since
+// this program last read or wrote it (TâchesSynchronise, then TâchesEnregistre).
+Statut TâchesEnregistreÀJour(Horlo& h);

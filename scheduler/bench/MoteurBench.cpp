@@ -1,0 +1,84 @@
+// One engine pass over 32,767 tasks of which none is due, through real files (the pass
+// looks at Auto.dat's last-write time and size first), against a bare loop over the same
+// table that compares every task's next moment with the clock.
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "FichiersPosix.h"
+#include "Moteur.h"
+
+namespace {
+
+struct HorlogeFixe : Horloge {
+    double Maintenant() override { return 36136.5; }  // Monday 07.12.1998 12:00
+};
+struct LanceurMuet : Lanceur {
+    Statut Lance(const std::string&, int) override { std::abort(); }
+};
+struct AlarmesMuettes : Alarmes {
+    void Montre(const std::string&, bool) override { std::abort(); }
+};
+
+struct BancMoteur {
+    std::filesystem::path dossier;
+    FichiersPosix fichiers;
+    HorlogeFixe horloge;
+    Horlo h;
+    LanceurMuet lanceur;
+    AlarmesMuettes alarmes;
+    PortsMoteur ports{lanceur, alarmes, nullptr};
+
+    BancMoteur()
+        : dossier(std::filesystem::temp_directory_path() / "horlo-bench-moteur"),
+          fichiers(dossier),
+          h(fichiers, horloge, Programme::DepuisChemin("C:\\Vud\\Horlo.exe")) {
+        std::filesystem::create_directories(fichiers.Hôte("C:\\Vud"));
+        const char* codes[] = {"U", "J", "O", "S", "A", "L", "P", "D"};
+        h.Démarrage = 36136.5 - 1.0 / 24;
+        for (size_t i = 0; i < 32767; ++i) {
+            Tâche t;
+            t.Programme = "C:\\Outil\\prog" + std::to_string(i) + ".exe";
+            t.Répétition = codes[i % 8];
+            t.Actif = i % 7 != 0;
+            // In the future; L delays longer than the time since the start.
+            t.Prochaine = t.Répétition == "L" ? 0.5 : 36137.0 + static_cast<double>(i) / 97.0;
+            t.Fenêtre = 1;
+            h.Tâches.Ajoute(std::move(t));
+        }
+        if (!TâchesEnregistre(h)) std::abort();
+    }
+    ~BancMoteur() {
+        std::error_code e;
+        std::filesystem::remove_all(dossier, e);
+    }
+};
+
+BancMoteur& LeBanc() {
+    static BancMoteur banc;
+    return banc;
+}
+
+void TâchesExécute_(benchmark::State& état) {
+    BancMoteur& b = LeBanc();
+    for (auto _ : état) {
+        TâchesExécute(b.h, b.ports);
+        if (b.h.Tâches.Dernier() != 32767) état.SkipWithError("une tâche a été retirée");
+    }
+}
+
+void TâchesExécute_Base(benchmark::State& état) {
+    BancMoteur& b = LeBanc();
+    for (auto _ : état) {
+        size_t dues = 0;
+        for (size_t i = 1; i <= b.h.Tâches.Dernier(); ++i)
+            dues += b.h.Tâches[i].Actif && b.h.Tâches[i].Prochaine <= b.horloge.Maintenant();
+        benchmark::DoNotOptimize(dues);
+    }
+}
+
+}  // namespace
+
+BENCHMARK(TâchesExécute_)->Name("TâchesExécute")->Unit(benchmark::kMillisecond);
+BENCHMARK(TâchesExécute_Base)->Name("TâchesExécute_Base")->Unit(benchmark::kMillisecond);

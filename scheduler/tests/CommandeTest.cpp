@@ -1,0 +1,52 @@
+// Horlo's command-line words and the start-up entry questions over the in-memory registry.
+#include "Commande.h"
+
+#include <gtest/gtest.h>
+
+#include "Doubles.h"
+#include "RegistreMemoire.h"
+
+namespace {
+
+TEST(Commande, MotsDeLaLigne) {
+    const struct { const char* ligne; MotHorlo mot; } cas[] = {
+        {"/?", MotHorlo::Aide},          {"  /O  ", MotHorlo::Éditeur},
+        {"/o", MotHorlo::Éditeur},       {"/UnInstall", MotHorlo::Désinstalle},
+        {"/x", MotHorlo::Aucun},         {"", MotHorlo::Aucun},
+        {"/o /?", MotHorlo::Aucun},      {"(~!~)", MotHorlo::Aucun},
+    };
+    for (const auto& c : cas) EXPECT_EQ(MotDeLaLigne(c.ligne), c.mot) << c.ligne;
+}
+
+TEST(Commande, QuestionDeDemarrageEtDesinstallation) {
+    RegistreMémoire brut;
+    Registre registre(brut, "Horlo", ',');
+    DialoguesScript d;
+    const Programme p = Programme::DepuisChemin("C:\\Vud\\Horlo.exe");
+    // Absent: asks; No stores nothing, so the next start asks again; Yes stores the path.
+    d.réponses = {Réponse::Non, Réponse::Oui};
+    QuestionDémarrage(registre, d, p);
+    QuestionDémarrage(registre, d, p);
+    ASSERT_EQ(d.boîtes.size(), 2u);
+    EXPECT_EQ(d.boîtes[0].titre, "Attention");
+    EXPECT_EQ(d.boîtes[0].drapeaux, 36u);
+    EXPECT_EQ(std::get<std::string>(registre.RegistreLit(Racine::HKLM, CléRun, ValeurRun)),
+              "C:\\Vud\\Horlo.exe");
+    QuestionDémarrage(registre, d, p);  // present: no question
+    EXPECT_EQ(d.boîtes.size(), 2u);
+
+    d.réponses = {Réponse::Non, Réponse::Oui};
+    EXPECT_FALSE(DésinstallationDemande(registre, d));
+    EXPECT_TRUE(EstTexte(registre.RegistreLit(Racine::HKLM, CléRun, ValeurRun)));
+    EXPECT_TRUE(DésinstallationDemande(registre, d));
+    EXPECT_TRUE(EstAbsent(registre.RegistreLit(Racine::HKLM, CléRun, ValeurRun)));
+    EXPECT_EQ(d.boîtes.back().titre, "Orvan 98 info");
+    EXPECT_EQ(d.boîtes.back().drapeaux, 4u);
+
+    AideMontre(d);
+    EXPECT_EQ(d.boîtes.back().drapeaux, 64u);
+    EXPECT_EQ(d.boîtes.back().texte.substr(0, 52),
+              "Ce programme est un complément à Windows 95.\r\n\r\nSa");
+}
+
+}  // namespace

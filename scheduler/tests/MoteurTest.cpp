@@ -1,0 +1,280 @@
+// The engine pass over a fixed clock, the working-day calendar and the sharing of
+// Auto.dat with another instance.
+#include "Moteur.h"
+
+#include <gtest/gtest.h>
+
+#include "DateHeure.h"
+#include "Doubles.h"
+
+#include <algorithm>
+
+namespace {
+
+double D(int a, int mo, int j, int h = 0, int mi = 0, int s = 0) {
+    return *DateDepuisParties({a, mo, j, h, mi, s});
+}
+double H(int h, int mi, int s = 0) { return D(1899, 12, 30, h, mi, s); }
+
+Tâche T(std::string prog, std::string rép, double proch, double délai = 0, bool actif = true) {
+    Tâche t;
+    t.Programme = std::move(prog);
+    t.Répétition = std::move(rép);
+    t.Prochaine = proch;
+    t.DélaiMax = délai;
+    t.Actif = actif;
+    t.Fenêtre = 1;
+    return t;
+}
+
+struct AlarmesEnregistrées : Alarmes {
+    struct Vue {
+        std::string texte;
+        bool nouvelle;
+    };
+    std::vector<Vue> vues;
+    void Montre(const std::string& texte, bool nouvelle) override { vues.push_back({texte, nouvelle}); }
+};
+
+struct ÉditeurEnregistré : VueÉditeur {
+    bool visible = true;
+    std::vector<std::string> appels;
+    bool ListeVisible() const override { return visible; }
+    void LigneChange(uint64_t id, const std::string& texte) override {
+        appels.push_back("change " + std::to_string(id) + " " + texte);
+    }
+    void LigneRetire(uint64_t id) override { appels.push_back("retire " + std::to_string(id)); }
+    void ListeRemplit() override { appels.push_back("remplit"); }
+};
+
+struct MoteurTest : ::testing::Test {
+    FichiersMémoire f;
+    HorlogeFixe horloge;
+    LanceurEnregistreur lanceur;
+    AlarmesEnregistrées alarmes;
+    Horlo h{f, horloge, Programme::DepuisChemin("C:\\Vud\\Horlo.exe")};
+    PortsMoteur ports{lanceur, alarmes, nullptr};
+    const std::string auto_ = "C:\\Vud\\Auto.dat";
+
+    void Pose(std::initializer_list<Tâche> tâches) {
+        h.Tâches.Efface();
+        for (const auto& t : tâches) h.Tâches.Ajoute(t);
+    }
+    void Passe(int n = 1) {
+        for (int k = 0; k < n; ++k) ASSERT_TRUE(TâchesExécute(h, ports).ok);
+    }
+    size_t Écritures() const {
+        return static_cast<size_t>(std::count(f.journal.begin(), f.journal.end(),
+                                              "Écrire " + auto_));
+    }
+};
+
+TEST(Calendrier, PremierEtDernierOuvrable) {
+    const struct { bool premier; int mois, année; double attendu; } cas[] = {
+        {true, 5, 1998, D(1998, 5, 1)},    {true, 13, 1998, D(1999, 1, 1)},
+        {true, 8, 1998, D(1998, 8, 3)},    {true, 2, 2026, D(2026, 2, 2)},
+        {false, 1, 1999, D(1999, 1, 29)},  {false, 12, 1998, D(1998, 12, 31)},
+        {false, 13, 1998, D(1999, 1, 29)}, {false, 2, 2000, D(2000, 2, 29)},
+        {false, 5, 1998, D(1998, 5, 29)},  {false, 4, 1998, D(1998, 4, 30)},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(c.premier ? PremierOuvrable(c.mois, c.année) : DernierOuvrable(c.mois, c.année),
+                  c.attendu)
+            << c.premier << " " << c.mois << "/" << c.année;
+}
+
+// The table after the passes: program, code and next moment of each task.
+std::string Table(const Horlo& h) {
+    std::string s;
+    for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
+        const Tâche& t = h.Tâches[i];
+        s += t.Programme + " " + t.Répétition + " " + FormatDate(t.Prochaine, "dd.mm.yyyy hh:mm:ss") + ";";
+    }
+    return s;
+}
+
+TEST_F(MoteurTest, PassesSurUneHorlogeFixe) {
+    const double lundi = D(1998, 12, 7, 10, 0);  // Monday 07.12.1998 10:00
+    const struct Cas {
+        const char* nom;
+        std::vector<Tâche> tâches;
+        std::vector<double> passes;  // the clock at each pass
+        std::string lancés;          // programs started, in order, separated by '|'
+        std::string table;           // the table afterwards
+        size_t écritures;            // saves of Auto.dat
+    } cas[] = {
+        {"rattrapage sans délai", {T("j", "J", D(1998, 12, 4, 8, 0))},
+         {lundi, lundi, lundi, lundi, lundi},
+         "j |j |j |j ", "j J 08.12.1998 08:00:00;", 4},
+        {"rattrapage avec délai", {T("j", "J", D(1998, 12, 4, 8, 0), H(1, 0))},
+         {lundi, lundi, lundi, lundi, lundi}, "", "j J 08.12.1998 08:00:00;", 4},
+        {"rattrapage, la dernière occurrence dans le délai",
+         {T("j", "J", D(1998, 12, 5, 9, 30), H(1, 0))}, {lundi, lundi, lundi}, "j ",
+         "j J 08.12.1998 09:30:00;", 3},
+        {"O au-delà d'un week-end", {T("o", "O", D(1998, 12, 4, 9, 0))},
+         {D(1998, 12, 5, 12, 0), D(1998, 12, 6, 12, 0), lundi, lundi, lundi}, "o |o ",
+         "o O 08.12.1998 09:00:00;", 2},
+        {"O du vendredi au lundi", {T("o", "O", D(1998, 12, 4, 9, 0))},
+         {D(1998, 12, 4, 10, 0)}, "o ", "o O 07.12.1998 09:00:00;", 1},
+        {"P en décembre", {T("p", "P", D(1998, 12, 15, 9, 0))}, {D(1998, 12, 15, 10, 0)},
+         "p ", "p P 01.01.1999 09:00:00;", 1},
+        {"D en mars", {T("d", "D", D(1998, 3, 31, 17, 0))}, {D(1998, 3, 31, 18, 0)}, "d ",
+         "d D 30.04.1998 17:00:00;", 1},
+        {"P en retard de plusieurs mois", {T("p", "P", D(1998, 1, 1, 9, 0), H(1, 0))},
+         {lundi, lundi}, "", "p P 01.01.1999 09:00:00;", 1},
+        {"U en retard, trop tard", {T("u", "U", lundi - H(2, 0), H(1, 0))}, {lundi}, "", "", 1},
+        {"U en retard, sans délai", {T("u", "U", lundi - H(2, 0))}, {lundi}, "u ", "", 1},
+        {"U à venir", {T("u", "U", lundi + H(0, 1))}, {lundi}, "", "u U 07.12.1998 10:01:00;", 0},
+        {"S", {T("s", "S", lundi)}, {lundi}, "s ", "s S 14.12.1998 10:00:00;", 1},
+        {"entrée supprimée retirée sans enregistrer",
+         {T("a", "J", lundi + 1), T("", "J", lundi - 1), T("", "U", 0, 0, false), T("b", "J", lundi + 1)},
+         {lundi}, "", "a J 08.12.1998 10:00:00;b J 08.12.1998 10:00:00;", 0},
+        {"code inconnu jamais dû", {T("x", "X", lundi - 3), T("y", "j", lundi - 3)}, {lundi, lundi},
+         "", "x X 04.12.1998 10:00:00;y j 04.12.1998 10:00:00;", 0},
+        {"A et inactive jamais dues", {T("a", "A", 0), T("i", "J", 0, 0, false), T("k", "a", 0)},
+         {lundi}, "", "a A 30.12.1899 00:00:00;i J 30.12.1899 00:00:00;k a 30.12.1899 00:00:00;", 0},
+        {"ordre de l'index, une fois par passe",
+         {T("b", "U", lundi - 1), T("c", "J", lundi - 1.5), T("d", "U", lundi)}, {lundi},
+         "b |c |d ", "c J 06.12.1998 22:00:00;", 1},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        h.Tâches.Efface();
+        for (const auto& t : c.tâches) h.Tâches.Ajoute(t);
+        lanceur.lancements.clear();
+        f.journal.clear();
+        for (double maintenant : c.passes) {
+            horloge.maintenant = maintenant;
+            Passe();
+        }
+        std::string lancés;
+        for (const auto& l : lanceur.lancements) lancés += (lancés.empty() ? "" : "|") + l.ligne;
+        EXPECT_EQ(lancés, c.lancés);
+        EXPECT_EQ(Table(h), c.table);
+        EXPECT_EQ(Écritures(), c.écritures);
+    }
+}
+
+TEST_F(MoteurTest, LUneFoisParLancementEcritL) {
+    h.Démarrage = D(1998, 12, 7, 10, 0);
+    Pose({T("l.exe", "L", H(0, 0, 2)), T("m.exe", "L", H(0, 5), H(0, 1))});
+    Tâche& l = h.Tâches[1];
+    l.Paramètres = "/x";
+    l.Fenêtre = 6;
+    horloge.maintenant = h.Démarrage + H(0, 0, 1);
+    Passe();
+    EXPECT_TRUE(lanceur.lancements.empty());
+    horloge.maintenant = h.Démarrage + H(0, 0, 2);
+    Passe(3);
+    ASSERT_EQ(lanceur.lancements.size(), 1u);
+    EXPECT_EQ(lanceur.lancements[0].ligne, "l.exe /x");
+    EXPECT_EQ(lanceur.lancements[0].fenêtre, 6);
+    EXPECT_EQ(h.Tâches[1].Répétition, "l");
+    EXPECT_EQ(h.Tâches[1].DernièreExécution, horloge.maintenant);
+    // Late beyond its maximum delay, an L task fires all the same.
+    horloge.maintenant = h.Démarrage + H(1, 0);
+    Passe(2);
+    ASSERT_EQ(lanceur.lancements.size(), 2u);
+    EXPECT_EQ(lanceur.lancements[1].ligne, "m.exe ");
+    EXPECT_NE(f.Contenu(auto_).find("l.exe\t/x\t6\tL\t-1\t\t00:00:02\t07.12.1998\t10:00"),
+              std::string::npos)
+        << f.Contenu(auto_);
+    EXPECT_EQ(Écritures(), 2u);
+}
+
+TEST_F(MoteurTest, MessagesUneFenetreParPasse) {
+    horloge.maintenant = D(1998, 12, 7, 10, 0);
+    Pose({T("\"Premier", "U", horloge.maintenant), T("prog", "U", horloge.maintenant),
+          T("\"Second\"", "J", horloge.maintenant)});
+    Passe();
+    ASSERT_EQ(alarmes.vues.size(), 2u);
+    EXPECT_TRUE(alarmes.vues[0].nouvelle);
+    EXPECT_FALSE(alarmes.vues[1].nouvelle);
+    EXPECT_EQ(alarmes.vues[0].texte, "Message programmé: \r\n\r\nPremier");
+    EXPECT_EQ(alarmes.vues[1].texte, "Message programmé: \r\n\r\nSecond\"");
+    EXPECT_EQ(lanceur.lancements.size(), 1u);
+    Pose({T("\"Trois", "U", horloge.maintenant)});
+    Passe();
+    Pose({T("\"Quatre", "U", horloge.maintenant)});
+    Passe();
+    ASSERT_EQ(alarmes.vues.size(), 4u);
+    EXPECT_TRUE(alarmes.vues[2].nouvelle);
+    EXPECT_TRUE(alarmes.vues[3].nouvelle);
+}
+
+TEST_F(MoteurTest, DemarrageEchoueAuJournalEtLaTacheAvance) {
+    horloge.maintenant = D(1998, 12, 7, 10, 0);
+    lanceur.échec = "Fichier introuvable";
+    Pose({T("C:\\absent.exe", "J", horloge.maintenant - 0.25)});
+    Passe();
+    EXPECT_EQ(h.Tâches[1].DernièreExécution, horloge.maintenant);
+    EXPECT_EQ(h.Tâches[1].Prochaine, D(1998, 12, 8, 4, 0));
+    EXPECT_EQ(f.Contenu("C:\\Vud\\Horlo.log"),
+              "07.12.98 10:00 Fichier introuvable : Shell (\"C:\\absent.exe\", 1)\r\n");
+}
+
+TEST_F(MoteurTest, ListeDeLEditeurParIdentite) {
+    ÉditeurEnregistré éditeur;
+    ports.éditeur = &éditeur;
+    horloge.maintenant = D(1998, 12, 7, 10, 0);
+    Pose({T("", "J", 0), T("u", "U", horloge.maintenant), T("j", "J", horloge.maintenant)});
+    const uint64_t vide = h.Tâches[1].Identité, u = h.Tâches[2].Identité, j = h.Tâches[3].Identité;
+    Passe();
+    EXPECT_EQ(éditeur.appels,
+              (std::vector<std::string>{"retire " + std::to_string(vide), "retire " + std::to_string(u),
+                                        "change " + std::to_string(j) + " " + LigneTâche(h.Tâches[1]),
+                                        "remplit"}));
+    EXPECT_EQ(h.Tâches.IndexDe(j), 1u);
+    éditeur.appels.clear();
+    éditeur.visible = false;
+    Pose({T("k", "J", horloge.maintenant)});
+    Passe();
+    EXPECT_EQ(éditeur.appels.size(), 1u);  // no rebuild while the entry panel is shown
+}
+
+TEST_F(MoteurTest, TachesAArretDeWindows) {
+    horloge.maintenant = D(1998, 12, 7, 18, 0);
+    Pose({T("a.exe", "A", 0), T("\"msg", "A", 0), T("b.exe", "A", 0, 0, false), T("j", "J", 0)});
+    h.Tâches[1].Paramètres = "p";
+    ASSERT_TRUE(TâchesArrêt(h, ports).ok);
+    ASSERT_EQ(lanceur.lancements.size(), 1u);
+    EXPECT_EQ(lanceur.lancements[0].ligne, "a.exe p");
+    EXPECT_EQ(h.Tâches[1].DernièreExécution, horloge.maintenant);
+    EXPECT_TRUE(alarmes.vues.empty());
+    EXPECT_EQ(Écritures(), 1u);
+}
+
+// Another instance (the editor started with "/o") adds a task and saves while this one
+// runs; this one then fires a task of its own and saves: both changes are in the file.
+TEST_F(MoteurTest, UneAutreInstanceNePerdPasSesChangements) {
+    horloge.maintenant = D(1998, 12, 7, 10, 0);
+    f.dateSuivante = 36000;
+    h.Démarrage = horloge.maintenant - 1;
+    Pose({T("a", "J", horloge.maintenant + 1), T("b", "J", horloge.maintenant + 1),
+          T("c", "J", horloge.maintenant + 1), T("l", "L", H(0, 0, 2))});
+    Passe();  // the L task fires and is saved as L
+    ASSERT_EQ(lanceur.lancements.size(), 1u);
+    h.Tâches[3].Programme.clear();  // deleted here, not saved yet
+
+    FichiersMémoire& disque = f;
+    Horlo autre{disque, horloge, Programme::DepuisChemin("C:\\Vud\\Horlo.exe")};
+    ASSERT_TRUE(TâchesCharge(autre).ok);
+    autre.Tâches.Ajoute(T("nouvelle", "S", horloge.maintenant + 2));
+    autre.Tâches[2].Paramètres = "/changé";
+    f.dateSuivante = 36001;
+    ASSERT_TRUE(TâchesEnregistre(autre).ok);
+
+    const uint64_t a = h.Tâches[1].Identité;
+    h.Tâches[1].Prochaine = horloge.maintenant;  // due now
+    f.dateSuivante = 36002;
+    Passe();
+    EXPECT_EQ(lanceur.lancements.size(), 2u);  // "a" only: the L task stays fired
+    EXPECT_EQ(h.Tâches.IndexDe(a), 1u);
+    ASSERT_TRUE(TâchesCharge(autre).ok);
+    EXPECT_EQ(Table(autre), "a J 08.12.1998 10:00:00;b J 08.12.1998 10:00:00;"
+                            "l L 30.12.1899 00:00:02;nouvelle S 09.12.1998 10:00:00;");
+    EXPECT_EQ(autre.Tâches[2].Paramètres, "/changé");
+    EXPECT_EQ(autre.Tâches[1].DernièreExécution, horloge.maintenant);
+}
+
+}  // namespace

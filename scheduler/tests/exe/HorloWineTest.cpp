@@ -1,0 +1,276 @@
+// Horlo.exe end to end under Wine: real processes started by real tasks, the real message
+// window driven by real key input (xdotool), Auto.dat on disk, the registry of the test
+// prefix, the single instance, the command-line words and the end of the session.
+// Test names stay ASCII (the filter reaches the program in the ANSI code page).
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "OutilsTestWin32.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const wchar_t* const CléSuite = L"Software\\Talmon\\Talmon";
+const wchar_t* const CléRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::wstring Texte(HWND h) {
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return L"?";
+    std::wstring w(n + 1, L'\0');
+    DWORD_PTR lu = 0;
+    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()),
+                        SMTO_ABORTIFHUNG, 10000, &lu);
+    w.resize(lu);
+    return w;
+}
+
+// Every top-level window of a class of process `pid`, shown or hidden.
+std::vector<HWND> Toutes(const wchar_t* classe, DWORD pid) {
+    struct Quête {
+        const wchar_t* classe;
+        DWORD pid;
+        std::vector<HWND> trouvées;
+    } q{classe, pid, {}};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            auto& q = *reinterpret_cast<Quête*>(lp);
+            DWORD p = 0;
+            GetWindowThreadProcessId(h, &p);
+            wchar_t c[64] = {};
+            GetClassNameW(h, c, 64);
+            if (p == q.pid && wcscmp(c, q.classe) == 0) q.trouvées.push_back(h);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&q));
+    return q.trouvées;
+}
+
+// Real key input through the X server: focus the window's X window, then press the key.
+void Touche(HWND fenêtre, const char* touche) {
+    const auto x = reinterpret_cast<uintptr_t>(GetPropW(fenêtre, L"__wine_x11_whole_window"));
+    std::wstring ligne = L"Z:\\usr\\bin\\xdotool windowfocus --sync " + std::to_wstring(x) +
+                         L" key " + std::wstring(touche, touche + strlen(touche));
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               nullptr, &si, &pi));
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+}
+
+struct Processus {
+    PROCESS_INFORMATION pi{};
+    ~Processus() {
+        if (!pi.hProcess) return;
+        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+    bool Fini(DWORD ms = 15000) const { return WaitForSingleObject(pi.hProcess, ms) == WAIT_OBJECT_0; }
+    HWND Attends(const wchar_t* classe, bool visible = true) const {
+        HWND h = nullptr;
+        AttendsQue([&] {
+            auto f = visible ? Fenêtres(classe, pi.dwProcessId) : Toutes(classe, pi.dwProcessId);
+            if (!f.empty()) h = f[0];
+            return h != nullptr;
+        }, 20s);
+        return h;
+    }
+};
+
+std::string Date(SYSTEMTIME t, const char* masque) {
+    char s[32];
+    if (std::string(masque) == "date")
+        snprintf(s, sizeof s, "%02d.%02d.%04d", t.wDay, t.wMonth, t.wYear);
+    else
+        snprintf(s, sizeof s, "%02d:%02d", t.wHour, t.wMinute);
+    return s;
+}
+
+// The local time `minutes` from now.
+SYSTEMTIME Dans(double minutes) {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    FILETIME ft;
+    SystemTimeToFileTime(&st, &ft);
+    ULARGE_INTEGER u{{ft.dwLowDateTime, ft.dwHighDateTime}};
+    u.QuadPart += static_cast<LONGLONG>(minutes * 60 * 10000000.0);
+    ft = {u.LowPart, u.HighPart};
+    FileTimeToSystemTime(&ft, &st);
+    return st;
+}
+
+size_t Compte(const std::string& texte, const std::string& quoi) {
+    size_t n = 0;
+    for (size_t p = texte.find(quoi); p != std::string::npos; p = texte.find(quoi, p + 1)) ++n;
+    return n;
+}
+
+}  // namespace
+
+TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
+    DossierTemporaire d("HorloExe ");
+    const std::string horlo = d / "Horlo.exe", témoin = d / "Temoin.exe";
+    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(), std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(CheminWine(TEMOIN_EXE).c_str(), std::wstring(témoin.begin(), témoin.end()).c_str(), FALSE));
+    // No update question ("-" declines the service), no start-up question (value present).
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
+    RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, CléSuite, L"Horlo");
+
+    // Temoin.exe's folder holds no blank, so the program field needs no quotes.
+    std::string dossierCourt(MAX_PATH, '\0');
+    dossierCourt.resize(GetShortPathNameA(d.Chemin().c_str(), dossierCourt.data(), MAX_PATH));
+    const std::string prog = dossierCourt + "\\Temoin.exe";
+    const SYSTEMTIME passé = Dans(-60), retard = Dans(-3 * 24 * 60 - 1);
+    auto ligne = [&](const std::string& p, const std::string& par, int fen, const char* rép,
+                     bool actif, const std::string& date, const std::string& heure) {
+        return p + "\t" + par + "\t" + std::to_string(fen) + "\t" + rép + "\t" +
+               (actif ? "-1" : "0") + "\t" + date + "\t" + heure + "\t30.12.1899\t00:00\t00:00\r\n";
+    };
+    ÉcritBrut(d / "Auto.dat",
+              ligne(prog, "un", 2, "U", true, Date(passé, "date"), Date(passé, "heure")) +
+                  ligne(prog, "jour", 3, "J", true, Date(retard, "date"), Date(retard, "heure")) +
+                  ligne(prog, "inactif", 1, "J", false, "", "") +
+                  ligne(prog, "arret", 4, "A", true, "30.12.1899", "00:00") +
+                  ligne(prog, "l", 6, "L", true, "", "00:00:02") +
+                  ligne("\"Bonjour le monde", "", 1, "U", true, Date(passé, "date"),
+                        Date(passé, "heure")));
+    auto démarre = [&](Processus& p, const std::string& mots) {
+        std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"" +
+                         (mots.empty() ? L"" : L" " + std::wstring(mots.begin(), mots.end()));
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &si, &p.pi));
+    };
+
+    Processus tray;
+    démarre(tray, "");
+    ASSERT_TRUE(tray.Attends(L"Horlo.F_Main", false));
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Horlo"), L"1");
+
+    // The message window of the first pass.
+    HWND alarme = tray.Attends(L"Horlo.F_Show");
+    ASSERT_TRUE(alarme);
+    EXPECT_EQ(Texte(alarme), L"Alarme");
+    EXPECT_EQ(Texte(GetDlgItem(alarme, 100)), L"Message programm\u00E9: \r\n\r\nBonjour le monde");
+    RECT r{};
+    GetWindowRect(alarme, &r);
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+
+    // The programs started with their parameters and window codes: the one-shot once, the
+    // late daily task once per missed day (four passes), the L task after its delay.
+    const std::string lancés = d / "lances.txt";
+    EXPECT_TRUE(AttendsQue([&] { return Compte(LitBrut(lancés, ""), "\r\n") >= 6; }, 20s))
+        << LitBrut(lancés);
+    Sleep(500);
+    const std::string l = "\n" + LitBrut(lancés);
+    EXPECT_EQ(Compte(l, "\nun|2\r\n"), 1u) << l;
+    EXPECT_EQ(Compte(l, "\njour|3\r\n"), 4u) << l;
+    EXPECT_EQ(Compte(l, "\nl|6\r\n"), 1u) << l;
+    EXPECT_EQ(Compte(l, "inactif"), 0u) << l;
+    EXPECT_EQ(Compte(l, "arret"), 0u) << l;
+
+    // Enter closes the message window (real key input).
+    // Tests running beside this one may take the X focus between the two steps: retry.
+    bool fermée = false;
+    for (int essai = 0; essai < 8 && !fermée; ++essai) {
+        SetForegroundWindow(alarme);
+        Touche(alarme, "Return");
+        fermée = AttendsQue([&] { return !IsWindow(alarme); }, 2s);
+    }
+    EXPECT_TRUE(fermée) << [] {
+        HWND f = GetForegroundWindow(), g = GetFocus();
+        DWORD pid = 0;
+        GetWindowThreadProcessId(f, &pid);
+        wchar_t c[64] = {};
+        GetClassNameW(f, c, 64);
+        std::string s = "foreground pid " + std::to_string(pid) + " class ";
+        for (wchar_t w : std::wstring(c)) s += static_cast<char>(w & 0x7F);
+        return s + (g ? " focus here" : "");
+    }() << " horlo pid " << tray.pi.dwProcessId;
+
+    // Auto.dat rewritten: one-shot and message gone, daily moved on to tomorrow, L kept.
+    const SYSTEMTIME demain = Dans(24 * 60 - 1);
+    const std::string a = LitBrut(d / "Auto.dat");
+    EXPECT_EQ(Compte(a, "\r\n"), 4u) << a;
+    EXPECT_EQ(Compte(a, "\tun\t"), 0u) << a;
+    EXPECT_EQ(Compte(a, "Bonjour"), 0u) << a;
+    EXPECT_NE(a.find("\tjour\t3\tJ\t-1\t" + Date(demain, "date") + "\t" + Date(retard, "heure")),
+              std::string::npos) << a;
+    EXPECT_NE(a.find("\tl\t6\tL\t-1\t\t00:00:02\t"), std::string::npos) << a;
+    EXPECT_NE(a.find("\tinactif\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00"), std::string::npos) << a;
+
+    // A second normal start ends at once; "/?" shows its box; each counts as described.
+    Processus second;
+    démarre(second, "");
+    EXPECT_TRUE(second.Fini());
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Horlo"), L"1");
+    EXPECT_EQ(Toutes(L"Horlo.F_Main", tray.pi.dwProcessId).size(), 1u);
+    Processus aide;
+    démarre(aide, " /? ");
+    HWND boîte = aide.Attends(L"#32770");
+    ASSERT_TRUE(boîte);
+    EXPECT_EQ(Texte(boîte), L"Orvan 98 info");
+    PostMessageW(boîte, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(aide.Fini());
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Horlo"), L"1");
+
+    // The tray icon's messages: left button up opens the menu at the pointer (Esc closes
+    // it); right button up asks whether to quit, and No keeps the program running.
+    HWND principale = Toutes(L"Horlo.F_Main", tray.pi.dwProcessId).at(0);
+    PostMessageW(principale, WM_APP + 1, 1, WM_LBUTTONUP);
+    HWND menu = tray.Attends(L"#32768");
+    EXPECT_TRUE(menu);
+    for (int essai = 0; menu && essai < 8 && IsWindowVisible(menu); ++essai) {
+        Touche(menu, "Escape");
+        AttendsQue([&] { return !IsWindowVisible(menu); }, 2s);
+    }
+    EXPECT_FALSE(menu && IsWindowVisible(menu));
+    PostMessageW(principale, WM_APP + 1, 1, WM_RBUTTONUP);
+    HWND quitter = tray.Attends(L"#32770");
+    ASSERT_TRUE(quitter);
+    EXPECT_EQ(Texte(quitter), L"Horlo");
+    PostMessageW(quitter, WM_COMMAND, IDNO, 0);
+    EXPECT_TRUE(AttendsQue([&] { return !IsWindow(quitter); }, 10s));
+    EXPECT_FALSE(tray.Fini(500));
+
+    // "/O" opens the editor beside the tray program, without a main window of its own.
+    Processus éditeur;
+    démarre(éditeur, "/O");
+    HWND fAuto = éditeur.Attends(L"Horlo.F_Auto");
+    EXPECT_TRUE(fAuto);
+    EXPECT_TRUE(Toutes(L"Horlo.F_Main", éditeur.pi.dwProcessId).empty());
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Horlo"), L"2");
+    PostMessageW(fAuto, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(éditeur.Fini());
+
+    // Another writer adds a task to Auto.dat; then the session ends: the tray program
+    // starts its "A" task without waiting, saves, and keeps the other writer's task.
+    Sleep(1100);  // a later last-write time than the tray program's own save
+    ÉcritBrut(d / "Auto.dat", LitBrut(d / "Auto.dat") + ligne(prog, "ajout", 1, "S", false, "", ""));
+    Sleep(300);
+    DWORD_PTR rép = 0;
+    SendMessageTimeoutW(principale, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &rép);
+    EXPECT_EQ(rép, static_cast<DWORD_PTR>(TRUE));
+    SendMessageTimeoutW(principale, WM_ENDSESSION, TRUE, 0, SMTO_ABORTIFHUNG, 10000, &rép);
+    EXPECT_TRUE(tray.Fini());
+    EXPECT_TRUE(AttendsQue([&] { return Compte(LitBrut(lancés, ""), "\narret|4\r\n") == 1; }, 10s))
+        << LitBrut(lancés);
+    EXPECT_EQ(Compte(LitBrut(lancés), "\nl|6\r\n"), 1u);  // once per run, after the reload too
+    const std::string fin = LitBrut(d / "Auto.dat");
+    EXPECT_NE(fin.find("\tajout\t1\tS\t0\t"), std::string::npos) << fin;
+    const SYSTEMTIME maintenant = Dans(0);
+    EXPECT_NE(fin.find("\tarret\t4\tA\t-1\t30.12.1899\t00:00\t" + Date(maintenant, "date")), std::string::npos) << fin;
+    EXPECT_EQ(Compte(fin, "\r\n"), 5u) << fin;
+}
