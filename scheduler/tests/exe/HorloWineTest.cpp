@@ -51,20 +51,8 @@ std::vector<HWND> Toutes(const wchar_t* classe, DWORD pid) {
     return q.trouvées;
 }
 
-// Real key input through the X server: focus the window's X window, then press the key.
-void Touche(HWND fenêtre, const char* touche) {
-    const auto x = reinterpret_cast<uintptr_t>(GetPropW(fenêtre, L"__wine_x11_whole_window"));
-    std::wstring ligne = L"Z:\\usr\\bin\\xdotool windowfocus --sync " + std::to_wstring(x) +
-                         L" key " + std::wstring(touche, touche + strlen(touche));
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &si, &pi));
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-}
+// Real key input through the X server (the window brought to the front first).
+void Touche(HWND fenêtre, const char* touche) { Xdotool(fenêtre, std::string("key ") + touche); }
 
 struct Processus {
     PROCESS_INFORMATION pi{};
