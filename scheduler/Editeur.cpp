@@ -276,7 +276,7 @@ std::string ProchainsMoments(const ChampsSaisie& c, double maintenant) {
     // ("aussitôt") unless it is later than the maximum delay; "O" waits for a working day.
     std::vector<std::string> moments;
     double p = t.Prochaine;
-    for (int tour = 0; tour < 400 && moments.size() < 3; ++tour) {
+    for (int tour = 0; tour < 200000 && moments.size() < 3; ++tour) {
         double tiré = std::max(p, maintenant);
         if (code == "O" && WeekEnd(tiré)) {
             tiré = Jour(tiré) + 1;

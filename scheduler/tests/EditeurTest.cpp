@@ -311,6 +311,8 @@ TEST(Editeur, ProchainsMoments) {
          "Aucune exécution : le moment est dépassé"},
         {"J en retard", lundi, Option::ChaqueJour, false, false, "5.12.98", "9:00", "", "",
          "Prochaines fois : aussitôt, 08.12.98 09:00, 09.12.98 09:00"},
+        {"J des années en retard", lundi, Option::ChaqueJour, false, false, "1.1.1990", "9:00",
+         "", "", "Prochaines fois : aussitôt, 08.12.98 09:00, 09.12.98 09:00"},
         {"J en retard, délai max", lundi, Option::ChaqueJour, false, false, "5.12.98", "9:00", "",
          "1:00", "Prochaines fois : 08.12.98 09:00, 09.12.98 09:00, 10.12.98 09:00"},
         {"O saute le week-end", D(1998, 12, 10, 12), Option::ChaqueJour, true, false, "11.12.98",
