@@ -101,12 +101,18 @@ struct Éditeur {
         Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string(y) +
                 " click 1");
     }
-    // Clicks into a text field, empties it and types `texte` (ASCII).
+    // Clicks into a text field, empties it and types `texte` (ASCII). Under Xvfb the first
+    // keys after a keyboard mapping change may be lost: the typing is tried again then.
     void Tape(int id, const std::string& texte) const {
         Clique(id);
-        Xdotool("key End");
-        Xdotool("key --repeat 40 --delay 2 BackSpace");
-        if (!texte.empty()) Xdotool("type --delay 15 \"" + texte + "\"");
+        for (int essai = 0; essai < 4; ++essai) {
+            Xdotool("key End");
+            Xdotool("key --repeat 40 --delay 5 BackSpace");
+            AttendsQue([&] { return T(id).empty(); }, 3s);
+            if (!texte.empty()) Xdotool("key Shift_L sleep 0.4 type --delay 40 \"" + texte + "\"");
+            if (AttendsQue([&] { return T(id) == texte; }, 2s)) return;
+        }
+        ADD_FAILURE() << T(id) << " / " << texte;
     }
 };
 
