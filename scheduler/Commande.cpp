@@ -1,0 +1,56 @@
+// Horlo's command-line words and start-up questions.
+#include "Commande.h"
+
+#include "Aides.h"
+#include "Texte.h"
+
+namespace {
+
+constexpr const char* TitreInfo = "Orvan 98 info";
+
+}  // namespace
+
+MotHorlo MotDeLaLigne(std::string_view ligne) {
+    const std::string mot = Majuscules(SansBlancs(ligne));
+    if (mot == "/?") return MotHorlo::Aide;
+    if (mot == "/UNINSTALL") return MotHorlo::Désinstalle;
+    if (mot == "/O") return MotHorlo::Éditeur;
+    return MotHorlo::Aucun;
+}
+
+void AideMontre(Dialogues& dialogues) {
+    dialogues.Message(
+        "Ce programme est un complément à Windows 95." + SautLigne(2) +
+            "Sans paramètre, il va s'ouvrir et s'installer dans la barre des tâches à droite au "
+            "format mini icône." +
+            SautLigne(1) +
+            "Avec le paramètre /o vous pouvez ouvrir directement la fenêtre de programmation de "
+            "tâches. (ceci au cas ou l'icône ne pourrait être cliquable, merci Microsoft)" +
+            SautLigne(1) +
+            "Avec le paramètre /uninstall vous pouvez enlever la fonction démarrage automatique",
+        TitreInfo, Mb::Ok | Mb::IcôneInformation);
+}
+
+bool DésinstallationDemande(Registre& registre, Dialogues& dialogues) {
+    const auto r = dialogues.Message(
+        "Je suis navré du fait que mon programme ne vous plaise pas." + SautLigne(2) +
+            "La procédure de désinstallation va supprimer le démarrage automatique du "
+            "programme, Vous pourrez sans autre redémarrez Windows 95, le programme Horlo ne "
+            "s'exécutera plus au démarrage." +
+            SautLigne(3) + "Voulez-vous vraiment désinstaller l'horlo de Orvan 98 ?",
+        TitreInfo, Mb::OuiNon);
+    if (r != Réponse::Oui) return false;
+    registre.RegistreEfface(Racine::HKLM, CléRun, ValeurRun);
+    return true;
+}
+
+void QuestionDémarrage(Registre& registre, Dialogues& dialogues, const Programme& programme) {
+    const Variant valeur = registre.RegistreLit(Racine::HKLM, CléRun, ValeurRun);
+    if (EstTexte(valeur) && !std::get<std::string>(valeur).empty()) return;
+    const auto r = dialogues.Message(
+        "Désirez-vous que ce programme soit lancé automatiquement à chaque démarrage de Windows ?",
+        "Attention", Mb::OuiNon | Mb::IcôneQuestion);
+    if (r == Réponse::Oui)
+        registre.RegistreEcrit(Racine::HKLM, CléRun, ValeurRun,
+                               programme.DossierLocal() + programme.nom + ".exe");
+}

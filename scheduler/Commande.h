@@ -1,0 +1,35 @@
+// Horlo's command line and the questions of its start: the usage box, the removal of the
+// Windows start-up entry and the offer to create it.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Ports.h"
+#include "Programme.h"
+#include "Registre.h"
+
+// The Windows start-up key and Horlo's value in it (machine-wide).
+inline constexpr const char* CléRun = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char* ValeurRun = "Talmon";
+
+enum class MotHorlo { Aucun, Aide, Désinstalle, Éditeur };
+
+// The whole command line, trimmed and compared without regard to case with "/?",
+// "/uninstall" and "/o"; anything else is no word.
+MotHorlo MotDeLaLigne(std::string_view ligne);
+
+// The usage box of "/?".
+void AideMontre(Dialogues& dialogues);
+
+// "/uninstall": asks, and on Yes removes the start-up entry. False when the user said No.
+bool DésinstallationDemande(Registre& registre, Dialogues& dialogues);
+
+// When the start-up entry holds nothing, asks whether Horlo should start with Windows and
+// on Yes stores the executable's full path there; on No the question comes again next time.
+void QuestionDémarrage(Registre& registre, Dialogues& dialogues, const Programme& programme);
+
+// The text of the question "Quit" asks before the tray program ends.
+inline constexpr const char* TexteQuitter =
+    "Si vous quitter l'application, les exécutions automatiques seront désactivées ! "
+    "Voulez-vous vraiment quitter L'horlo de Orvan 98 ?";

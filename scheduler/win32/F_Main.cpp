@@ -1,0 +1,223 @@
+// F_Main: the hidden main window behind the tray icon.
+#include "F_Main.h"
+
+#include <shellapi.h>
+
+#include "Aides.h"
+#include "Commande.h"
+#include "F_Auto.h"
+#include "FichiersWin32.h"
+#include "Utf16.h"
+
+namespace {
+
+constexpr char Pensil[] = "c:\\Vud\\Pensil.exe";
+constexpr char Orvan98[] = "c:\\Vud\\Orvan98.exe";
+
+// The one tray record of the program, kept for the routines that end it.
+NOTIFYICONDATAW icône{};
+bool icôneAjoutée = false;
+
+bool Existe(const char* chemin) {
+    FichiersWin32 fichiers;
+    return FichierExiste(fichiers, chemin);
+}
+
+}  // namespace
+
+void IcôneRetire() {
+    if (!icôneAjoutée) return;
+    Shell_NotifyIconW(NIM_DELETE, &icône);
+    icôneAjoutée = false;
+}
+
+bool F_Main::Crée() {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Procédure;
+    wc.hInstance = p_.instance;
+    wc.hIcon = LoadIconW(p_.instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = wc.hIcon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = IdsMain::Classe;
+    RegisterClassExW(&wc);
+    tâcheBarreCréée_ = RegisterWindowMessageW(L"TaskbarCreated");
+    CreateWindowExW(0, IdsMain::Classe, L"Form1", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                    CW_USEDEFAULT, 320, 240, nullptr, nullptr, p_.instance, this);
+    if (!hwnd_) return false;
+    Form_Load();
+    return true;
+}
+
+void F_Main::Form_Load() {
+    ShowWindow(hwnd_, SW_HIDE);
+    IcôneAjoute();
+    xx_ = CreatePopupMenu();
+    AppendMenuW(xx_, MF_STRING, IdsMain::mnuopen, L"&Exécution automatique");
+    AppendMenuW(xx_, MF_STRING | (Existe(Orvan98) ? 0 : MF_GRAYED), IdsMain::orv,
+                L"&Fenêtre Orvan 98");
+    // "montrez-moi" (showme) is a hidden entry: it is not put in the menu.
+    AppendMenuW(xx_, MF_STRING | (Existe(Pensil) ? 0 : MF_GRAYED), IdsMain::bn,
+                L"&Souviens-toi de:");
+    AppendMenuW(xx_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(xx_, MF_STRING, IdsMain::MNU_screen, L"&Démarre l'économiseur");
+    AppendMenuW(xx_, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(xx_, MF_STRING, IdsMain::Menu, L"&Quitter");
+    SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr);
+}
+
+void F_Main::IcôneAjoute() {
+    icône = {};
+    icône.cbSize = sizeof icône;
+    icône.hWnd = hwnd_;
+    icône.uID = IdsMain::IcôneId;
+    icône.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icône.uCallbackMessage = IdsMain::MessageIcône;
+    icône.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd_, GCLP_HICON));
+    wcsncpy(icône.szTip, L"Bouton gauche = menu // bouton droite = Quitter !",
+            sizeof icône.szTip / sizeof icône.szTip[0] - 1);
+    icôneAjoutée = Shell_NotifyIconW(NIM_ADD, &icône) != FALSE;
+}
+
+void F_Main::Quit() {
+    const auto r = p_.dialogues.Message(TexteQuitter, p_.horlo.programme.nom, Mb::OuiNon);
+    if (r == Réponse::Oui) DestroyWindow(hwnd_);
+}
+
+void F_Main::Form_MouseMove(UINT message) {
+    if (message == WM_LBUTTONUP) {
+        SetForegroundWindow(hwnd_);
+        POINT p;
+        GetCursorPos(&p);
+        TrackPopupMenu(xx_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd_, nullptr);
+        // Lets the menu close when the user clicks elsewhere.
+        PostMessageW(hwnd_, WM_NULL, 0, 0);
+    } else if (message == WM_RBUTTONUP) {
+        Quit();
+    }
+}
+
+void F_Main::Form_Resize(WPARAM état) {
+    if (état == SIZE_MINIMIZED) ShowWindow(hwnd_, SW_HIDE);
+}
+
+bool F_Main::Form_QueryUnload(bool parLUtilisateur) {
+    ShowWindow(hwnd_, SW_MINIMIZE);
+    ShowWindow(hwnd_, SW_HIDE);
+    return !parLUtilisateur;
+}
+
+void F_Main::Form_Unload() {
+    KillTimer(hwnd_, IdsMain::MinuterieId);
+    IcôneRetire();
+    ExitProcess(0);  // every other window closes with the program
+}
+
+void F_Main::Timer1_Timer() {
+    KillTimer(hwnd_, IdsMain::MinuterieId);
+    try {
+        VueÉditeur* vue =
+            FeuilleEstOuverte(p_.horlo.FeuillesOuvertes, "F_Auto") ? F_AutoVue() : nullptr;
+        PortsMoteur ports{p_.lanceur, alarmes_, vue};
+        TâchesExécute(p_.horlo, ports);  // failures wait for the next pass
+    } catch (...) {
+    }
+    if (!sessionFinie_) SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr);
+}
+
+// Windows is ending: the "A" tasks start, once, without waiting for them.
+void F_Main::FinDeSession() {
+    if (sessionFinie_) return;
+    sessionFinie_ = true;
+    KillTimer(hwnd_, IdsMain::MinuterieId);
+    try {
+        VueÉditeur* vue =
+            FeuilleEstOuverte(p_.horlo.FeuillesOuvertes, "F_Auto") ? F_AutoVue() : nullptr;
+        PortsMoteur ports{p_.lanceur, alarmes_, vue};
+        TâchesArrêt(p_.horlo, ports);
+    } catch (...) {
+    }
+}
+
+void F_Main::mnuopen_Click() {
+    F_AutoOuvre({p_.horlo, p_.registre, p_.dialogues, p_.instance, {}});
+}
+
+void F_Main::orv_Click() {
+    if (Existe(Orvan98)) p_.lanceur.Lance("c:\\Vud\\orvan98.exe", SW_SHOWNORMAL);
+}
+
+void F_Main::bn_Click() {
+    if (!Existe(Pensil)) return;
+    // The note program comes to the front: this program has just been in front (its menu)
+    // and lets the started one take the foreground.
+    AllowSetForegroundWindow(ASFW_ANY);
+    p_.lanceur.Lance(Pensil, SW_SHOWNORMAL);
+}
+
+void F_Main::showme_Click() {
+    ShowWindow(hwnd_, SW_SHOWNORMAL);
+    SetForegroundWindow(hwnd_);
+}
+
+LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        static_cast<F_Main*>(cs->lpCreateParams)->hwnd_ = hwnd;
+    }
+    auto* soi = reinterpret_cast<F_Main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
+    return soi->Message(msg, wp, lp);
+}
+
+LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == tâcheBarreCréée_ && msg != 0) {  // Explorer restarted: the icon comes back
+        IcôneAjoute();
+        return 0;
+    }
+    switch (msg) {
+        case IdsMain::MessageIcône:
+            Form_MouseMove(LOWORD(lp));
+            return 0;
+        case WM_TIMER:
+            if (wp == IdsMain::MinuterieId) Timer1_Timer();
+            return 0;
+        case WM_SIZE:
+            Form_Resize(wp);
+            return 0;
+        case WM_COMMAND:
+            switch (LOWORD(wp)) {
+                case IdsMain::mnuopen: mnuopen_Click(); break;
+                case IdsMain::orv: orv_Click(); break;
+                case IdsMain::showme: showme_Click(); break;
+                case IdsMain::bn: bn_Click(); break;
+                case IdsMain::Menu: Quit(); break;
+                default: break;  // MNU_screen has no action
+            }
+            return 0;
+        case WM_CLOSE:
+            if (Form_QueryUnload(true)) DestroyWindow(hwnd_);
+            return 0;
+        case WM_QUERYENDSESSION:
+            FinDeSession();
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wp) {
+                FinDeSession();
+                Form_QueryUnload(false);
+                Form_Unload();
+            } else if (sessionFinie_) {  // the end was cancelled: scheduling goes on
+                sessionFinie_ = false;
+                SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr);
+            }
+            return 0;
+        case WM_DESTROY:
+            Form_QueryUnload(false);
+            Form_Unload();
+            return 0;
+        default:
+            return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
+}

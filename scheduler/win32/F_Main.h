@@ -1,0 +1,66 @@
+// F_Main, Horlo's hidden main window: the notification-area icon and its popup menu, the
+// 100 ms timer that runs the engine, and the end of the program.
+#pragma once
+
+#include <windows.h>
+
+#include "F_Show.h"
+#include "Moteur.h"
+#include "Registre.h"
+
+// Identities of the window, its tray icon and its menu entries, shared with the tests.
+namespace IdsMain {
+inline constexpr wchar_t Classe[] = L"Horlo.F_Main";
+inline constexpr UINT IcôneId = 1;
+inline constexpr UINT MessageIcône = WM_APP + 1;  // the tray icon's callback message
+inline constexpr UINT MinuterieId = 1;
+inline constexpr int mnuopen = 101, orv = 102, showme = 103, bn = 104, MNU_screen = 105,
+                     Menu = 106;
+}  // namespace IdsMain
+
+class F_Main {
+  public:
+    struct Paramètres {
+        Horlo& horlo;
+        Registre& registre;
+        Dialogues& dialogues;
+        Lanceur& lanceur;
+        HINSTANCE instance;
+    };
+    explicit F_Main(const Paramètres& p) : p_(p), alarmes_(p.instance, p.dialogues) {}
+    F_Main(const F_Main&) = delete;
+    F_Main& operator=(const F_Main&) = delete;
+
+    // Creates the window hidden and runs Form_Load (icon, menu, timer).
+    bool Crée();
+    // Asks whether to quit; on Yes closes the window, which ends the program.
+    void Quit();
+
+  private:
+    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+
+    void Form_Load();
+    void Form_MouseMove(UINT message);
+    void Form_Resize(WPARAM état);
+    // false keeps the window loaded (the user closed it from its system menu).
+    bool Form_QueryUnload(bool parLUtilisateur);
+    void Form_Unload();
+    void Timer1_Timer();
+    void FinDeSession();
+    void mnuopen_Click();
+    void orv_Click();
+    void showme_Click();
+    void bn_Click();
+    void IcôneAjoute();
+
+    Paramètres p_;
+    AlarmesWin32 alarmes_;
+    HWND hwnd_ = nullptr;
+    HMENU xx_ = nullptr;
+    UINT tâcheBarreCréée_ = 0;
+    bool sessionFinie_ = false;
+};
+
+// Removes the tray icon, when there is one (before the program ends from a routine).
+void IcôneRetire();

@@ -1,0 +1,51 @@
+// F_Show, the message window of the engine: a red window with the message in white bold
+// letters and an "Ok" button. One window per engine pass that shows a message.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "Metriques.h"
+#include "Moteur.h"
+
+class F_Show {
+  public:
+    // Creates the window (hidden, at its designed size). It deletes itself when closed.
+    static F_Show* Crée(HINSTANCE instance);
+    // Moves it to the screen's top left corner, titles it "Alarme", shows `texte` in E
+    // (the window fits itself to it) and shows the window without waiting.
+    void Affiche(const std::string& texte);
+    HWND Fenêtre() const { return hwnd_; }
+
+  private:
+    F_Show() = default;
+    ~F_Show();
+    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    void E_Change();
+    void bOk_Click();
+    void Place();  // applies the geometry in twips to the window and its controls
+
+    HWND hwnd_ = nullptr, e_ = nullptr, bOk_ = nullptr;
+    HFONT police_ = nullptr, policeBouton_ = nullptr;
+    HBRUSH rouge_ = nullptr;
+    Dpi dpi_;
+    // Geometry in twips: the window's outer size, the label and the button.
+    double largeur_ = 0, hauteur_ = 0;
+    double eGauche_ = 120, eHaut_ = 120, eLargeur_ = 0, eHauteur_ = 0;
+    double okGauche_ = 480, okHaut_ = 480, okLargeur_ = 1215, okHauteur_ = 375;
+};
+
+// The engine's message windows over F_Show: a new window for the first message of a pass.
+class AlarmesWin32 : public Alarmes {
+  public:
+    AlarmesWin32(HINSTANCE instance, Dialogues& dialogues)
+        : instance_(instance), dialogues_(dialogues) {}
+    void Montre(const std::string& texte, bool nouvelle) override;
+
+  private:
+    HINSTANCE instance_;
+    Dialogues& dialogues_;
+    HWND courante_ = nullptr;  // the window of the current pass
+};

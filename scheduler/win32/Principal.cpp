@@ -1,0 +1,85 @@
+// Horlo's entry point: the development marker, the command line, single instance, the
+// self-update check, the start-up question, the start counter and the tables; then the
+// hidden main window with its tray icon and timer, or, with "/o", the task editor alone.
+#include <windows.h>
+
+#include "Aides.h"
+#include "Commande.h"
+#include "Demarrage.h"
+#include "DialoguesWin32.h"
+#include "F_Auto.h"
+#include "F_Main.h"
+#include "FichiersWin32.h"
+#include "HorlogeWin32.h"
+#include "LanceurWin32.h"
+#include "MiseAJourWin32.h"
+#include "ProgrammeWin32.h"
+#include "RegistreWin32.h"
+#include "Utf16.h"
+
+namespace {
+
+// Enter and Esc of the message windows reach their Ok button.
+bool MessageDeF_Show(MSG& msg) {
+    if (!msg.hwnd) return false;
+    HWND racine = GetAncestor(msg.hwnd, GA_ROOT);
+    wchar_t classe[32] = {};
+    GetClassNameW(racine, classe, 32);
+    return wcscmp(classe, L"Horlo.F_Show") == 0 && IsDialogMessageW(racine, &msg);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
+    const Programme programme = ProgrammeCourant();
+    FichiersWin32 fichiers;
+    if (FichierExiste(fichiers, programme.DossierLocal() + programme.nom + ".vbp"))
+        MiseAJourVerifieWin32();
+
+    RegistreWin32 brut;
+    Registre registre = RegistreDuProgramme(brut, programme.nom);
+    DialoguesWin32 dialogues;
+    const MotHorlo mot = MotDeLaLigne(DepuisUtf16(ligne ? ligne : L""));
+    switch (mot) {
+        case MotHorlo::Aide:
+            AideMontre(dialogues);
+            return 0;
+        case MotHorlo::Désinstalle:
+            if (!DésinstallationDemande(registre, dialogues)) return 0;
+            if (!UneSeuleInstance(programme.nom)) return 0;
+            break;
+        case MotHorlo::Éditeur:
+            QuestionDémarrage(registre, dialogues, programme);
+            break;
+        case MotHorlo::Aucun:
+            // A second start ends silently; the running instance stays as it is.
+            if (!UneSeuleInstance(programme.nom)) return 0;
+            MiseAJourVerifieWin32([] { IcôneRetire(); });
+            QuestionDémarrage(registre, dialogues, programme);
+            break;
+    }
+
+    HorlogeWin32 horloge;
+    LanceurWin32 lanceur;
+    Horlo h(fichiers, horloge, programme);
+    h.Démarrage = horloge.Maintenant();
+    CompteurDémarrageIncrémente(registre, programme.nom);
+    TâchesCharge(h);  // a file that cannot be read leaves the table empty, and unsaved
+    ModèlesCharge(h);
+
+    F_Main principale({h, registre, dialogues, lanceur, instance});
+    if (mot == MotHorlo::Éditeur) {
+        if (!F_AutoOuvre({h, registre, dialogues, instance, [] { PostQuitMessage(0); }}))
+            return 1;
+    } else if (!principale.Crée()) {
+        return 1;
+    }
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (MessageDeF_Show(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    IcôneRetire();
+    return 0;
+}
