@@ -219,7 +219,7 @@ bool F_Auto::Crée() {
     auto& d = dansRépet_;
     for (int k = 0; k < 7; ++k) {
         const double y = 1830 + 270 * k;
-        const double l = k == 4 ? 4560 : k == 3 ? 3400 : k >= 5 ? 1260 : k == 1 ? 1500 : 2400;
+        const double l = k == 4 ? 4860 : k == 3 ? 3400 : k >= 5 ? 1260 : k == 1 ? 1500 : 2400;
         d.push_back(Nouveau("BUTTON", CaptionsRépet[k],
                              tab * (k == 0) | BS_AUTORADIOBUTTON | (k == 0 ? WS_GROUP : 0),
                              IdsAuto::oRépet0 + k, {240, y, l, HLigne}));
@@ -236,9 +236,9 @@ bool F_Auto::Crée() {
     d.push_back(Étiquette("à", {6120, 2400, 280, HLigne}));
     d.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tHeure,
                          {6420, 2370, 900, HChamp}, WS_EX_CLIENTEDGE));
-    d.push_back(Étiquette("hh:mm:ss", {4920, 2670, 1200, HLigne}));
+    d.push_back(Étiquette("hh:mm:ss", {5160, 2670, 1200, HLigne}));
     d.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL | WS_DISABLED, IdsAuto::tDélai,
-                         {4920, 2880, 1200, HChamp}, WS_EX_CLIENTEDGE));
+                         {5160, 2880, 1200, HChamp}, WS_EX_CLIENTEDGE));
     s.insert(s.end(), d.begin(), d.end());
     s.push_back(Nouveau("BUTTON", "Répétition", WS_GROUP | BS_GROUPBOX, IdsAuto::fRépet,
                          {120, 1560, 7560, 2400}));
