@@ -53,8 +53,8 @@ struct Éditeur {
     HWND f = nullptr;
 
     Éditeur(const std::string& dossier, bool moteur) {
-        std::wstring ligne = L"\"" + CheminWine(HORLO_EDITEUR_EXE) + L"\" \"" +
-                             VersUtf16(dossier) + L"\"" + (moteur ? L" /moteur" : L"");
+        std::wstring ligne = L"\"" + CheminWine(HORLO_EDITEUR_EXE) + L"\" \"" + VersUtf16(dossier) +
+                             L"\"" + (moteur ? L" /moteur" : L"");
         STARTUPINFOW si{};
         si.cb = sizeof si;
         if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
@@ -86,7 +86,8 @@ struct Éditeur {
         const HWND liste = C(IdsAuto::lAutom);
         const auto n = SendMessageW(liste, LB_GETCOUNT, 0, 0);
         for (LRESULT i = 0; i < n; ++i) {
-            std::wstring w(static_cast<size_t>(SendMessageW(liste, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+            std::wstring w(static_cast<size_t>(SendMessageW(liste, LB_GETTEXTLEN, i, 0)) + 1,
+                           L'\0');
             w.resize(static_cast<size_t>(
                 SendMessageW(liste, LB_GETTEXT, i, reinterpret_cast<LPARAM>(w.data()))));
             l.push_back(DepuisUtf16(w));
@@ -116,27 +117,30 @@ struct Éditeur {
     }
 };
 
-std::string Jour(double d) { return FormatDate(d, "dd.mm.yy"); }
+std::string Jour(double d) {
+    return FormatDate(d, "dd.mm.yy");
+}
 
 TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
     DossierTemporaire dossier("Horlo éditeur ");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, CléHorlo, L"F_Auto");
     // A heading, a blank line, four tasks; the last one fires 4 s after the host starts.
-    ÉcritBrut(dossier / "Auto.dat",
-              "[T\xE2" "ches]\r\n\r\n"
-              "C:\\windows\\notepad.exe\t\t1\tJ\t-1\t08.12.2035\t09:00\t07.12.2026\t09:00\t00:00\r\n"
-              "\"R\xE9union\t\t1\tU\t-1\t10.12.2035\t14:30\t30.12.1899\t00:00\t00:00\r\n"
-              "C:\\windows\\regedit.exe\t\t3\tD\t0\t\t\t30.12.1899\t00:00\t00:00\r\n"
-              "\"Pause\t\t1\tL\t-1\t\t00:00:04\t30.12.1899\t00:00\t00:00\r\n");
+    ÉcritBrut(
+        dossier / "Auto.dat",
+        "[T\xE2"
+        "ches]\r\n\r\n"
+        "C:\\windows\\notepad.exe\t\t1\tJ\t-1\t08.12.2035\t09:00\t07.12.2026\t09:00\t00:00\r\n"
+        "\"R\xE9union\t\t1\tU\t-1\t10.12.2035\t14:30\t30.12.1899\t00:00\t00:00\r\n"
+        "C:\\windows\\regedit.exe\t\t3\tD\t0\t\t\t30.12.1899\t00:00\t00:00\r\n"
+        "\"Pause\t\t1\tL\t-1\t\t00:00:04\t30.12.1899\t00:00\t00:00\r\n");
     Éditeur e(dossier.Chemin(), true);
     ASSERT_NE(e.f, nullptr);
 
     // Opening: the title, exactly the tasks in file order, the list panel's states.
     EXPECT_EQ(Texte(e.f), "(HorloEditeur v1.0.0) Programmation");
     const std::vector<std::string> ouverture = {
-        "08.12.35 09:00 C:\\windows\\notepad.exe (7.12.26 9:00)",
-        "10.12.35 14:30 \"Réunion", "(inactivé)     C:\\windows\\regedit.exe",
-        "Déb.+00:00:04 \"Pause"};
+        "08.12.35 09:00 C:\\windows\\notepad.exe (7.12.26 9:00)", "10.12.35 14:30 \"Réunion",
+        "(inactivé)     C:\\windows\\regedit.exe", "Déb.+00:00:04 \"Pause"};
     EXPECT_EQ(e.Lignes(), ouverture);
     EXPECT_TRUE(e.Actif(IdsAuto::bAutom0));
     EXPECT_FALSE(e.Actif(IdsAuto::bAutom1));
@@ -147,8 +151,8 @@ TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
 
     // The engine fires the start-up task while the list is shown: its line shows the run.
     const double départ = HorlogeWin32().Maintenant();
-    EXPECT_TRUE(AttendsQue([&] { return e.Lignes().size() == 4 && e.Lignes()[3].back() == ')'; },
-                           15s))
+    EXPECT_TRUE(
+        AttendsQue([&] { return e.Lignes().size() == 4 && e.Lignes()[3].back() == ')'; }, 15s))
         << e.Lignes().back();
     EXPECT_EQ(e.Lignes()[3].rfind("Déb.+00:00:04 \"Pause (", 0), 0u) << e.Lignes()[3];
 
