@@ -1,6 +1,7 @@
 // The task editor's real window under Wine, in its test host process: driven by real key
 // and mouse input (xdotool under Xvfb), read back through its controls, Auto.dat and the
-// registry. The host runs the real engine's passes ("/moteur"), as the tray program does.
+// registry. Real keys reach whichever window has the X focus, so these tests run alone.
+// The host runs the real engine's passes ("/moteur"), as the tray program does.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -9,7 +10,7 @@
 #include <cstdio>
 #include <string>
 
-#include "../../win32/IdsAuto.h"
+#include "../../../win32/IdsAuto.h"
 #include "DateHeure.h"
 #include "HorlogeWin32.h"
 #include "Metriques.h"
