@@ -22,8 +22,12 @@ bool WeekEnd(double date) {
     return j == 1 || j == 7;
 }
 
-double Jour(double date) { return std::floor(date); }
-double HeureDe(double date) { return date - std::floor(date); }
+double Jour(double date) {
+    return std::floor(date);
+}
+double HeureDe(double date) {
+    return date - std::floor(date);
+}
 
 std::optional<double> Moment(const ChampsSaisie& c) {
     const auto j = LireDate(c.jour);
@@ -75,24 +79,43 @@ void FocusChange(ChampsSaisie& c, bool coché) {
 void FenêtreVersChamps(int fenêtre, ChampsSaisie& c) {
     switch (fenêtre) {
         case 0:
-        case 1: c.fenêtre = Option::Normale, c.focus = true; break;
-        case 2: c.fenêtre = Option::Réduite, c.focus = true; break;
-        case 3: c.fenêtre = Option::Agrandie, c.focus = true; break;
-        case 4: c.fenêtre = Option::Normale, c.focus = false; break;
-        case 6: c.fenêtre = Option::Réduite, c.focus = false; break;
-        default: break;
+        case 1:
+            c.fenêtre = Option::Normale, c.focus = true;
+            break;
+        case 2:
+            c.fenêtre = Option::Réduite, c.focus = true;
+            break;
+        case 3:
+            c.fenêtre = Option::Agrandie, c.focus = true;
+            break;
+        case 4:
+            c.fenêtre = Option::Normale, c.focus = false;
+            break;
+        case 6:
+            c.fenêtre = Option::Réduite, c.focus = false;
+            break;
+        default:
+            break;
     }
 }
 
 void RépétitionVersChamps(const std::string& code, ChampsSaisie& c) {
-    if (code == "U") c.répétition = Option::UneFois;
-    else if (code == "J") c.répétition = Option::ChaqueJour, c.weekEnd = false;
-    else if (code == "O") c.répétition = Option::ChaqueJour, c.weekEnd = true;
-    else if (code == "S") c.répétition = Option::ChaqueSemaine;
-    else if (code == "A") c.répétition = Option::Arrêt;
-    else if (code == "L" || code == "l") c.répétition = Option::Lancement;
-    else if (code == "P") c.répétition = Option::Premier;
-    else if (code == "D") c.répétition = Option::Dernier;
+    if (code == "U")
+        c.répétition = Option::UneFois;
+    else if (code == "J")
+        c.répétition = Option::ChaqueJour, c.weekEnd = false;
+    else if (code == "O")
+        c.répétition = Option::ChaqueJour, c.weekEnd = true;
+    else if (code == "S")
+        c.répétition = Option::ChaqueSemaine;
+    else if (code == "A")
+        c.répétition = Option::Arrêt;
+    else if (code == "L" || code == "l")
+        c.répétition = Option::Lancement;
+    else if (code == "P")
+        c.répétition = Option::Premier;
+    else if (code == "D")
+        c.répétition = Option::Dernier;
 }
 
 void TâcheVersChamps(const Tâche& t, ChampsSaisie& c) {
@@ -161,23 +184,35 @@ std::string Contrôle(const ChampsSaisie& c, Fichiers& fichiers) {
 
 std::string CodeRépétition(const ChampsSaisie& c) {
     switch (c.répétition) {
-        case Option::UneFois: return "U";
-        case Option::ChaqueJour: return c.weekEnd ? "O" : "J";
-        case Option::ChaqueSemaine: return "S";
-        case Option::Arrêt: return "A";
-        case Option::Lancement: return "L";
-        case Option::Premier: return "P";
-        case Option::Dernier: return "D";
-        default: return "";
+        case Option::UneFois:
+            return "U";
+        case Option::ChaqueJour:
+            return c.weekEnd ? "O" : "J";
+        case Option::ChaqueSemaine:
+            return "S";
+        case Option::Arrêt:
+            return "A";
+        case Option::Lancement:
+            return "L";
+        case Option::Premier:
+            return "P";
+        case Option::Dernier:
+            return "D";
+        default:
+            return "";
     }
 }
 
 int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
     switch (c.fenêtre) {
-        case Option::Normale: return c.focus ? 1 : 4;
-        case Option::Réduite: return c.focus ? 2 : 6;
-        case Option::Agrandie: return 3;
-        default: return précédent;
+        case Option::Normale:
+            return c.focus ? 1 : 4;
+        case Option::Réduite:
+            return c.focus ? 2 : 6;
+        case Option::Agrandie:
+            return 3;
+        default:
+            return précédent;
     }
 }
 
@@ -192,11 +227,16 @@ Tâche ChampsVersTâche(const ChampsSaisie& c, Tâche t, double maintenant) {
         return t;
     }
     const double heure = LireHeure(c.heure).value_or(0);
-    if (t.Répétition == "A") t.Prochaine = 0;
-    else if (t.Répétition == "L") t.Prochaine = LireHeure(c.délai).value_or(0);
-    else if (t.Répétition == "P") t.Prochaine = PremierÀVenir(maintenant, heure);
-    else if (t.Répétition == "D") t.Prochaine = DernierÀVenir(maintenant, heure);
-    else t.Prochaine = LireDate(c.jour).value_or(0) + heure;
+    if (t.Répétition == "A")
+        t.Prochaine = 0;
+    else if (t.Répétition == "L")
+        t.Prochaine = LireHeure(c.délai).value_or(0);
+    else if (t.Répétition == "P")
+        t.Prochaine = PremierÀVenir(maintenant, heure);
+    else if (t.Répétition == "D")
+        t.Prochaine = DernierÀVenir(maintenant, heure);
+    else
+        t.Prochaine = LireDate(c.jour).value_or(0) + heure;
     t.DélaiMax = EstBlanc(c.max) ? 0 : LireHeure(c.max).value_or(0);
     return t;
 }
@@ -260,7 +300,7 @@ std::string ProchainsMoments(const ChampsSaisie& c, double maintenant) {
     // ("aussitôt") unless it is later than the maximum delay; "O" waits for a working day.
     std::vector<std::string> moments;
     double p = t.Prochaine;
-    for (int tour = 0; tour < 400 && moments.size() < 3; ++tour) {
+    for (int tour = 0; tour < 200000 && moments.size() < 3; ++tour) {
         double tiré = std::max(p, maintenant);
         if (code == "O" && WeekEnd(tiré)) {
             tiré = Jour(tiré) + 1;
@@ -268,7 +308,8 @@ std::string ProchainsMoments(const ChampsSaisie& c, double maintenant) {
         }
         const bool àTemps = t.DélaiMax == 0 || p + t.DélaiMax > tiré;
         // Several late occurrences fire in consecutive passes: one "aussitôt" for them.
-        if (àTemps && tiré > maintenant) moments.push_back(FormatDate(tiré, "dd.mm.yy hh:mm"));
+        if (àTemps && tiré > maintenant)
+            moments.push_back(FormatDate(tiré, "dd.mm.yy hh:mm"));
         else if (àTemps && (moments.empty() || moments.back() != "aussitôt"))
             moments.push_back("aussitôt");
         if (code == "U") break;

@@ -20,13 +20,13 @@ inline constexpr int Normale = 0, Réduite = 1, Agrandie = 2;
 
 // The values of the entry panel's controls.
 struct ChampsSaisie {
-    std::string programme;   // cProg
-    std::string paramètres;  // tParam
-    int fenêtre = Option::Aucune;     // oTyp
-    bool focus = false;               // cFocus "Activée"
-    int répétition = Option::Aucune;  // oRépet
-    bool weekEnd = false;             // cWeekEnd "sauf les jours fériés"
-    bool désactivé = false;           // cDésactivé
+    std::string programme;                // cProg
+    std::string paramètres;               // tParam
+    int fenêtre = Option::Aucune;         // oTyp
+    bool focus = false;                   // cFocus "Activée"
+    int répétition = Option::Aucune;      // oRépet
+    bool weekEnd = false;                 // cWeekEnd "sauf les jours fériés"
+    bool désactivé = false;               // cDésactivé
     std::string jour, heure, délai, max;  // tJour, tHeure, tDélai, tMax
 };
 

@@ -1,11 +1,10 @@
 // The task editor's logic with a fixed clock: check, dependent controls, task <-> controls,
 // saving rules and the preview of the next moments.
-#include "Editeur.h"
-
 #include <gtest/gtest.h>
 
 #include "DateHeure.h"
 #include "Doubles.h"
+#include "Editeur.h"
 #include "Moteur.h"
 
 namespace {
@@ -13,7 +12,9 @@ namespace {
 double D(int a, int mo, int j, int h = 0, int mi = 0, int s = 0) {
     return *DateDepuisParties({a, mo, j, h, mi, s});
 }
-double H(int h, int mi, int s = 0) { return D(1899, 12, 30, h, mi, s); }
+double H(int h, int mi, int s = 0) {
+    return D(1899, 12, 30, h, mi, s);
+}
 
 struct ÉditeurTest : ::testing::Test {
     FichiersMémoire f;
@@ -71,11 +72,9 @@ TEST_F(ÉditeurTest, ControleDonneSesMessagesDansLOrdre) {
          MsgCaractère},
         {"euro accepté", [](ChampsSaisie& c) { c.programme = "\"Caf\xC3\xA9 \xE2\x82\xAC"; }, ""},
         {"saut de ligne", [](ChampsSaisie& c) { c.paramètres = "a\r\nb"; }, MsgCaractère},
-        {"guillemets collés", [](ChampsSaisie& c) { c.programme = "\"\"dit\"\""; },
-         MsgCaractère},
+        {"guillemets collés", [](ChampsSaisie& c) { c.programme = "\"\"dit\"\""; }, MsgCaractère},
         {"message entre guillemets relu", [](ChampsSaisie& c) { c.programme = "\"dit\""; }, ""},
-        {"désactivé et tab",
-         [](ChampsSaisie& c) { c.désactivé = true, c.programme = "x\ty"; },
+        {"désactivé et tab", [](ChampsSaisie& c) { c.désactivé = true, c.programme = "x\ty"; },
          std::string(MsgFichier) + MsgCaractère},
     };
     for (const auto& k : cas) {
@@ -136,20 +135,90 @@ TEST(Editeur, TacheVersControlesEtRetour) {
         std::string code;  // saved back with the same controls
         int16_t codeFenêtre;
     } cas[] = {
-        {{"a.exe", "/p", 1, "U", D(1998, 12, 8, 14, 5), 0, true, 0}, 0, true, 0, false, false,
-         "08.12.98", "14:05", "", "", "U", 1},
-        {{"a", "", 4, "J", D(1998, 12, 8, 9, 0), 0, true, H(1, 30)}, 0, false, 1, false, false,
-         "08.12.98", "09:00", "", "01:30", "J", 4},
-        {{"a", "", 6, "O", D(1998, 12, 8, 9, 0), 0, true, 0}, 1, false, 1, true, false,
-         "08.12.98", "09:00", "", "", "O", 6},
-        {{"a", "", 3, "S", D(1998, 12, 8, 9, 0), 0, true, 0}, 2, true, 2, false, false,
-         "08.12.98", "09:00", "", "", "S", 3},
-        {{"a", "", 2, "A", 0, 0, true, 0}, 1, true, 3, false, false, "30.12.99", "00:00", "", "",
-         "A", 2},
-        {{"a", "", 0, "l", H(0, 5, 30), 0, true, 0}, 0, true, 4, false, false, "", "", "00:05:30",
-         "", "L", 1},
-        {{"a", "", 5, "X", D(1998, 12, 8, 9, 0), 0, false, H(2, 0)}, -1, false, -1, false, true, "",
-         "", "", "", "", 5},
+        {{"a.exe", "/p", 1, "U", D(1998, 12, 8, 14, 5), 0, true, 0},
+         0,
+         true,
+         0,
+         false,
+         false,
+         "08.12.98",
+         "14:05",
+         "",
+         "",
+         "U",
+         1},
+        {{"a", "", 4, "J", D(1998, 12, 8, 9, 0), 0, true, H(1, 30)},
+         0,
+         false,
+         1,
+         false,
+         false,
+         "08.12.98",
+         "09:00",
+         "",
+         "01:30",
+         "J",
+         4},
+        {{"a", "", 6, "O", D(1998, 12, 8, 9, 0), 0, true, 0},
+         1,
+         false,
+         1,
+         true,
+         false,
+         "08.12.98",
+         "09:00",
+         "",
+         "",
+         "O",
+         6},
+        {{"a", "", 3, "S", D(1998, 12, 8, 9, 0), 0, true, 0},
+         2,
+         true,
+         2,
+         false,
+         false,
+         "08.12.98",
+         "09:00",
+         "",
+         "",
+         "S",
+         3},
+        {{"a", "", 2, "A", 0, 0, true, 0},
+         1,
+         true,
+         3,
+         false,
+         false,
+         "30.12.99",
+         "00:00",
+         "",
+         "",
+         "A",
+         2},
+        {{"a", "", 0, "l", H(0, 5, 30), 0, true, 0},
+         0,
+         true,
+         4,
+         false,
+         false,
+         "",
+         "",
+         "00:05:30",
+         "",
+         "L",
+         1},
+        {{"a", "", 5, "X", D(1998, 12, 8, 9, 0), 0, false, H(2, 0)},
+         -1,
+         false,
+         -1,
+         false,
+         true,
+         "",
+         "",
+         "",
+         "",
+         "",
+         5},
     };
     for (const auto& k : cas) {
         ChampsSaisie c;
@@ -232,8 +301,7 @@ TEST(Editeur, EnregistrementParCode) {
         {"P déc.", D(1998, 12, 15, 12), Option::Premier, "1.1.98", "9:00", "", D(1999, 1, 1, 9)},
         {"P mai", D(1998, 4, 20, 12), Option::Premier, "1.1.98", "9:00", "", D(1998, 5, 1, 9)},
         // The last working day still ahead: this month's, or the next one's once it passed.
-        {"D à venir", D(1999, 1, 10, 12), Option::Dernier, "1.1.98", "9:00", "",
-         D(1999, 1, 29, 9)},
+        {"D à venir", D(1999, 1, 10, 12), Option::Dernier, "1.1.98", "9:00", "", D(1999, 1, 29, 9)},
         {"D passé", D(1999, 1, 30, 12), Option::Dernier, "1.1.98", "9:00", "", D(1999, 2, 26, 9)},
         {"D le jour même, plus tard", D(1999, 1, 29, 8), Option::Dernier, "1.1.98", "9:00", "",
          D(1999, 1, 29, 9)},
@@ -246,7 +314,8 @@ TEST(Editeur, EnregistrementParCode) {
         ChampsSaisie c = Valide();
         c.répétition = k.répétition, c.jour = k.jour, c.heure = k.heure, c.délai = k.délai;
         const Tâche t = ChampsVersTâche(c, Tâche{}, k.maintenant);
-        EXPECT_NEAR(t.Prochaine, k.attendu, 1e-9) << k.nom << " " << FormatDate(t.Prochaine, "dd.mm.yyyy hh:mm");
+        EXPECT_NEAR(t.Prochaine, k.attendu, 1e-9)
+            << k.nom << " " << FormatDate(t.Prochaine, "dd.mm.yyyy hh:mm");
         EXPECT_TRUE(t.Actif) << k.nom;
         EXPECT_EQ(t.DélaiMax, 0) << k.nom;
     }
@@ -311,6 +380,8 @@ TEST(Editeur, ProchainsMoments) {
          "Aucune exécution : le moment est dépassé"},
         {"J en retard", lundi, Option::ChaqueJour, false, false, "5.12.98", "9:00", "", "",
          "Prochaines fois : aussitôt, 08.12.98 09:00, 09.12.98 09:00"},
+        {"J des années en retard", lundi, Option::ChaqueJour, false, false, "1.1.1990", "9:00", "",
+         "", "Prochaines fois : aussitôt, 08.12.98 09:00, 09.12.98 09:00"},
         {"J en retard, délai max", lundi, Option::ChaqueJour, false, false, "5.12.98", "9:00", "",
          "1:00", "Prochaines fois : 08.12.98 09:00, 09.12.98 09:00, 10.12.98 09:00"},
         {"O saute le week-end", D(1998, 12, 10, 12), Option::ChaqueJour, true, false, "11.12.98",

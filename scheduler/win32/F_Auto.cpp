@@ -30,7 +30,8 @@ struct Place {
 constexpr double LargeurClient = 7800, HauteurClient = 6300;
 constexpr double HBouton = 375, HChamp = 315, HLigne = 255;
 
-constexpr const char* FiltreProgrammes = "Programmes|*.exe|Lots|*.bat|Son wave|*.wav|Son midi|*.mid";
+constexpr const char* FiltreProgrammes =
+    "Programmes|*.exe|Lots|*.bat|Son wave|*.wav|Son midi|*.mid";
 constexpr const char* NomFeuille = "F_Auto";
 
 const char* const CaptionsRépet[7] = {"Une seule fois",
@@ -74,7 +75,7 @@ class F_Auto : public VueÉditeur {
     void Commande(int id, int notification);
 
     HWND Nouveau(const char* classe, const std::string& texte, DWORD style, int id, Place p,
-                  DWORD exStyle = 0);
+                 DWORD exStyle = 0);
     HWND Étiquette(const std::string& texte, Place p, int id = 0, DWORD style = SS_LEFT);
     HWND Ctl(int id) const { return GetDlgItem(hwnd_, id); }
 
@@ -121,9 +122,9 @@ class F_Auto : public VueÉditeur {
 };
 
 namespace {
-F_Auto* ouvert = nullptr;  // the open editor
+F_Auto* ouvert = nullptr;                   // the open editor
 constexpr UINT MsgProgChoisi = WM_APP + 1;  // put ProgChoisi back after the combo's own text
-}
+}  // namespace
 
 F_Auto::~F_Auto() {
     if (crochet_) UnhookWindowsHookEx(crochet_);
@@ -136,12 +137,12 @@ F_Auto::~F_Auto() {
 }
 
 HWND F_Auto::Nouveau(const char* classe, const std::string& texte, DWORD style, int id, Place p,
-                      DWORD exStyle) {
-    HWND h = CreateWindowExW(exStyle, VersUtf16(classe).c_str(), VersUtf16(texte).c_str(),
-                             WS_CHILD | WS_CLIPSIBLINGS | style, TwipsEnPixelsX(p.x, dpi_),
-                             TwipsEnPixelsY(p.y, dpi_), TwipsEnPixelsX(p.l, dpi_),
-                             TwipsEnPixelsY(p.h, dpi_), hwnd_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), c_.instance, nullptr);
+                     DWORD exStyle) {
+    HWND h = CreateWindowExW(
+        exStyle, VersUtf16(classe).c_str(), VersUtf16(texte).c_str(),
+        WS_CHILD | WS_CLIPSIBLINGS | style, TwipsEnPixelsX(p.x, dpi_), TwipsEnPixelsY(p.y, dpi_),
+        TwipsEnPixelsX(p.l, dpi_), TwipsEnPixelsY(p.h, dpi_), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), c_.instance, nullptr);
     if (h && police_) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
     return h;
 }
@@ -171,9 +172,10 @@ bool F_Auto::Crée() {
     RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), TwipsEnPixelsY(HauteurClient, dpi_)};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     // 1. The title from the version tag.
-    hwnd_ = CreateWindowExW(0, IdsAuto::Classe, VersUtf16(VersionTexte() + " Programmation").c_str(),
-                            style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
-                            nullptr, nullptr, c_.instance, this);
+    hwnd_ =
+        CreateWindowExW(0, IdsAuto::Classe, VersUtf16(VersionTexte() + " Programmation").c_str(),
+                        style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
+                        nullptr, nullptr, c_.instance, this);
     if (!hwnd_) return false;
 
     NONCLIENTMETRICSW ncm{};
@@ -188,77 +190,77 @@ bool F_Auto::Crée() {
     const DWORD vis = WS_VISIBLE, tab = WS_TABSTOP;
     // The list panel fSelect.
     lAutom_ = Nouveau("LISTBOX", "",
-                       vis | tab | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                       IdsAuto::lAutom, {120, 120, 7560, 5460}, WS_EX_CLIENTEDGE);
+                      vis | tab | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                      IdsAuto::lAutom, {120, 120, 7560, 5460}, WS_EX_CLIENTEDGE);
     SendMessageW(lAutom_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(15000, dpi_), 0);
     fSelect_ = {lAutom_,
                 Nouveau("BUTTON", "Ajouter", vis | tab | BS_PUSHBUTTON, IdsAuto::bAutom0,
-                         {120, 5760, 1335, HBouton}),
+                        {120, 5760, 1335, HBouton}),
                 Nouveau("BUTTON", "Modifier", vis | tab | BS_PUSHBUTTON | WS_DISABLED,
-                         IdsAuto::bAutom1, {1575, 5760, 1335, HBouton}),
+                        IdsAuto::bAutom1, {1575, 5760, 1335, HBouton}),
                 Nouveau("BUTTON", "Supprimer", vis | tab | BS_PUSHBUTTON | WS_DISABLED,
-                         IdsAuto::bAutom2, {3030, 5760, 1335, HBouton}),
+                        IdsAuto::bAutom2, {3030, 5760, 1335, HBouton}),
                 Nouveau("BUTTON", "Ok", vis | tab | BS_PUSHBUTTON, IdsAuto::bFin,
-                         {6345, 5760, 1335, HBouton})};
+                        {6345, 5760, 1335, HBouton})};
 
     // The entry panel FSaisie, hidden at opening, at the same place (ePos is its corner).
     auto& s = fSaisie_;
     s.push_back(Étiquette("Programme ou message commençant par un guillemet (\")",
                           {120, 120, 6200, HLigne}, IdsAuto::eProg));
     cProg_ = Nouveau("COMBOBOX", "", tab | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                      IdsAuto::cProg, {120, 390, 6180, 2400});
+                     IdsAuto::cProg, {120, 390, 6180, 2400});
     s.push_back(cProg_);
     s.push_back(Nouveau("BUTTON", "Parcourir", tab | BS_PUSHBUTTON, IdsAuto::bParcourir,
-                         {6420, 375, 1260, HBouton}));
+                        {6420, 375, 1260, HBouton}));
     s.push_back(Étiquette("Paramètres", {120, 870, 1200, HLigne}, IdsAuto::eParam));
     s.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tParam,
-                         {1380, 840, 6300, HChamp}, WS_EX_CLIENTEDGE));
+                        {1380, 840, 6300, HChamp}, WS_EX_CLIENTEDGE));
     s.push_back(Nouveau("BUTTON", "Désactiver temporairement", tab | BS_AUTOCHECKBOX,
-                         IdsAuto::cDésactivé, {120, 1260, 3600, HLigne}));
+                        IdsAuto::cDésactivé, {120, 1260, 3600, HLigne}));
     // Inside the frame "Répétition": the options first (one group), then the fields.
     auto& d = dansRépet_;
     for (int k = 0; k < 7; ++k) {
         const double y = 1830 + 270 * k;
-        const double l = k == 4 ? 4560 : k == 3 ? 3400 : k >= 5 ? 1260 : k == 1 ? 1500 : 2400;
+        const double l = k == 4 ? 4860 : k == 3 ? 3400 : k >= 5 ? 1260 : k == 1 ? 1500 : 2400;
         d.push_back(Nouveau("BUTTON", CaptionsRépet[k],
-                             tab * (k == 0) | BS_AUTORADIOBUTTON | (k == 0 ? WS_GROUP : 0),
-                             IdsAuto::oRépet0 + k, {240, y, l, HLigne}));
+                            tab * (k == 0) | BS_AUTORADIOBUTTON | (k == 0 ? WS_GROUP : 0),
+                            IdsAuto::oRépet0 + k, {240, y, l, HLigne}));
     }
     d.push_back(Nouveau("BUTTON", "sauf les jours fériés", WS_GROUP | tab | BS_AUTOCHECKBOX,
-                         IdsAuto::cWeekEnd, {1800, 2100, 2300, HLigne}));
+                        IdsAuto::cWeekEnd, {1800, 2100, 2300, HLigne}));
     d.push_back(Étiquette("jour ouvrable du mois", {1560, 3315, 2200, HLigne}));
     d.push_back(Étiquette("la prochaine fois", {4440, 1830, 3000, HLigne}));
     d.push_back(Étiquette("jj.mm.aaaa", {4740, 2100, 1200, HLigne}));
     d.push_back(Étiquette("hh:mm", {6420, 2100, 900, HLigne}));
     d.push_back(Étiquette("le", {4440, 2400, 280, HLigne}));
     d.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tJour,
-                         {4740, 2370, 1200, HChamp}, WS_EX_CLIENTEDGE));
+                        {4740, 2370, 1200, HChamp}, WS_EX_CLIENTEDGE));
     d.push_back(Étiquette("à", {6120, 2400, 280, HLigne}));
     d.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tHeure,
-                         {6420, 2370, 900, HChamp}, WS_EX_CLIENTEDGE));
-    d.push_back(Étiquette("hh:mm:ss", {4920, 2670, 1200, HLigne}));
+                        {6420, 2370, 900, HChamp}, WS_EX_CLIENTEDGE));
+    d.push_back(Étiquette("hh:mm:ss", {5160, 2670, 1200, HLigne}));
     d.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL | WS_DISABLED, IdsAuto::tDélai,
-                         {4920, 2880, 1200, HChamp}, WS_EX_CLIENTEDGE));
+                        {5160, 2880, 1200, HChamp}, WS_EX_CLIENTEDGE));
     s.insert(s.end(), d.begin(), d.end());
     s.push_back(Nouveau("BUTTON", "Répétition", WS_GROUP | BS_GROUPBOX, IdsAuto::fRépet,
-                         {120, 1560, 7560, 2400}));
+                        {120, 1560, 7560, 2400}));
     s.push_back(Étiquette("hh:mm", {2640, 4020, 900, HLigne}));
     s.push_back(Étiquette("Dans un délai maximum de", {120, 4290, 2460, HLigne}));
-    s.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tMax,
-                         {2640, 4260, 900, HChamp}, WS_EX_CLIENTEDGE));
+    s.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tMax, {2640, 4260, 900, HChamp},
+                        WS_EX_CLIENTEDGE));
     for (int k = 0; k < 3; ++k)
         s.push_back(Nouveau("BUTTON", CaptionsTyp[k],
-                             (k == 0 ? WS_GROUP | tab : 0) | BS_AUTORADIOBUTTON, IdsAuto::oTyp0 + k,
-                             {4020 + 1200.0 * k, 4290, 1140, HLigne}));
+                            (k == 0 ? WS_GROUP | tab : 0) | BS_AUTORADIOBUTTON, IdsAuto::oTyp0 + k,
+                            {4020 + 1200.0 * k, 4290, 1140, HLigne}));
     s.push_back(Nouveau("BUTTON", "Activée", WS_GROUP | tab | BS_AUTOCHECKBOX, IdsAuto::cFocus,
-                         {4020, 4590, 1500, HLigne}));
+                        {4020, 4590, 1500, HLigne}));
     s.push_back(Nouveau("BUTTON", "Type de fenêtre", WS_GROUP | BS_GROUPBOX, IdsAuto::ZF,
-                         {3900, 4020, 3780, 900}));
+                        {3900, 4020, 3780, 900}));
     // No default button: Enter does not save.
     s.push_back(Nouveau("BUTTON", "Enregistrer", WS_GROUP | tab | BS_PUSHBUTTON | WS_DISABLED,
-                         IdsAuto::bOk, {120, 5100, 1500, HBouton}));
+                        IdsAuto::bOk, {120, 5100, 1500, HBouton}));
     s.push_back(Nouveau("BUTTON", "Renoncer", tab | BS_PUSHBUTTON, IdsAuto::bAnn,
-                         {1740, 5100, 1500, HBouton}));
+                        {1740, 5100, 1500, HBouton}));
     s.push_back(Étiquette("", {120, 5580, 7560, HLigne}, IdsAuto::eProchaines));
     s.push_back(Étiquette("", {120, 5880, 7560, 420}, IdsAuto::eMsg, SS_CENTER | SS_NOTIFY));
     if (gras_) SendMessageW(Ctl(IdsAuto::eMsg), WM_SETFONT, reinterpret_cast<WPARAM>(gras_), FALSE);
@@ -278,7 +280,8 @@ bool F_Auto::Crée() {
     for (size_t k = 1; k <= m.Dernier(); ++k) {
         const auto i = SendMessageW(cProg_, CB_ADDSTRING, 0,
                                     reinterpret_cast<LPARAM>(VersUtf16(m[k].Libellé).c_str()));
-        if (i >= 0) SendMessageW(cProg_, CB_SETITEMDATA, static_cast<WPARAM>(i), static_cast<LPARAM>(k));
+        if (i >= 0)
+            SendMessageW(cProg_, CB_SETITEMDATA, static_cast<WPARAM>(i), static_cast<LPARAM>(k));
     }
     // Tab and Esc are handled for this window whatever message loop runs it.
     crochet_ = SetWindowsHookExW(WH_GETMESSAGE, Crochet, nullptr, GetCurrentThreadId());
@@ -381,8 +384,8 @@ void F_Auto::Commande(int id, int n) {
 int F_Auto::LigneDe(uint64_t identité) const {
     const auto n = SendMessageW(lAutom_, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < n; ++i)
-        if (static_cast<uint64_t>(SendMessageW(lAutom_, LB_GETITEMDATA, static_cast<WPARAM>(i), 0)) ==
-            identité)
+        if (static_cast<uint64_t>(
+                SendMessageW(lAutom_, LB_GETITEMDATA, static_cast<WPARAM>(i), 0)) == identité)
             return static_cast<int>(i);
     return -1;
 }
@@ -404,7 +407,8 @@ void F_Auto::AjouteLigne(size_t i) {
     const auto l = SendMessageW(lAutom_, LB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(VersUtf16(LigneTâche(t)).c_str()));
     if (l >= 0)
-        SendMessageW(lAutom_, LB_SETITEMDATA, static_cast<WPARAM>(l), static_cast<LPARAM>(t.Identité));
+        SendMessageW(lAutom_, LB_SETITEMDATA, static_cast<WPARAM>(l),
+                     static_cast<LPARAM>(t.Identité));
 }
 
 void F_Auto::ListeRemplit() {
@@ -461,7 +465,9 @@ void F_Auto::ÉchecSignale(const Statut& s) {
                          Mb::Ok | Mb::IcôneExclamation);
 }
 
-void F_Auto::lAutom_Click() { BoutonsListe(); }
+void F_Auto::lAutom_Click() {
+    BoutonsListe();
+}
 
 void F_Auto::bAutom_Click(int index) {
     switch (index) {
@@ -487,7 +493,9 @@ void F_Auto::bAutom_Click(int index) {
     }
 }
 
-void F_Auto::bFin_Click() { Ferme(); }
+void F_Auto::bFin_Click() {
+    Ferme();
+}
 
 void F_Auto::Ferme() {
     if (fermée_) return;
@@ -585,8 +593,10 @@ void F_Auto::Saisie(bool vrai) {
     const uint64_t identité = IdentitéChoisie();
     const size_t i = c_.horlo.Tâches.IndexDe(identité);
     édité_ = i ? identité : 0;
-    if (i) TâcheVersChamps(c_.horlo.Tâches[i], c);
-    else NouvelleVersChamps(c_.horlo.horloge.Maintenant(), c);
+    if (i)
+        TâcheVersChamps(c_.horlo.Tâches[i], c);
+    else
+        NouvelleVersChamps(c_.horlo.horloge.Maintenant(), c);
     Écrit(c);
     for (HWND h : fSaisie_) ShowWindow(h, SW_SHOWNA);
     Dépendants();
@@ -602,7 +612,8 @@ void F_Auto::cProg_Change() {
 void F_Auto::cProg_Click() {
     const auto k = SendMessageW(cProg_, CB_GETCURSEL, 0, 0);
     if (k == CB_ERR) return;
-    const auto entrée = static_cast<size_t>(SendMessageW(cProg_, CB_GETITEMDATA, static_cast<WPARAM>(k), 0));
+    const auto entrée =
+        static_cast<size_t>(SendMessageW(cProg_, CB_GETITEMDATA, static_cast<WPARAM>(k), 0));
     if (entrée < 1 || entrée > c_.horlo.Modèles.Dernier()) return;
     const Modèle& m = c_.horlo.Modèles[entrée];
     ChampsSaisie c = Lit();
@@ -629,9 +640,8 @@ void F_Auto::cProg_LostFocus() {
 }
 
 void F_Auto::bParcourir_Click() {
-    const std::string chemin =
-        FichierChoisir(hwnd_, std::string("Programme à planifier :"), std::nullopt,
-                       std::string(FiltreProgrammes));
+    const std::string chemin = FichierChoisir(hwnd_, std::string("Programme à planifier :"),
+                                              std::nullopt, std::string(FiltreProgrammes));
     if (chemin.empty() || !hwnd_) return;
     ChoixModèle = false;
     SetWindowTextW(cProg_, VersUtf16(chemin).c_str());
@@ -665,7 +675,9 @@ void F_Auto::bOk_Click() {
     ÉchecSignale(e.fichier);
 }
 
-void F_Auto::bAnn_Click() { Saisie(false); }
+void F_Auto::bAnn_Click() {
+    Saisie(false);
+}
 
 // ---- Module routines ------------------------------------------------------------------
 
@@ -685,8 +697,12 @@ F_Auto* F_AutoOuvre(const ContexteÉditeur& c) {
     return f.release();
 }
 
-VueÉditeur* F_AutoVue() { return ouvert; }
-HWND F_AutoFenêtre() { return ouvert ? ouvert->Fenêtre() : nullptr; }
+VueÉditeur* F_AutoVue() {
+    return ouvert;
+}
+HWND F_AutoFenêtre() {
+    return ouvert ? ouvert->Fenêtre() : nullptr;
+}
 
 std::string FichierChoisir(HWND propriétaire, const std::optional<std::string>& titre,
                            const std::optional<std::string>& fichier,
@@ -724,9 +740,11 @@ void PositionSauve(HWND feuille, const std::string& nom, Registre& registre) {
     RECT r{};
     if (!GetWindowRect(feuille, &r)) return;
     const Dpi dpi = DpiÉcran();
-    const auto entier = [](double v) { return std::to_string(static_cast<long long>(std::lround(v))); };
-    registre.ParamProgEcrit(nom, entier(PixelsEnTwipsX(r.left, dpi)) + "\t" +
-                                     entier(PixelsEnTwipsY(r.top, dpi)));
+    const auto entier = [](double v) {
+        return std::to_string(static_cast<long long>(std::lround(v)));
+    };
+    registre.ParamProgEcrit(
+        nom, entier(PixelsEnTwipsX(r.left, dpi)) + "\t" + entier(PixelsEnTwipsY(r.top, dpi)));
 }
 
 void PositionRestaure(HWND feuille, const std::string& nom, Registre& registre) {

@@ -1,9 +1,10 @@
 // Test host of the task editor: loads the tables of the folder given on the command line
 // (as the program "Horlo" there), opens F_Auto and ends when it closes. With "/moteur" a
 // 100 ms timer runs the real engine's passes, as the tray program does.
+// clang-format off
 #include <windows.h>
-
 #include <shellapi.h>
+// clang-format on
 
 #include "DialoguesWin32.h"
 #include "F_Auto.h"

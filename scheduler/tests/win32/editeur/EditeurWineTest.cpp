@@ -1,0 +1,271 @@
+// The task editor's real window under Wine, in its test host process: driven by real key
+// and mouse input (xdotool under Xvfb), read back through its controls, Auto.dat and the
+// registry. Real keys reach whichever window has the X focus, so these tests run alone.
+// The host runs the real engine's passes ("/moteur"), as the tray program does.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "../../../win32/IdsAuto.h"
+#include "DateHeure.h"
+#include "HorlogeWin32.h"
+#include "Metriques.h"
+#include "OutilsTestWin32.h"
+#include "Utf16.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+const wchar_t* const CléHorlo = L"Software\\Talmon\\Horlo";
+
+// Runs xdotool (a Unix program, which Wine starts as it is) and waits for it.
+void Xdotool(const std::string& arguments) {
+    std::wstring ligne = L"Z:\\usr\\bin\\xdotool " + VersUtf16(arguments);
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &si, &pi))
+        << arguments;
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    Sleep(150);  // the input reaches the window through the X server
+}
+
+std::string Texte(HWND h) {
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return "?";
+    std::wstring w(n + 1, L'\0');
+    DWORD_PTR lu = 0;
+    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()), SMTO_ABORTIFHUNG,
+                        10000, &lu);
+    w.resize(lu);
+    return DepuisUtf16(w);
+}
+
+// One started test host with its editor window.
+struct Éditeur {
+    PROCESS_INFORMATION pi{};
+    HWND f = nullptr;
+
+    Éditeur(const std::string& dossier, bool moteur) {
+        std::wstring ligne = L"\"" + CheminWine(HORLO_EDITEUR_EXE) + L"\" \"" + VersUtf16(dossier) +
+                             L"\"" + (moteur ? L" /moteur" : L"");
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                            &si, &pi))
+            return;
+        AttendsQue([&] {
+            auto v = Fenêtres(IdsAuto::Classe, pi.dwProcessId);
+            f = v.empty() ? nullptr : v[0];
+            return f != nullptr;
+        });
+    }
+    ~Éditeur() {
+        if (!pi.hProcess) return;
+        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+    }
+    bool Fini(std::chrono::milliseconds délai = 10s) const {
+        return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
+    }
+    HWND C(int id) const { return GetDlgItem(f, id); }
+    bool Visible(int id) const { return IsWindowVisible(C(id)); }
+    bool Actif(int id) const { return IsWindowEnabled(C(id)); }
+    bool Coché(int id) const { return SendMessageW(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    std::string T(int id) const { return Texte(C(id)); }
+
+    std::vector<std::string> Lignes() const {
+        std::vector<std::string> l;
+        const HWND liste = C(IdsAuto::lAutom);
+        const auto n = SendMessageW(liste, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < n; ++i) {
+            std::wstring w(static_cast<size_t>(SendMessageW(liste, LB_GETTEXTLEN, i, 0)) + 1,
+                           L'\0');
+            w.resize(static_cast<size_t>(
+                SendMessageW(liste, LB_GETTEXT, i, reinterpret_cast<LPARAM>(w.data()))));
+            l.push_back(DepuisUtf16(w));
+        }
+        return l;
+    }
+    // A real click at the middle of a control (or at a point of the list).
+    void Clique(int id, int dy = -1) const {
+        RECT r{};
+        GetWindowRect(C(id), &r);
+        const int y = dy < 0 ? (r.top + r.bottom) / 2 : r.top + dy;
+        Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string(y) +
+                " click 1");
+    }
+    // Clicks into a text field, empties it and types `texte` (ASCII). Under Xvfb the first
+    // keys after a keyboard mapping change may be lost: the typing is tried again then.
+    void Tape(int id, const std::string& texte) const {
+        Clique(id);
+        for (int essai = 0; essai < 4; ++essai) {
+            Xdotool("key End");
+            Xdotool("key --repeat 40 --delay 5 BackSpace");
+            AttendsQue([&] { return T(id).empty(); }, 3s);
+            if (!texte.empty()) Xdotool("key Shift_L sleep 0.4 type --delay 40 \"" + texte + "\"");
+            if (AttendsQue([&] { return T(id) == texte; }, 2s)) return;
+        }
+        ADD_FAILURE() << T(id) << " / " << texte;
+    }
+};
+
+std::string Jour(double d) {
+    return FormatDate(d, "dd.mm.yy");
+}
+
+TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
+    DossierTemporaire dossier("Horlo éditeur ");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, CléHorlo, L"F_Auto");
+    // A heading, a blank line, four tasks; the last one fires 4 s after the host starts.
+    ÉcritBrut(
+        dossier / "Auto.dat",
+        "[T\xE2"
+        "ches]\r\n\r\n"
+        "C:\\windows\\notepad.exe\t\t1\tJ\t-1\t08.12.2035\t09:00\t07.12.2026\t09:00\t00:00\r\n"
+        "\"R\xE9union\t\t1\tU\t-1\t10.12.2035\t14:30\t30.12.1899\t00:00\t00:00\r\n"
+        "C:\\windows\\regedit.exe\t\t3\tD\t0\t\t\t30.12.1899\t00:00\t00:00\r\n"
+        "\"Pause\t\t1\tL\t-1\t\t00:00:04\t30.12.1899\t00:00\t00:00\r\n");
+    Éditeur e(dossier.Chemin(), true);
+    ASSERT_NE(e.f, nullptr);
+
+    // Opening: the title, exactly the tasks in file order, the list panel's states.
+    EXPECT_EQ(Texte(e.f), "(HorloEditeur v1.0.0) Programmation");
+    const std::vector<std::string> ouverture = {
+        "08.12.35 09:00 C:\\windows\\notepad.exe (7.12.26 9:00)", "10.12.35 14:30 \"Réunion",
+        "(inactivé)     C:\\windows\\regedit.exe", "Déb.+00:00:04 \"Pause"};
+    EXPECT_EQ(e.Lignes(), ouverture);
+    EXPECT_TRUE(e.Actif(IdsAuto::bAutom0));
+    EXPECT_FALSE(e.Actif(IdsAuto::bAutom1));
+    EXPECT_FALSE(e.Actif(IdsAuto::bAutom2));
+    EXPECT_FALSE(e.Visible(IdsAuto::cProg));
+    EXPECT_FALSE(e.Visible(IdsAuto::eMsg));
+    EXPECT_EQ(SendMessageW(e.C(IdsAuto::lAutom), LB_GETCURSEL, 0, 0), LB_ERR);
+
+    // The engine fires the start-up task while the list is shown: its line shows the run.
+    const double départ = HorlogeWin32().Maintenant();
+    EXPECT_TRUE(
+        AttendsQue([&] { return e.Lignes().size() == 4 && e.Lignes()[3].back() == ')'; }, 15s))
+        << e.Lignes().back();
+    EXPECT_EQ(e.Lignes()[3].rfind("Déb.+00:00:04 \"Pause (", 0), 0u) << e.Lignes()[3];
+
+    // "Ajouter": the entry panel for a new task.
+    e.Clique(IdsAuto::bAutom0);
+    ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
+    EXPECT_FALSE(e.Visible(IdsAuto::lAutom));
+    EXPECT_FALSE(e.Visible(IdsAuto::tParam));
+    EXPECT_TRUE(e.Coché(IdsAuto::oRépet0 + 1));
+    EXPECT_TRUE(e.Coché(IdsAuto::oTyp0));
+    EXPECT_TRUE(e.Coché(IdsAuto::cFocus));
+    EXPECT_EQ(e.T(IdsAuto::tJour), Jour(départ + 1));
+    EXPECT_FALSE(e.Actif(IdsAuto::tDélai));
+    EXPECT_EQ(e.T(IdsAuto::eMsg), "Fichier inexistant. ");
+    EXPECT_FALSE(e.Actif(IdsAuto::bOk));
+
+    // Several wrong fields: the messages in their fixed order.
+    e.Tape(IdsAuto::cProg, "x");
+    e.Tape(IdsAuto::tJour, "31.02.30");
+    e.Tape(IdsAuto::tHeure, "25:00");
+    e.Tape(IdsAuto::tMax, "abc");
+    EXPECT_EQ(e.T(IdsAuto::eMsg),
+              "Fichier inexistant. Date incorrecte. Heure incorrecte. Délai maximum incorrect. ");
+    EXPECT_EQ(e.T(IdsAuto::eProchaines), "");
+    EXPECT_FALSE(e.Actif(IdsAuto::bOk));
+
+    // Put right: no message, "Enregistrer" enabled, tParam shown for an ".exe", the preview.
+    e.Tape(IdsAuto::cProg, "C:\\windows\\notepad.EXE");
+    e.Tape(IdsAuto::tJour, "1.1.2030");
+    e.Tape(IdsAuto::tHeure, "8:00");
+    e.Tape(IdsAuto::tMax, "");
+    EXPECT_EQ(e.T(IdsAuto::eMsg), "") << e.T(IdsAuto::cProg) << "|" << e.T(IdsAuto::tJour) << "|"
+                                      << e.T(IdsAuto::tHeure) << "|" << e.T(IdsAuto::tMax);
+    EXPECT_TRUE(e.Actif(IdsAuto::bOk));
+    EXPECT_TRUE(e.Visible(IdsAuto::tParam));
+    e.Tape(IdsAuto::tParam, "/p");
+    EXPECT_EQ(e.T(IdsAuto::eProchaines),
+              "Prochaines fois : 01.01.30 08:00, 02.01.30 08:00, 03.01.30 08:00");
+
+    // "Enregistrer" appends the line and writes Auto.dat.
+    e.Clique(IdsAuto::bOk);
+    ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::lAutom); }, 5s));
+    auto lignes = e.Lignes();
+    ASSERT_EQ(lignes.size(), 5u);
+    EXPECT_EQ(lignes[4], "01.01.30 08:00 C:\\windows\\notepad.EXE");
+    EXPECT_NE(LitBrut(dossier / "Auto.dat")
+                  .find("C:\\windows\\notepad.EXE\t/p\t1\tJ\t-1\t01.01.2030\t08:00\t"),
+              std::string::npos);
+    EXPECT_FALSE(e.Actif(IdsAuto::bAutom1));
+
+    // Esc on the entry panel acts as "Renoncer": nothing saved, the window stays.
+    e.Clique(IdsAuto::bAutom0);
+    ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
+    Xdotool("key Escape");
+    EXPECT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::lAutom); }, 5s));
+    EXPECT_EQ(e.Lignes().size(), 5u);
+    EXPECT_FALSE(e.Fini(0ms));
+
+    // "Supprimer" the first task, without asking: line and task gone.
+    e.Clique(IdsAuto::lAutom, 8);
+    EXPECT_TRUE(AttendsQue([&] { return e.Actif(IdsAuto::bAutom2); }, 5s));
+    e.Clique(IdsAuto::bAutom2);
+    EXPECT_TRUE(AttendsQue([&] { return e.Lignes().size() == 4; }, 5s));
+    EXPECT_EQ(e.Lignes()[0], ouverture[1]);
+    EXPECT_EQ(LitBrut(dossier / "Auto.dat").find("notepad.exe"), std::string::npos);
+    EXPECT_FALSE(e.Actif(IdsAuto::bAutom2));
+
+    // Esc on the list panel acts as "Ok": the window closes and stores its position.
+    RECT r{};
+    GetWindowRect(e.f, &r);
+    Xdotool("key Escape");
+    ASSERT_TRUE(e.Fini());
+    const Dpi dpi = DpiÉcran();
+    EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléHorlo, L"F_Auto"),
+              std::to_wstring(std::lround(PixelsEnTwipsX(r.left, dpi))) + L"\t" +
+                  std::to_wstring(std::lround(PixelsEnTwipsY(r.top, dpi))));
+
+    // Opened again at the stored position; a click on eMsg closes it.
+    ÉcritRegistre(HKEY_CURRENT_USER, CléHorlo, L"F_Auto",
+                  std::to_wstring(std::lround(PixelsEnTwipsX(100, dpi))) + L"\t" +
+                      std::to_wstring(std::lround(PixelsEnTwipsY(80, dpi))));
+    Éditeur e2(dossier.Chemin(), false);
+    ASSERT_NE(e2.f, nullptr);
+    GetWindowRect(e2.f, &r);
+    EXPECT_EQ(r.left, 100);
+    EXPECT_EQ(r.top, 80);
+    EXPECT_EQ(e2.Lignes().size(), 4u);
+    e2.Clique(IdsAuto::bAutom0);
+    ASSERT_TRUE(AttendsQue([&] { return e2.Visible(IdsAuto::eMsg); }, 5s));
+    e2.Clique(IdsAuto::eMsg);
+    EXPECT_TRUE(e2.Fini());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, CléHorlo, L"F_Auto");
+}
+
+TEST(EditeurWine, OuvertureAvec32767Taches) {
+    DossierTemporaire dossier("Horlo éditeur ");
+    std::string octets;
+    for (int i = 1; i <= 32767; ++i)
+        octets += "C:\\Prog\\p" + std::to_string(i) +
+                  ".exe\t\t1\tJ\t-1\t08.12.2035\t09:00\t30.12.1899\t00:00\t00:00\r\n";
+    ÉcritBrut(dossier / "Auto.dat", octets);
+    const auto début = std::chrono::steady_clock::now();
+    Éditeur e(dossier.Chemin(), false);
+    ASSERT_NE(e.f, nullptr);
+    const auto durée = std::chrono::steady_clock::now() - début;
+    EXPECT_EQ(SendMessageW(e.C(IdsAuto::lAutom), LB_GETCOUNT, 0, 0), 32767);
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(durée).count();
+    std::printf("Opening the editor with 32767 tasks (process start to window shown): %lld ms\n",
+                static_cast<long long>(ms));
+    ::testing::Test::RecordProperty("ouverture_ms", static_cast<int>(ms));
+    PostMessageW(e.C(IdsAuto::bFin), BM_CLICK, 0, 0);
+    EXPECT_TRUE(e.Fini());
+}
+
+}  // namespace
