@@ -15,13 +15,15 @@ bool Parcourt(const std::string& rep, ListeurDossiers& listeur,
               const std::vector<std::string>& suffixes, SuiviRecensement& suivi) {
     struct Examen : VisiteurDossier {
         const std::string& rep;
+        ListeurDossiers& listeur;
         const std::vector<std::string>& suffixes;
         SuiviRecensement& suivi;
         std::vector<std::string> sousDossiers;
         bool interrompu = false;
 
-        Examen(const std::string& r, const std::vector<std::string>& s, SuiviRecensement& v)
-            : rep(r), suffixes(s), suivi(v) {}
+        Examen(const std::string& r, ListeurDossiers& l, const std::vector<std::string>& s,
+               SuiviRecensement& v)
+            : rep(r), listeur(l), suffixes(s), suivi(v) {}
 
         bool Entrée(const EntréeDossier& e) override {
             if (!e.nom.empty() && e.nom[0] != '.' &&
@@ -33,7 +35,8 @@ bool Parcourt(const std::string& rep, ListeurDossiers& listeur,
                     for (const auto& s : suffixes) {
                         if (nom.size() >= s.size() &&
                             nom.compare(nom.size() - s.size(), s.size(), s) == 0) {
-                            suivi.Trouvé({rep + e.nom, e.taille});
+                            const std::string chemin = rep + e.nom;
+                            if (!listeur.LienCaché(chemin, false)) suivi.Trouvé({chemin, e.taille});
                             break;
                         }
                     }
@@ -42,7 +45,7 @@ bool Parcourt(const std::string& rep, ListeurDossiers& listeur,
             interrompu = suivi.Interrompu();
             return !interrompu;
         }
-    } examen(rep, suffixes, suivi);
+    } examen(rep, listeur, suffixes, suivi);
 
     suivi.Dossier(rep);
     // A folder that cannot be listed counts as empty: the census goes on.
@@ -50,6 +53,7 @@ bool Parcourt(const std::string& rep, ListeurDossiers& listeur,
     if (examen.interrompu) return true;
     for (const auto& nom : examen.sousDossiers) {
         if (suivi.Interrompu()) return true;
+        if (listeur.LienCaché(rep + nom, true)) continue;
         if (Parcourt(rep + nom + "\\", listeur, suffixes, suivi)) return true;
     }
     return false;

@@ -30,6 +30,10 @@ struct ListeurDossiers {
     // volume labels included or not, in the platform's order. False when the folder
     // cannot be listed (missing, not ready, access refused): nothing was given then.
     virtual bool Liste(const std::string& rep, VisiteurDossier& visiteur) = 0;
+    // True when the entry is a link that its attributes do not reveal (a host system's
+    // symbolic link seen through a compatibility layer). Asked only for the folders the
+    // census would enter and the files it would list.
+    virtual bool LienCaché(const std::string& /*chemin*/, bool /*dossier*/) { return false; }
 };
 
 struct FichierTrouvé {
