@@ -50,7 +50,7 @@ bool F_Main::Crée(HINSTANCE instance) {
     RegisterClassExW(&wc);
     dpi_ = DpiÉcran();
 
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), 100};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     hwnd_ = CreateWindowExW(0, IdsNettix::ClasseMain, VersUtf16(p_.version + TitreNettix).c_str(),

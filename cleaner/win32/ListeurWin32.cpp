@@ -94,9 +94,8 @@ bool RacineDeLHôte(char lettre) {
 
 std::vector<Lecteur> LecteursPrêts() {
     std::vector<Lecteur> lecteurs;
-    const DWORD présents = GetLogicalDrives();
+    // Every letter is asked: the system's drive mask may miss a drive mapped meanwhile.
     for (char l = 'A'; l <= 'Z'; ++l) {
-        if (!(présents & (1u << (l - 'A')))) continue;
         const std::string nom = std::string(1, l) + ":";
         const std::string type = LecteurType(nom);
         if (type.empty() || (type[0] != '2' && type[0] != '3' && type[0] != '4')) continue;
