@@ -77,6 +77,13 @@ void CliqueEntrée(HWND liste, const std::wstring& texte) {
 }
 void Touche(const wchar_t* touche) { Xdotool(std::wstring(L"key ") + touche); }
 
+// Tests run in parallel and other programs centre their windows: ours goes on top, in the
+// screen's corner, before it receives clicks at screen positions.
+void AuPremierPlan(HWND f) {
+    SetWindowPos(f, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
+    Sleep(200);
+}
+
 struct Processus {
     PROCESS_INFORMATION pi{};
     Processus() = default;
@@ -191,6 +198,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     HWND f = p.Première(IdsNettix::ClasseMain);
     ASSERT_TRUE(f);
     EXPECT_EQ(Texte(f), L"(Nettix v1.0.0) Suppression des fichiers temporaires");
+    AuPremierPlan(f);
     HWND lUnités = GetDlgItem(f, IdsNettix::lUnités), bGo = GetDlgItem(f, IdsNettix::bGo);
     const auto unités = Entrées(lUnités);
     EXPECT_EQ(std::count(unités.begin(), unités.end(), L"Z:"), 0);  // the host's root
@@ -245,6 +253,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     Clique(GetDlgItem(f, IdsNettix::bVud));
     HWND aide = p.Première(IdsNettix::ClasseHelp);
     ASSERT_TRUE(aide);
+    AuPremierPlan(aide);
     EXPECT_EQ(Texte(aide), L"(Nettix v1.0.0) Suppression des fichiers temporaires et autres "
                            L"fichiers inutiles !");
     EXPECT_EQ(Texte(GetDlgItem(aide, IdsNettix::t)).rfind(L"Nettix fait partie", 0), 0u);
@@ -266,6 +275,7 @@ TEST_F(NettixExe, CancelDuringCensusReturnsToInput) {
     Démarre(p, L"/AUTO");
     HWND f = p.Première(IdsNettix::ClasseMain);
     ASSERT_TRUE(f);
+    AuPremierPlan(f);
     HWND bAuto = GetDlgItem(f, IdsNettix::bAuto), bAnn = GetDlgItem(f, IdsNettix::bAnn);
     ASSERT_TRUE(AttendsQue([&] { return IsWindowVisible(bAuto) != FALSE; }, 10s));
     EXPECT_EQ(Texte(bAuto), L"Manuel");
