@@ -1,0 +1,208 @@
+// The census walk and the handlers of "Recenser", "Conserver", "Effacer" and "Annuler".
+#include "Recensement.h"
+
+#include <algorithm>
+
+#include "Aides.h"
+#include "Texte.h"
+
+namespace {
+
+constexpr uint32_t ÉtiquetteDeVolume = 0x8;
+
+// Walks one folder, then its sub-folders; true when the census was interrupted.
+bool Parcourt(const std::string& rep, ListeurDossiers& listeur,
+              const std::vector<std::string>& suffixes, SuiviRecensement& suivi) {
+    struct Examen : VisiteurDossier {
+        const std::string& rep;
+        ListeurDossiers& listeur;
+        const std::vector<std::string>& suffixes;
+        SuiviRecensement& suivi;
+        std::vector<std::string> sousDossiers;
+        bool interrompu = false;
+
+        Examen(const std::string& r, ListeurDossiers& l, const std::vector<std::string>& s,
+               SuiviRecensement& v)
+            : rep(r), listeur(l), suffixes(s), suivi(v) {}
+
+        bool Entrée(const EntréeDossier& e) override {
+            if (!e.nom.empty() && e.nom[0] != '.' &&
+                !(e.attributs & (Attr::PointDAnalyse | ÉtiquetteDeVolume))) {
+                if (e.attributs & Attr::Dossier) {
+                    sousDossiers.push_back(e.nom);
+                } else {
+                    const std::string nom = Majuscules(e.nom);
+                    for (const auto& s : suffixes) {
+                        if (nom.size() >= s.size() &&
+                            nom.compare(nom.size() - s.size(), s.size(), s) == 0) {
+                            const std::string chemin = rep + e.nom;
+                            if (!listeur.LienCaché(chemin, false)) suivi.Trouvé({chemin, e.taille});
+                            break;
+                        }
+                    }
+                }
+            }
+            interrompu = suivi.Interrompu();
+            return !interrompu;
+        }
+    } examen(rep, listeur, suffixes, suivi);
+
+    suivi.Dossier(rep);
+    // A folder that cannot be listed counts as empty: the census goes on.
+    listeur.Liste(rep, examen);
+    if (examen.interrompu) return true;
+    for (const auto& nom : examen.sousDossiers) {
+        if (suivi.Interrompu()) return true;
+        if (listeur.LienCaché(rep + nom, true)) continue;
+        if (Parcourt(rep + nom + "\\", listeur, suffixes, suivi)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void Nettoyer(std::string rep, ListeurDossiers& listeur, const std::vector<std::string>& extensions,
+              SuiviRecensement& suivi) {
+    if (rep.empty() || rep.back() != '\\') rep += "\\";
+    std::vector<std::string> suffixes;
+    for (const auto& e : extensions) suffixes.push_back("." + Majuscules(e));
+    Parcourt(rep, listeur, suffixes, suivi);
+}
+
+std::string TotalTexte(uint64_t total) {
+    return NombreColonne(static_cast<double>(total)) + " bytes";
+}
+
+void Nettix::Montre(ÉtatFenêtre é) {
+    état_ = é;
+    vue_.État(é);
+}
+
+void Nettix::Choisit(int32_t i) {
+    vue_.ListeSélectionne(i);
+    Sélectionne(i);
+}
+
+void Nettix::Sélectionne(int32_t i) {
+    sélection_ = i >= 0 && i < static_cast<int32_t>(liste_.size()) ? i : -1;
+    vue_.ConserverPermis(sélection_ >= 0);
+}
+
+void Nettix::Recenser() {
+    if (enCours_ || effacement_) return;
+    Montre(ÉtatFenêtre::Recensement);
+    liste_.clear();
+    sélection_ = -1;
+    vue_.ListeVide();
+    total_ = 0;
+    vue_.Total(TotalTexte(0));
+    enCours_ = true;
+    annule_ = false;
+
+    struct Suivi : SuiviRecensement {
+        Nettix& n;
+        explicit Suivi(Nettix& x) : n(x) {}
+        void Dossier(const std::string& rep) override { n.vue_.Statut(rep); }
+        void Trouvé(const FichierTrouvé& f) override {
+            n.liste_.push_back(f);
+            n.vue_.ListeAjoute(f.chemin);
+            n.total_ += f.taille;
+            n.vue_.Total(TotalTexte(n.total_));
+        }
+        bool Interrompu() override {
+            n.vue_.Cède();
+            return n.annule_;
+        }
+    } suivi(*this);
+
+    std::vector<std::string> extensions;
+    for (const auto& e : p_.extensions.Entrées())
+        if (e.choisie) extensions.push_back(e.texte);
+    for (const auto& u : p_.unités.Entrées()) {
+        if (u.choisie) Nettoyer(u.texte + "\\", listeur_, extensions, suivi);
+        if (annule_) break;
+    }
+    enCours_ = false;
+
+    if (annule_) {
+        annule_ = false;
+        liste_.clear();
+        vue_.ListeVide();
+        Montre(ÉtatFenêtre::Saisie);
+        return;
+    }
+    if (liste_.empty()) {
+        vue_.Termine(true);
+        return;
+    }
+    if (p_.automatique) {
+        Montre(ÉtatFenêtre::Revue);
+        Effacer();
+        return;
+    }
+    vue_.Bip();
+    vue_.Statut("Fichiers à supprimer :");
+    Montre(ÉtatFenêtre::Revue);
+    vue_.ConserverPermis(false);
+}
+
+void Nettix::Conserver() {
+    // During the deletion the list is the deletion's own.
+    if (effacement_ || sélection_ < 0 || sélection_ >= static_cast<int32_t>(liste_.size())) return;
+    const int32_t i = sélection_;
+    total_ -= std::min(total_, liste_[static_cast<size_t>(i)].taille);
+    vue_.Total(TotalTexte(total_));
+    liste_.erase(liste_.begin() + i);
+    vue_.ListeRetire(i);
+    sélection_ = -1;
+    vue_.ConserverPermis(false);
+    if (!liste_.empty())
+        Choisit(std::min(i, static_cast<int32_t>(liste_.size()) - 1));
+    else
+        Annuler();
+}
+
+void Nettix::Effacer() {
+    if (enCours_ || effacement_) return;
+    effacement_ = true;
+    size_t i = 0;
+    while (i < liste_.size()) {
+        Choisit(static_cast<int32_t>(i));
+        const FichierTrouvé f = liste_[i];
+        if (fichiers_.Supprimer(f.chemin)) {
+            total_ -= std::min(total_, f.taille);
+            liste_.erase(liste_.begin() + static_cast<std::ptrdiff_t>(i));
+            vue_.ListeRetire(static_cast<int32_t>(i));
+            sélection_ = -1;
+        } else {
+            ++i;
+        }
+        vue_.Cède();  // "Annuler" meanwhile empties the list, which ends the loop
+    }
+    effacement_ = false;
+    if (liste_.empty() || p_.automatique) {
+        vue_.Termine(false);
+        return;
+    }
+    vue_.Total(TotalTexte(total_));
+    vue_.Bip();
+    vue_.Statut("Impossible de supprimer ces fichiers :");
+    Montre(ÉtatFenêtre::Échecs);
+    vue_.ConserverPermis(sélection_ >= 0);
+}
+
+void Nettix::Annuler() {
+    if (enCours_) {
+        annule_ = true;
+        return;
+    }
+    liste_.clear();
+    sélection_ = -1;
+    vue_.ListeVide();
+    Montre(ÉtatFenêtre::Saisie);
+}
+
+void Nettix::ModeBascule() {
+    p_.automatique = !p_.automatique;
+    vue_.Mode(p_.automatique);
+}

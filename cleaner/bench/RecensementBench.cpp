@@ -1,0 +1,152 @@
+// The census of a generated tree where nothing matches (so the cleaner would end right
+// after it) against a bare FindFirstFileExW walk of the same tree, both timed in the same
+// run under the same system. Prints its results in Google Benchmark's JSON form, to the
+// file given with --benchmark_out=, so that tools/bench prints the ratio: X_Base is the
+// baseline of X. Usage: nettix_bench.exe FOLDER [--benchmark_out=FILE]
+#include <windows.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "ListeurWin32.h"
+#include "Recensement.h"
+#include "Utf16.h"
+
+namespace {
+
+// The bare walk: every folder listed whole, then its sub-folders, as the census does.
+uint64_t Parcours(const std::wstring& rep) {
+    uint64_t n = 0;
+    std::vector<std::wstring> sous;
+    WIN32_FIND_DATAW d;
+    HANDLE h = FindFirstFileExW((rep + L"*").c_str(), FindExInfoBasic, &d, FindExSearchNameMatch,
+                                nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (h == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (d.cFileName[0] == L'.') continue;
+        ++n;
+        if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) sous.push_back(d.cFileName);
+    } while (FindNextFileW(h, &d));
+    FindClose(h);
+    for (const auto& s : sous) n += Parcours(rep + s + L"\\");
+    return n;
+}
+
+// The window's side of the census as F_Main does it: a message pump on a 25 ms timer,
+// the clock read every 8 entries.
+struct VueBanc : VueNettix {
+    ULONGLONG dernière = 0;
+    unsigned appels = 0;
+    bool fin = false;
+    void État(ÉtatFenêtre) override {}
+    void Statut(const std::string&) override {}
+    void Total(const std::string&) override {}
+    void ListeAjoute(const std::string&) override {}
+    void ListeRetire(int32_t) override {}
+    void ListeVide() override {}
+    void ListeSélectionne(int32_t) override {}
+    void ConserverPermis(bool) override {}
+    void Mode(bool) override {}
+    void Cède() override {
+        if (++appels % 8 != 0) return;
+        const ULONGLONG t = GetTickCount64();
+        if (t - dernière < 25) return;
+        dernière = t;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    }
+    void Bip() override {}
+    void Termine(bool) override { fin = true; }
+};
+
+struct Mesure {
+    double réel = 1e300, cpu = 1e300;  // ms, the best of the runs
+};
+
+double CpuMs() {
+    FILETIME a, b, noyau, utilisateur;
+    GetProcessTimes(GetCurrentProcess(), &a, &b, &noyau, &utilisateur);
+    const auto ms = [](FILETIME f) {
+        return static_cast<double>((static_cast<uint64_t>(f.dwHighDateTime) << 32) | f.dwLowDateTime) /
+               1e4;
+    };
+    return ms(noyau) + ms(utilisateur);
+}
+
+template <class F>
+void Chronomètre(Mesure& m, F&& f) {
+    LARGE_INTEGER fréquence, début, fin;
+    QueryPerformanceFrequency(&fréquence);
+    const double cpu = CpuMs();
+    QueryPerformanceCounter(&début);
+    f();
+    QueryPerformanceCounter(&fin);
+    m.réel = std::min(m.réel, static_cast<double>(fin.QuadPart - début.QuadPart) * 1000.0 /
+                                  static_cast<double>(fréquence.QuadPart));
+    m.cpu = std::min(m.cpu, CpuMs() - cpu);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: nettix_bench FOLDER [--benchmark_out=FILE]\n");
+        return 2;
+    }
+    std::wstring racine = argv[1];
+    if (racine.back() != L'\\') racine += L"\\";
+    std::wstring sortie;
+    for (int i = 2; i < argc; ++i)
+        if (wcsncmp(argv[i], L"--benchmark_out=", 16) == 0) sortie = argv[i] + 16;
+
+    ParamètresNettix p;
+    p.unités.Ajoute(DepuisUtf16(racine.substr(0, racine.size() - 1)), 3);
+    p.unités.ChoisitTout(true);
+    for (const char* e : {"tmp", "syd", "$$$", "old", "chk"}) p.extensions.Ajoute(e);
+    p.extensions.ChoisitTout(true);
+
+    Mesure base, recensement;
+    uint64_t entrées = Parcours(racine);  // warms the caches for both
+    for (int essai = 0; essai < 5; ++essai) {
+        Chronomètre(base, [&] { entrées = Parcours(racine); });
+        Chronomètre(recensement, [&] {
+            ListeurWin32 listeur;
+            VueBanc vue;
+            struct SansFichiers : Fichiers {
+                std::optional<uint32_t> Attributs(const std::string&) override { return {}; }
+                Résultat<double> DateModification(const std::string&) override { return {}; }
+                Résultat<uint64_t> Taille(const std::string&) override { return {}; }
+                Résultat<std::string> Lire(const std::string&) override { return {}; }
+                Statut Écrire(const std::string&, const std::string&) override { return {}; }
+                Statut Ajouter(const std::string&, const std::string&) override { return {}; }
+                Statut Supprimer(const std::string&) override { return Statut::Échec("banc"); }
+                Statut Copier(const std::string&, const std::string&) override { return {}; }
+                Statut Renommer(const std::string&, const std::string&, bool) override { return {}; }
+            } fichiers;
+            Nettix n(p, listeur, fichiers, vue);
+            n.Recenser();
+            if (!vue.fin || !n.Trouvés().empty()) std::fprintf(stderr, "census found files\n");
+        });
+    }
+
+    char json[1024];
+    std::snprintf(json, sizeof json,
+                  "{\"context\": {\"entries\": %llu},\n\"benchmarks\": [\n"
+                  "{\"name\": \"Nettoyer\", \"run_type\": \"iteration\", \"real_time\": %.3f, "
+                  "\"cpu_time\": %.3f, \"time_unit\": \"ms\"},\n"
+                  "{\"name\": \"Nettoyer_Base\", \"run_type\": \"iteration\", \"real_time\": %.3f, "
+                  "\"cpu_time\": %.3f, \"time_unit\": \"ms\"}\n]}\n",
+                  static_cast<unsigned long long>(entrées), recensement.réel, recensement.cpu,
+                  base.réel, base.cpu);
+    std::fputs(json, stdout);
+    if (!sortie.empty()) {
+        if (FILE* f = _wfopen(sortie.c_str(), L"w")) {
+            std::fputs(json, f);
+            std::fclose(f);
+        }
+    }
+    return 0;
+}

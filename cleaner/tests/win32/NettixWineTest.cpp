@@ -1,0 +1,300 @@
+// Nettix.exe end to end under Wine: the test drives T: and U: of the prefix map generated
+// trees (lecteurs-essai.sh), the real registry, the real window driven by real input
+// events (xdotool under Xvfb). Test names stay ASCII.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "../../win32/IdsNettix.h"
+#include "OutilsTestWin32.h"
+#include "Utf16.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+const wchar_t* const CléSuite = L"Software\\Talmon\\Talmon";
+const wchar_t* const CléNettix = L"Software\\Talmon\\Nettix";
+
+std::wstring Texte(HWND h) {
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return L"?";
+    std::wstring w(n + 1, L'\0');
+    DWORD_PTR lu = 0;
+    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()), SMTO_ABORTIFHUNG,
+                        10000, &lu);
+    w.resize(lu);
+    return w;
+}
+
+std::vector<std::wstring> Entrées(HWND liste) {
+    std::vector<std::wstring> e;
+    const LRESULT n = SendMessageW(liste, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) {
+        wchar_t t[1024] = {};
+        SendMessageW(liste, LB_GETTEXT, i, reinterpret_cast<LPARAM>(t));
+        e.push_back(t);
+    }
+    return e;
+}
+
+// Runs xdotool of the host with these arguments and waits for it.
+void Xdotool(const std::wstring& arguments) {
+    std::wstring ligne = L"Z:\\usr\\bin\\xdotool " + arguments;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &si, &pi));
+    WaitForSingleObject(pi.hProcess, 10000);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    Sleep(100);
+}
+
+// A real click at a point of a window's client area.
+void CliqueEn(HWND h, POINT p) {
+    ClientToScreen(h, &p);
+    Xdotool(L"mousemove " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L" click 1");
+}
+void Clique(HWND contrôle) {
+    RECT r{};
+    GetClientRect(contrôle, &r);
+    CliqueEn(contrôle, {r.right / 2, r.bottom / 2});
+}
+void CliqueEntrée(HWND liste, const std::wstring& texte) {
+    const LRESULT i =
+        SendMessageW(liste, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(texte.c_str()));
+    ASSERT_GE(i, 0) << DepuisUtf16(texte);
+    RECT r{};
+    SendMessageW(liste, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    CliqueEn(liste, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+}
+void Touche(const wchar_t* touche) { Xdotool(std::wstring(L"key ") + touche); }
+
+// Tests run in parallel and other programs centre their windows: ours goes on top, in the
+// screen's corner, before it receives clicks at screen positions.
+void AuPremierPlan(HWND f) {
+    SetWindowPos(f, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
+    Sleep(200);
+}
+
+struct Processus {
+    PROCESS_INFORMATION pi{};
+    Processus() = default;
+    Processus(const Processus&) = delete;
+    Processus& operator=(const Processus&) = delete;
+    ~Processus() {
+        if (pi.hProcess) {
+            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
+            CloseHandle(pi.hProcess);
+            CloseHandle(pi.hThread);
+        }
+    }
+    bool Fini(std::chrono::milliseconds délai = 30s) const {
+        return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
+    }
+    HWND Première(const wchar_t* classe) const {
+        HWND h = nullptr;
+        AttendsQue([&] {
+            auto f = Fenêtres(classe, pi.dwProcessId);
+            if (!f.empty()) h = f[0];
+            return h != nullptr;
+        });
+        return h;
+    }
+};
+
+// Removes a folder's contents; entries named "lien..." (the host's links) are left alone.
+void Vide(const std::wstring& dossier) {
+    WIN32_FIND_DATAW d;
+    HANDLE h = FindFirstFileW((dossier + L"*").c_str(), &d);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring nom = d.cFileName;
+        if (nom == L"." || nom == L".." || nom.rfind(L"lien", 0) == 0) continue;
+        const std::wstring chemin = dossier + nom;
+        SetFileAttributesW(chemin.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            Vide(chemin + L"\\");
+            RemoveDirectoryW(chemin.c_str());
+        } else {
+            DeleteFileW(chemin.c_str());
+        }
+    } while (FindNextFileW(h, &d));
+    FindClose(h);
+}
+
+class NettixExe : public ::testing::Test {
+protected:
+    std::wstring dossier, dehors;
+
+    void SetUp() override {
+        ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
+        RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, CléSuite, L"Nettix");
+        RegDeleteTreeW(HKEY_CURRENT_USER, CléNettix);
+        wchar_t préfixe[1024] = {};
+        GetEnvironmentVariableW(L"WINEPREFIX", préfixe, 1024);
+        dehors = CheminWine(DepuisUtf16(préfixe).c_str()) + L"\\nettix-essai\\dehors\\cible.tmp";
+        ASSERT_TRUE(ExisteBrut(dehors)) << "T: is not mapped";
+        Vide(L"T:\\");
+        CreateDirectoryW(L"T:\\sous", nullptr);
+        for (const wchar_t* f : {L"T:\\a.tmp", L"T:\\B.OLD", L"T:\\garde.txt", L"T:\\sous\\c.tmp",
+                                 L"T:\\sous\\seule.tmp", L"T:\\sous\\cach\u00E9e.old",
+                                 L"T:\\sous\\d.bak", L"T:\\sous\\.tmp"})
+            ÉcritBrut(std::wstring(f), "12345");
+        SetFileAttributesW(L"T:\\sous\\seule.tmp", FILE_ATTRIBUTE_READONLY);
+        SetFileAttributesW(L"T:\\sous\\cach\u00E9e.old",
+                           FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+        dossier = L"C:\\VudTests\\Nettix-" + std::to_wstring(GetTickCount64()) + L"\\";
+        CreateDirectoryW(L"C:\\VudTests", nullptr);
+        ASSERT_TRUE(CreateDirectoryW(dossier.c_str(), nullptr));
+        ASSERT_TRUE(
+            CopyFileW(CheminWine(NETTIX_EXE).c_str(), (dossier + L"Nettix.exe").c_str(), FALSE));
+    }
+    void TearDown() override { SetFileAttributesW(L"T:\\sous\\seule.tmp", FILE_ATTRIBUTE_NORMAL); }
+
+    void Démarre(Processus& p, const std::wstring& arguments) {
+        std::wstring ligne = L"\"" + dossier + L"Nettix.exe\"";
+        if (!arguments.empty()) ligne += L" " + arguments;
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   dossier.c_str(), &si, &p.pi));
+    }
+    std::wstring Param(const wchar_t* nom) { return LitRegistre(HKEY_CURRENT_USER, CléNettix, nom); }
+};
+
+}  // namespace
+
+TEST_F(NettixExe, UnattendedDeletesExactlyTheMatchesAndSavesNothing) {
+    ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Extensions", L"zzz\t");
+    Processus p;
+    Démarre(p, L"/U:T /E:tmp,old");
+    ASSERT_TRUE(p.Fini());
+    for (const wchar_t* parti : {L"T:\\a.tmp", L"T:\\B.OLD", L"T:\\sous\\c.tmp",
+                                 L"T:\\sous\\cach\u00E9e.old"})
+        EXPECT_FALSE(ExisteBrut(std::wstring(parti))) << DepuisUtf16(parti);
+    for (const wchar_t* resté : {L"T:\\garde.txt", L"T:\\sous\\seule.tmp", L"T:\\sous\\d.bak",
+                                 L"T:\\sous\\.tmp", L"T:\\lien.tmp", L"T:\\lien\\cible.tmp"})
+        EXPECT_TRUE(ExisteBrut(std::wstring(resté))) << DepuisUtf16(resté);
+    EXPECT_TRUE(ExisteBrut(dehors));  // neither the linked folder nor the linked file was followed
+    EXPECT_EQ(Param(L"Extensions"), L"zzz\t");
+    EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"(absent)");
+    EXPECT_EQ(Param(L"Extensions s\u00E9lectionn\u00E9es"), L"(absent)");
+    EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Nettix"), L"1");
+}
+
+TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
+    ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Extensions", L"tmp\tbak\t");
+    ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Extensions s\u00E9lectionn\u00E9es", L"tmp\t");
+    Processus p;
+    Démarre(p, L"");
+    HWND f = p.Première(IdsNettix::ClasseMain);
+    ASSERT_TRUE(f);
+    EXPECT_EQ(Texte(f), L"(Nettix v1.0.0) Suppression des fichiers temporaires");
+    AuPremierPlan(f);
+    HWND lUnités = GetDlgItem(f, IdsNettix::lUnités), bGo = GetDlgItem(f, IdsNettix::bGo);
+    const auto unités = Entrées(lUnités);
+    EXPECT_EQ(std::count(unités.begin(), unités.end(), L"Z:"), 0);  // the host's root
+    ASSERT_EQ(std::count(unités.begin(), unités.end(), L"T:"), 1);
+    EXPECT_EQ(Entrées(GetDlgItem(f, IdsNettix::lExt)), (std::vector<std::wstring>{L"bak", L"tmp"}));
+
+    // Only T: stays selected: the other fixed disks are clicked off.
+    for (const auto& u : unités)
+        if (u != L"T:" && SendMessageW(lUnités, LB_GETSEL, static_cast<WPARAM>(
+                                           SendMessageW(lUnités, LB_FINDSTRINGEXACT, -1,
+                                                        reinterpret_cast<LPARAM>(u.c_str()))), 0) > 0)
+            CliqueEntrée(lUnités, u);
+    ASSERT_TRUE(IsWindowEnabled(bGo));
+    Clique(bGo);
+    HWND eExec = GetDlgItem(f, IdsNettix::eExec), lDel = GetDlgItem(f, IdsNettix::lDel);
+    ASSERT_TRUE(AttendsQue([&] { return Texte(eExec) == L"Fichiers \u00E0 supprimer :"; }))
+        << DepuisUtf16(Texte(eExec));
+    auto trouvés = Entrées(lDel);
+    std::sort(trouvés.begin(), trouvés.end());
+    EXPECT_EQ(trouvés, (std::vector<std::wstring>{L"T:\\a.tmp", L"T:\\sous\\c.tmp",
+                                                  L"T:\\sous\\seule.tmp"}));
+    EXPECT_EQ(Entrées(lDel).front(), L"T:\\a.tmp");  // a folder's files before its sub-folders
+    EXPECT_EQ(Texte(GetDlgItem(f, IdsNettix::eTaille)), L"15 bytes");
+    HWND bConserver = GetDlgItem(f, IdsNettix::bConserver);
+    EXPECT_FALSE(IsWindowEnabled(bConserver));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(f, IdsNettix::bAuto)));
+
+    CliqueEntrée(lDel, L"T:\\sous\\c.tmp");
+    ASSERT_TRUE(AttendsQue([&] { return IsWindowEnabled(bConserver) != FALSE; }, 5s));
+    Clique(bConserver);
+    ASSERT_TRUE(AttendsQue([&] { return Entrées(lDel).size() == 2; }, 5s));
+    EXPECT_EQ(Texte(GetDlgItem(f, IdsNettix::eTaille)), L"10 bytes");
+
+    // With the focus on the list, Enter presses the default button "Effacer".
+    CliqueEntrée(lDel, L"T:\\a.tmp");
+    ASSERT_EQ(Entrées(lDel).size(), 2u);
+    Touche(L"Return");
+    ASSERT_TRUE(AttendsQue([&] {
+        return Texte(eExec) == L"Impossible de supprimer ces fichiers :";
+    }, 10s)) << DepuisUtf16(Texte(eExec));
+    EXPECT_EQ(Entrées(lDel), std::vector<std::wstring>{L"T:\\sous\\seule.tmp"});
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(f, IdsNettix::bEffacer)));
+    EXPECT_TRUE(IsWindowVisible(bConserver));
+    EXPECT_FALSE(ExisteBrut(L"T:\\a.tmp"));
+    EXPECT_TRUE(ExisteBrut(L"T:\\sous\\c.tmp"));
+    EXPECT_TRUE(ExisteBrut(L"T:\\sous\\seule.tmp"));
+
+    Touche(L"Escape");  // back to the input panel
+    ASSERT_TRUE(AttendsQue([&] { return IsWindowVisible(lUnités) != FALSE; }, 5s));
+    EXPECT_TRUE(Entrées(lDel).empty());
+
+    Clique(GetDlgItem(f, IdsNettix::bVud));
+    HWND aide = p.Première(IdsNettix::ClasseHelp);
+    ASSERT_TRUE(aide);
+    AuPremierPlan(aide);
+    EXPECT_EQ(Texte(aide), L"(Nettix v1.0.0) Suppression des fichiers temporaires et autres "
+                           L"fichiers inutiles !");
+    EXPECT_EQ(Texte(GetDlgItem(aide, IdsNettix::t)).rfind(L"Nettix fait partie", 0), 0u);
+    EXPECT_FALSE(IsWindowEnabled(f));
+    Clique(GetDlgItem(aide, IdsNettix::bOk));
+    ASSERT_TRUE(AttendsQue([&] { return Fenêtres(IdsNettix::ClasseHelp, p.pi.dwProcessId).empty(); }, 5s));
+    EXPECT_TRUE(AttendsQue([&] { return IsWindowEnabled(f) != FALSE; }, 5s));
+
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(p.Fini());
+    EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"T:\t");
+    EXPECT_EQ(Param(L"Extensions"), L"bak\ttmp\t");
+    EXPECT_EQ(Param(L"Extensions s\u00E9lectionn\u00E9es"), L"tmp\t");
+}
+
+TEST_F(NettixExe, CancelDuringCensusReturnsToInput) {
+    ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Unit\u00E9s s\u00E9lectionn\u00E9es", L"U:\t");
+    Processus p;
+    Démarre(p, L"/AUTO");
+    HWND f = p.Première(IdsNettix::ClasseMain);
+    ASSERT_TRUE(f);
+    AuPremierPlan(f);
+    HWND bAuto = GetDlgItem(f, IdsNettix::bAuto), bAnn = GetDlgItem(f, IdsNettix::bAnn);
+    ASSERT_TRUE(AttendsQue([&] { return IsWindowVisible(bAuto) != FALSE; }, 10s));
+    EXPECT_EQ(Texte(bAuto), L"Manuel");
+    RECT petit{};
+    GetWindowRect(f, &petit);
+    Clique(bAuto);  // manual mode: full height again
+    EXPECT_TRUE(AttendsQue([&] { return Texte(bAuto) == L"Auto"; }, 5s));
+    RECT grand{};
+    GetWindowRect(f, &grand);
+    EXPECT_GT(grand.bottom - grand.top, petit.bottom - petit.top);
+    EXPECT_NE(Texte(GetDlgItem(f, IdsNettix::eExec)).rfind(L"U:\\", 0), std::wstring::npos);
+    Clique(bAnn);
+    ASSERT_TRUE(AttendsQue([&] {
+        return IsWindowVisible(GetDlgItem(f, IdsNettix::lUnités)) != FALSE;
+    }, 10s));
+    EXPECT_FALSE(IsWindowVisible(bAnn));
+    EXPECT_TRUE(Entrées(GetDlgItem(f, IdsNettix::lDel)).empty());
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(p.Fini());
+    EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"U:\t");  // nothing saved
+    EXPECT_EQ(Param(L"Extensions"), L"(absent)");
+}

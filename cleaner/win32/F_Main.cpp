@@ -1,0 +1,344 @@
+// F_Main: Nettix's main window. Handlers read the controls and call the logic of
+// cleaner/Recensement.h; the logic tells the window what to show through VueNettix.
+#include "F_Main.h"
+
+#include <commctrl.h>
+
+#include "F_Help.h"
+#include "FenetresWin32.h"
+#include "IdsNettix.h"
+#include "Utf16.h"
+
+namespace {
+
+constexpr double LargeurClient = 6090, HauteurFenêtre = 3720, HautDeLDel = 900;
+constexpr ULONGLONG IntervalleCession = 25;  // ms between two yields, well under 50
+
+}  // namespace
+
+F_Main::F_Main(const Paramètres& p) : p_(p), modèle_(p.p, p.listeur, p.fichiers, *this) {}
+
+F_Main::~F_Main() {
+    if (hwnd_) DestroyWindow(hwnd_);
+    if (police_) DeleteObject(police_);
+    if (gras_) DeleteObject(gras_);
+}
+
+HWND F_Main::Contrôle(const wchar_t* classe, const std::string& texte, DWORD style, int id,
+                      double x, double y, double l, double h, bool gras, DWORD exStyle) {
+    HWND c = CreateWindowExW(exStyle, classe, VersUtf16(texte).c_str(), WS_CHILD | style,
+                             TwipsEnPixelsX(x, dpi_), TwipsEnPixelsY(y, dpi_),
+                             TwipsEnPixelsX(l, dpi_), TwipsEnPixelsY(h, dpi_), hwnd_,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(gras && gras_ ? gras_ : police_), FALSE);
+    return c;
+}
+
+bool F_Main::Crée(HINSTANCE instance) {
+    instance_ = instance;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = Procédure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    wc.hIconSm = wc.hIcon;
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = IdsNettix::ClasseMain;
+    RegisterClassExW(&wc);
+    dpi_ = DpiÉcran();
+
+    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), 100};
+    AdjustWindowRectEx(&r, style, FALSE, 0);
+    hwnd_ = CreateWindowExW(0, IdsNettix::ClasseMain, VersUtf16(p_.version + TitreNettix).c_str(),
+                            style, 0, 0, r.right - r.left, TwipsEnPixelsY(HauteurFenêtre, dpi_),
+                            nullptr, nullptr, instance, this);
+    if (!hwnd_) return false;
+    FeuilleCentre(hwnd_);
+
+    NONCLIENTMETRICSW ncm{};
+    ncm.cbSize = sizeof ncm;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) {
+        police_ = CreateFontIndirectW(&ncm.lfMessageFont);
+        ncm.lfMessageFont.lfWeight = FW_BOLD;
+        gras_ = CreateFontIndirectW(&ncm.lfMessageFont);
+    }
+
+    // The input panel pSaisie.
+    const DWORD vu = WS_VISIBLE, tab = WS_TABSTOP;
+    z_ = Contrôle(L"STATIC",
+                  "Ce programme efface les fichiers temporaires (extensions sélectionnées) sur "
+                  "les unités sélectionnées.",
+                  vu | SS_LEFT, IdsNettix::z, 120, 90, 5850, 480, true);
+    fUnités_ = Contrôle(L"BUTTON", "Unités à traiter", vu | BS_GROUPBOX, IdsNettix::fUnités, 120,
+                        660, 2300, 2460);
+    bLocal_ = Contrôle(L"BUTTON", "Local", vu | tab | BS_PUSHBUTTON, IdsNettix::bLocal, 240, 930,
+                       1000, 345);
+    lUnités_ = Contrôle(L"LISTBOX", "",
+                        vu | tab | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                        IdsNettix::lUnités, 240, 1350, 2060, 1650, false, WS_EX_CLIENTEDGE);
+    fExt_ = Contrôle(L"BUTTON", "Extensions temporaires", vu | BS_GROUPBOX, IdsNettix::fExt, 2540,
+                     660, 2250, 2460);
+    lExt_ = Contrôle(L"LISTBOX", "",
+                     vu | tab | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                     IdsNettix::lExt, 2660, 930, 2010, 2070, false, WS_EX_CLIENTEDGE);
+    bGo_ = Contrôle(L"BUTTON", "Recenser", vu | tab | BS_DEFPUSHBUTTON, IdsNettix::bGo, 4920, 750,
+                    1050, 420, true);
+    bVud_ = Contrôle(L"BUTTON", "Aide", vu | tab | BS_PUSHBUTTON, IdsNettix::bVud, 4920, 1290,
+                     1050, 375);
+    // The execution panel pExec, at the same place, hidden.
+    eExec_ = Contrôle(L"STATIC", "Fichiers à supprimer", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS,
+                      IdsNettix::eExec, 120, 120, 5850, 255);
+    eTaille_ = Contrôle(L"STATIC", "0 bytes", SS_LEFT, IdsNettix::eTaille, 120, 480, 2450, 255);
+    bAuto_ = Contrôle(L"BUTTON", "Auto", tab | BS_PUSHBUTTON, IdsNettix::bAuto, 2640, 420, 1050,
+                      375);
+    bEffacer_ = Contrôle(L"BUTTON", "Effacer", tab | BS_PUSHBUTTON, IdsNettix::bEffacer, 2640, 420,
+                         1050, 375, true);
+    bConserver_ = Contrôle(L"BUTTON", "Conserver", tab | BS_PUSHBUTTON, IdsNettix::bConserver,
+                           3780, 420, 1050, 375);
+    bAnn_ = Contrôle(L"BUTTON", "Annuler", tab | BS_PUSHBUTTON, IdsNettix::bAnn, 4920, 420, 1050,
+                     375);
+    lDel_ = Contrôle(L"LISTBOX", "", tab | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                     IdsNettix::lDel, 120, HautDeLDel, 5850, 2250, false, WS_EX_CLIENTEDGE);
+    SendMessageW(lDel_, LB_SETHORIZONTALEXTENT, 4000, 0);
+    défaut_ = IdsNettix::bGo;
+    return bGo_ && lDel_;
+}
+
+void F_Main::ListesRemplit() {
+    const auto remplit = [](HWND l, const ListeChoix& liste) {
+        SendMessageW(l, LB_RESETCONTENT, 0, 0);
+        for (int32_t i = 0; i < liste.Nombre(); ++i) {
+            SendMessageW(l, LB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(VersUtf16(liste.Texte(i)).c_str()));
+            SendMessageW(l, LB_SETSEL, liste.Choisie(i) ? TRUE : FALSE, i);
+        }
+    };
+    remplit(lUnités_, p_.p.unités);
+    remplit(lExt_, p_.p.extensions);
+    EnableWindow(bGo_, RecenserPermis(p_.p));
+}
+
+void F_Main::Affiche(int afficher) {
+    ShowWindow(hwnd_, afficher);
+    UpdateWindow(hwnd_);
+    SetFocus(IsWindowEnabled(bGo_) ? bGo_ : lUnités_);
+}
+
+LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        static_cast<F_Main*>(cs->lpCreateParams)->hwnd_ = hwnd;
+    }
+    auto* soi = reinterpret_cast<F_Main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
+    return soi->Message(msg, wp, lp);
+}
+
+LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
+    switch (msg) {
+        case WM_COMMAND:
+            Commande(LOWORD(wp), HIWORD(wp));
+            return 0;
+        case DM_GETDEFID:
+            return défaut_ ? MAKELRESULT(défaut_, DC_HASDEFID) : 0;
+        case WM_SETCURSOR: {
+            // The hourglass during the census, except over "Annuler" and the mode button.
+            const HWND sous = reinterpret_cast<HWND>(wp);
+            if (modèle_.EnCours() && sous != bAnn_ && sous != bAuto_ && LOWORD(lp) == HTCLIENT) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+                return TRUE;
+            }
+            break;
+        }
+        case WM_CLOSE:
+        case WM_ENDSESSION:
+            if (msg == WM_CLOSE || wp) Termine(true);
+            return 0;
+        case WM_DESTROY:
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            hwnd_ = nullptr;
+            PostQuitMessage(0);
+            return 0;
+    }
+    return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void F_Main::Commande(int id, int code) {
+    const bool clic = code == BN_CLICKED;
+    switch (id) {
+        case IdsNettix::bGo:
+        case IDOK:
+            if (défaut_ == IdsNettix::bEffacer && IsWindowVisible(bEffacer_)) {
+                modèle_.Effacer();
+            } else if (IsWindowVisible(bGo_) && IsWindowEnabled(bGo_)) {
+                if (clic || id == IDOK) modèle_.Recenser();
+            }
+            break;
+        case IdsNettix::bAnn:
+            if (IsWindowVisible(bAnn_)) modèle_.Annuler();
+            break;
+        case IdsNettix::bLocal:
+            if (clic) bLocal_Click();
+            break;
+        case IdsNettix::bVud:
+            if (clic) bVud_Click();
+            break;
+        case IdsNettix::bAuto:
+            if (clic) modèle_.ModeBascule();
+            break;
+        case IdsNettix::bEffacer:
+            if (clic) modèle_.Effacer();
+            break;
+        case IdsNettix::bConserver:
+            if (clic) modèle_.Conserver();
+            break;
+        case IdsNettix::lUnités:
+        case IdsNettix::lExt:
+            if (code == LBN_SELCHANGE) Listes_Change();
+            break;
+        case IdsNettix::lDel:
+            if (code == LBN_SELCHANGE)
+                modèle_.Sélectionne(static_cast<int32_t>(SendMessageW(lDel_, LB_GETCURSEL, 0, 0)));
+            else if (code == LBN_DBLCLK)
+                modèle_.Conserver();
+            break;
+    }
+}
+
+void F_Main::bLocal_Click() {
+    LocalChoisit(p_.p);
+    for (int32_t i = 0; i < p_.p.unités.Nombre(); ++i)
+        SendMessageW(lUnités_, LB_SETSEL, p_.p.unités.Choisie(i) ? TRUE : FALSE, i);
+    EnableWindow(bGo_, RecenserPermis(p_.p));
+}
+
+void F_Main::Listes_Change() {
+    for (int32_t i = 0; i < p_.p.unités.Nombre(); ++i)
+        p_.p.unités.Choisit(i, SendMessageW(lUnités_, LB_GETSEL, i, 0) > 0);
+    for (int32_t i = 0; i < p_.p.extensions.Nombre(); ++i)
+        p_.p.extensions.Choisit(i, SendMessageW(lExt_, LB_GETSEL, i, 0) > 0);
+    EnableWindow(bGo_, RecenserPermis(p_.p));
+}
+
+void F_Main::bVud_Click() {
+    F_Help aide;
+    aide.MontreModal(instance_, hwnd_);
+}
+
+void F_Main::Défaut(int id) {
+    for (HWND b : {bGo_, bEffacer_})
+        SendMessageW(b, BM_SETSTYLE,
+                     GetDlgCtrlID(b) == id ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    défaut_ = id;
+}
+
+void F_Main::État(ÉtatFenêtre é) {
+    const bool saisie = é == ÉtatFenêtre::Saisie;
+    for (HWND c : {z_, fUnités_, bLocal_, lUnités_, fExt_, lExt_, bGo_, bVud_})
+        ShowWindow(c, saisie ? SW_SHOW : SW_HIDE);
+    for (HWND c : {eExec_, eTaille_, lDel_, bAnn_}) ShowWindow(c, saisie ? SW_HIDE : SW_SHOW);
+    ShowWindow(bAuto_, é == ÉtatFenêtre::Recensement ? SW_SHOW : SW_HIDE);
+    ShowWindow(bEffacer_, é == ÉtatFenêtre::Revue ? SW_SHOW : SW_HIDE);
+    ShowWindow(bConserver_,
+               é == ÉtatFenêtre::Revue || é == ÉtatFenêtre::Échecs ? SW_SHOW : SW_HIDE);
+    switch (é) {
+        case ÉtatFenêtre::Saisie:
+            Défaut(IdsNettix::bGo);
+            SetFocus(IsWindowEnabled(bGo_) ? bGo_ : lUnités_);
+            break;
+        case ÉtatFenêtre::Recensement:
+            Défaut(0);
+            SetFocus(bAnn_);
+            SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+            break;
+        case ÉtatFenêtre::Revue:
+            MontreÉcrits();
+            Défaut(IdsNettix::bEffacer);
+            SetFocus(bEffacer_);
+            break;
+        case ÉtatFenêtre::Échecs:
+            Défaut(0);
+            SetFocus(bAnn_);
+            break;
+    }
+    if (é != ÉtatFenêtre::Recensement) SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void F_Main::Statut(const std::string& texte) {
+    statut_ = texte;
+    statutÀMontrer_ = true;
+    // During the census the folder shown follows the yields: one text per folder would
+    // cost more than the walk of a small folder.
+    if (!modèle_.EnCours()) MontreÉcrits();
+}
+
+void F_Main::Total(const std::string& texte) {
+    total_ = texte;
+    totalÀMontrer_ = true;
+    if (!modèle_.EnCours()) MontreÉcrits();
+}
+
+void F_Main::MontreÉcrits() {
+    if (statutÀMontrer_) SetWindowTextW(eExec_, VersUtf16(statut_).c_str());
+    if (totalÀMontrer_) SetWindowTextW(eTaille_, VersUtf16(total_).c_str());
+    statutÀMontrer_ = totalÀMontrer_ = false;
+}
+
+void F_Main::ListeAjoute(const std::string& chemin) {
+    SendMessageW(lDel_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(VersUtf16(chemin).c_str()));
+    const LRESULT n = SendMessageW(lDel_, LB_GETCOUNT, 0, 0);
+    if (n > 10) SendMessageW(lDel_, LB_SETTOPINDEX, static_cast<WPARAM>(n - 10), 0);
+}
+
+void F_Main::ListeRetire(int32_t i) { SendMessageW(lDel_, LB_DELETESTRING, i, 0); }
+void F_Main::ListeVide() { SendMessageW(lDel_, LB_RESETCONTENT, 0, 0); }
+void F_Main::ListeSélectionne(int32_t i) { SendMessageW(lDel_, LB_SETCURSEL, i, 0); }
+void F_Main::ConserverPermis(bool permis) { EnableWindow(bConserver_, permis); }
+
+void F_Main::Mode(bool automatique) {
+    SetWindowTextW(bAuto_, automatique ? L"Manuel" : L"Auto");
+    RECT fenêtre{}, client{};
+    GetWindowRect(hwnd_, &fenêtre);
+    GetClientRect(hwnd_, &client);
+    const int hauteur =
+        automatique ? (fenêtre.bottom - fenêtre.top) - client.bottom + TwipsEnPixelsY(HautDeLDel, dpi_)
+                    : TwipsEnPixelsY(HauteurFenêtre, dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, fenêtre.right - fenêtre.left, hauteur,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool F_Main::Traite(MSG& msg) {
+    if (msg.message == WM_QUIT) return false;
+    if (hwnd_ && IsDialogMessageW(hwnd_, &msg)) return true;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+    return true;
+}
+
+void F_Main::Pompe() {
+    MontreÉcrits();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (!Traite(msg)) ExitProcess(static_cast<UINT>(msg.wParam));
+}
+
+void F_Main::Cède() {
+    // The clock is read every few entries only; the pump runs on a short timer.
+    if (++appels_ % 8 != 0) return;
+    const ULONGLONG maintenant = GetTickCount64();
+    if (maintenant - dernièreCession_ < IntervalleCession) return;
+    dernièreCession_ = maintenant;
+    Pompe();
+}
+
+void F_Main::Bip() { MessageBeep(MB_OK); }
+
+void F_Main::Termine(bool enregistrer) {
+    if (enregistrer && p_.arguments.empty()) ParamètresEnregistre(p_.registre, p_.p);
+    ExitProcess(0);
+}

@@ -1,0 +1,81 @@
+// F_Main, Nettix's main window: the input panel (drives, extensions, "Recenser") and the
+// execution panel (the census, the file list, "Effacer", "Conserver", "Annuler"), drawn
+// from the states that the logic of Recensement.h moves through.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "Metriques.h"
+#include "Nettix.h"
+#include "Recensement.h"
+#include "Registre.h"
+
+class F_Main : public VueNettix {
+public:
+    struct Paramètres {
+        ParamètresNettix& p;
+        Registre& registre;
+        ::Fichiers& fichiers;
+        Dialogues& dialogues;
+        ListeurDossiers& listeur;
+        std::string arguments;  // the command line after the program; "" in interactive use
+        std::string version;    // "(Nettix v1.0.0)"
+    };
+    explicit F_Main(const Paramètres& p);
+    ~F_Main() override;
+    F_Main(const F_Main&) = delete;
+    F_Main& operator=(const F_Main&) = delete;
+
+    // Creates the window hidden, centred, with its caption and both panels.
+    bool Crée(HINSTANCE instance);
+    // Fills lUnités and lExt from the parameters, with their selections.
+    void ListesRemplit();
+    void Affiche(int afficher);
+    void bGo_Click() { modèle_.Recenser(); }
+    HWND Fenêtre() const { return hwnd_; }
+    // Hands one waiting message to its window (Tab, Enter and Escape included); false on WM_QUIT.
+    bool Traite(MSG& msg);
+
+    // VueNettix
+    void État(ÉtatFenêtre état) override;
+    void Statut(const std::string& texte) override;
+    void Total(const std::string& texte) override;
+    void ListeAjoute(const std::string& chemin) override;
+    void ListeRetire(int32_t i) override;
+    void ListeVide() override;
+    void ListeSélectionne(int32_t i) override;
+    void ConserverPermis(bool permis) override;
+    void Mode(bool automatique) override;
+    void Cède() override;
+    void Bip() override;
+    void Termine(bool enregistrer) override;
+
+private:
+    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    HWND Contrôle(const wchar_t* classe, const std::string& texte, DWORD style, int id, double x,
+                  double y, double l, double h, bool gras = false, DWORD exStyle = 0);
+    void Commande(int id, int code);
+    void bLocal_Click();
+    void bVud_Click();
+    void Listes_Change();  // the selection of lUnités or lExt changed
+    void Défaut(int id);   // the default button (Enter), 0 for none
+    void Pompe();
+    void MontreÉcrits();   // puts the folder and total texts of the census on screen
+
+    Paramètres p_;
+    Nettix modèle_;
+    HINSTANCE instance_ = nullptr;
+    HWND hwnd_ = nullptr;
+    HWND bVud_{}, fUnités_{}, bLocal_{}, lUnités_{}, fExt_{}, lExt_{}, bGo_{}, z_{};
+    HWND bAuto_{}, bEffacer_{}, bConserver_{}, bAnn_{}, lDel_{}, eTaille_{}, eExec_{};
+    HFONT police_ = nullptr, gras_ = nullptr;
+    Dpi dpi_;
+    int défaut_ = 0;
+    std::string statut_, total_;
+    bool statutÀMontrer_ = false, totalÀMontrer_ = false;
+    ULONGLONG dernièreCession_ = 0;
+    unsigned appels_ = 0;
+};
