@@ -14,14 +14,7 @@ F_Help::~F_Help() {
 }
 
 void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procédure;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = IdsNettix::ClasseHelp;
-    RegisterClassExW(&wc);
+    ClasseEnregistre(instance, IdsNettix::ClasseHelp, Procédure);
     const Dpi dpi = DpiÉcran();
     const auto x = [&](double t) { return TwipsEnPixelsX(t, dpi); };
     const auto y = [&](double t) { return TwipsEnPixelsY(t, dpi); };
@@ -72,14 +65,7 @@ void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
 }
 
 LRESULT CALLBACK F_Help::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        static_cast<F_Help*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* soi = reinterpret_cast<F_Help*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
-    return soi->Message(msg, wp, lp);
+    return ProcédureFenêtre<F_Help>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Help::Message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "FenetresWin32.h"
+
 class F_Help {
 public:
     F_Help() = default;
@@ -17,6 +19,8 @@ public:
 
 private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    template <class T>
+    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
     void bOk_Click();
 

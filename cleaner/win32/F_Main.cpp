@@ -36,18 +36,7 @@ HWND F_Main::Contrôle(const wchar_t* classe, const std::string& texte, DWORD st
 
 bool F_Main::Crée(HINSTANCE instance) {
     instance_ = instance;
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procédure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = IdsNettix::ClasseMain;
-    RegisterClassExW(&wc);
+    ClasseEnregistre(instance, IdsNettix::ClasseMain, Procédure);
     dpi_ = DpiÉcran();
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -129,14 +118,7 @@ void F_Main::Affiche(int afficher) {
 }
 
 LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        static_cast<F_Main*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* soi = reinterpret_cast<F_Main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
-    return soi->Message(msg, wp, lp);
+    return ProcédureFenêtre<F_Main>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "FenetresWin32.h"
+
 #include <string>
 
 #include "Metriques.h"
@@ -54,6 +56,8 @@ public:
 
 private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    template <class T>
+    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
     HWND Contrôle(const wchar_t* classe, const std::string& texte, DWORD style, int id, double x,
                   double y, double l, double h, bool gras = false, DWORD exStyle = 0);

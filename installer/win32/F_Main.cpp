@@ -62,23 +62,10 @@ F_Main::~F_Main() {
 void F_Main::Form_Load() { FeuilleCentre(hwnd_); }
 
 LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        // Known before CreateWindowExW returns: the creation messages are handled already.
-        static_cast<F_Main*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* soi = reinterpret_cast<F_Main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        soi->hwnd_ = nullptr;
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    }
-    return soi->Traite(msg, wp, lp);
+    return ProcédureFenêtre<F_Main>(hwnd, msg, wp, lp);
 }
 
-LRESULT F_Main::Traite(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CLOSE:
             // Remplo ends by itself once the program is restarted; closing the window

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "FenetresWin32.h"
+
 #include "Remplo.h"
 
 inline constexpr wchar_t TitreF_Main[] = L"Mise à jour automatique de programme 32bits";
@@ -28,7 +30,10 @@ public:
 
 private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    LRESULT Traite(UINT msg, WPARAM wp, LPARAM lp);
+    template <class T>
+    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    void Détruite() { hwnd_ = nullptr; }
     void Form_Load();
 
     HWND hwnd_ = nullptr;

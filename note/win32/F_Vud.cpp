@@ -21,19 +21,7 @@ F_Vud::~F_Vud() {
 }
 
 bool F_Vud::Crée(HINSTANCE instance, int afficher) {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procédure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = IdsVud::Classe;
-    RegisterClassExW(&wc);
+    ClasseEnregistre(instance, IdsVud::Classe, Procédure);
 
     dpi_ = DpiÉcran();
 
@@ -80,14 +68,7 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
 }
 
 LRESULT CALLBACK F_Vud::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        static_cast<F_Vud*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* soi = reinterpret_cast<F_Vud*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
-    return soi->Message(msg, wp, lp);
+    return ProcédureFenêtre<F_Vud>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "FenetresWin32.h"
+
 #include "Metriques.h"
 #include "Note.h"
 #include "Registre.h"
@@ -26,6 +28,8 @@ class F_Vud {
 
   private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    template <class T>
+    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
 
     void Form_Resize();

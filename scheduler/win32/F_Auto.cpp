@@ -70,6 +70,8 @@ class F_Auto : public VueÉditeur {
 
   private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    template <class T>
+    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK Crochet(int code, WPARAM wp, LPARAM lp);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
     void Commande(int id, int notification);
@@ -153,18 +155,7 @@ HWND F_Auto::Étiquette(const std::string& texte, Place p, int id, DWORD style) 
 }
 
 bool F_Auto::Crée() {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procédure;
-    wc.hInstance = c_.instance;
-    wc.hIcon = LoadIconW(c_.instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = IdsAuto::Classe;
-    RegisterClassExW(&wc);
+    ClasseEnregistre(c_.instance, IdsAuto::Classe, Procédure);
     dpi_ = DpiÉcran();
 
     // No close, minimise or maximise button: the window closes by "Ok" or eMsg.
@@ -305,14 +296,7 @@ LRESULT CALLBACK F_Auto::Crochet(int code, WPARAM wp, LPARAM lp) {
 }
 
 LRESULT CALLBACK F_Auto::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        static_cast<F_Auto*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* soi = reinterpret_cast<F_Auto*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
-    return soi->Message(msg, wp, lp);
+    return ProcédureFenêtre<F_Auto>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Auto::Message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,5 +1,6 @@
 // F_Main: the hidden main window behind the tray icon.
 #include "F_Main.h"
+#include "FenetresWin32.h"
 
 #include <shellapi.h>
 
@@ -32,16 +33,7 @@ void IcôneRetire() {
 }
 
 bool F_Main::Crée() {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = Procédure;
-    wc.hInstance = p_.instance;
-    wc.hIcon = LoadIconW(p_.instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = IdsMain::Classe;
-    RegisterClassExW(&wc);
+    ClasseEnregistre(p_.instance, IdsMain::Classe, Procédure);
     tâcheBarreCréée_ = RegisterWindowMessageW(L"TaskbarCreated");
     CreateWindowExW(0, IdsMain::Classe, L"Form1", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                     CW_USEDEFAULT, 320, 240, nullptr, nullptr, p_.instance, this);
@@ -162,14 +154,7 @@ void F_Main::showme_Click() {
 }
 
 LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        static_cast<F_Main*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* soi = reinterpret_cast<F_Main*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
-    return soi->Message(msg, wp, lp);
+    return ProcédureFenêtre<F_Main>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {

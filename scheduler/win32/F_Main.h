@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "FenetresWin32.h"
+
 #include "F_Show.h"
 #include "Moteur.h"
 #include "Registre.h"
@@ -38,6 +40,8 @@ class F_Main {
 
   private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    template <class T>
+    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
 
     void Form_Load();

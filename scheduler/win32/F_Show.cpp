@@ -1,6 +1,7 @@
 // F_Show: the red message window. Its layout is kept in twips and converted at the real
 // screen resolution, so that it looks the same at any DPI.
 #include "F_Show.h"
+#include "FenetresWin32.h"
 
 #include <cmath>
 
@@ -124,19 +125,7 @@ void F_Show::Place() {
 void F_Show::bOk_Click() { DestroyWindow(hwnd_); }
 
 LRESULT CALLBACK F_Show::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
-        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-        static_cast<F_Show*>(cs->lpCreateParams)->hwnd_ = hwnd;
-    }
-    auto* soi = reinterpret_cast<F_Show*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        delete soi;
-        return DefWindowProcW(hwnd, msg, wp, lp);
-    }
-    return soi->Message(msg, wp, lp);
+    return ProcédureFenêtre<F_Show>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Show::Message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "FenetresWin32.h"
 #include "Metriques.h"
 #include "Moteur.h"
 
@@ -22,6 +23,9 @@ class F_Show {
     F_Show() = default;
     ~F_Show();
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    template <class T>
+    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
+    void Détruite() { delete this; }  // the window owns its object
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
     void E_Change();
     void bOk_Click();

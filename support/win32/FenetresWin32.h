@@ -5,8 +5,37 @@
 
 #include "Metriques.h"
 
+// Registers a window class of the program: its icon (resource 1), the arrow pointer and the
+// dialog background; the common controls are initialised first. A class already
+// registered is left as it is. False when it cannot be registered.
+bool ClasseEnregistre(HINSTANCE instance, const wchar_t* nom, WNDPROC procédure);
+
 // Centres a window on the screen: left = (screen width - window width) / 2, top likewise,
 // but never above or left of the screen's corner, so that a window larger than the
 // screen keeps its caption reachable. A child window is centred in screen coordinates
 // too, converted to its parent's client area. Size and Z order are unchanged.
 void FeuilleCentre(HWND fenêtre);
+
+// The window procedure of a class T that owns its window. The object comes as the
+// creation parameter and is attached at WM_NCCREATE, so its `hwnd_` is set for the
+// creation messages, before CreateWindowExW returns; `T::Message` then handles every
+// message. At WM_NCDESTROY the object is detached and, when T has one, `Détruite()` is
+// called (where a window may delete itself). T makes this template its friend.
+template <class T>
+LRESULT CALLBACK ProcédureFenêtre(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+        static_cast<T*>(cs->lpCreateParams)->hwnd_ = hwnd;
+    }
+    auto* soi = reinterpret_cast<T*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        if constexpr (requires { soi->Détruite(); }) {
+            soi->Détruite();
+            return DefWindowProcW(hwnd, msg, wp, lp);
+        }
+    }
+    return soi->Message(msg, wp, lp);
+}

@@ -20,17 +20,6 @@ using namespace std::chrono_literals;
 const wchar_t* const CléSuite = L"Software\\Talmon\\Talmon";
 const wchar_t* const CléNettix = L"Software\\Talmon\\Nettix";
 
-std::wstring Texte(HWND h) {
-    DWORD_PTR n = 0;
-    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return L"?";
-    std::wstring w(n + 1, L'\0');
-    DWORD_PTR lu = 0;
-    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()), SMTO_ABORTIFHUNG,
-                        10000, &lu);
-    w.resize(lu);
-    return w;
-}
-
 std::vector<std::wstring> Entrées(HWND liste) {
     std::vector<std::wstring> e;
     const LRESULT n = SendMessageW(liste, LB_GETCOUNT, 0, 0);
@@ -197,7 +186,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     Démarre(p, L"");
     HWND f = p.Première(IdsNettix::ClasseMain);
     ASSERT_TRUE(f);
-    EXPECT_EQ(Texte(f), L"(Nettix v1.0.0) Suppression des fichiers temporaires");
+    EXPECT_EQ(TexteFenêtre(f), L"(Nettix v1.0.0) Suppression des fichiers temporaires");
     AuPremierPlan(f);
     HWND lUnités = GetDlgItem(f, IdsNettix::lUnités), bGo = GetDlgItem(f, IdsNettix::bGo);
     const auto unités = Entrées(lUnités);
@@ -214,14 +203,14 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     ASSERT_TRUE(IsWindowEnabled(bGo));
     Clique(bGo);
     HWND eExec = GetDlgItem(f, IdsNettix::eExec), lDel = GetDlgItem(f, IdsNettix::lDel);
-    ASSERT_TRUE(AttendsQue([&] { return Texte(eExec) == L"Fichiers \u00E0 supprimer :"; }))
-        << DepuisUtf16(Texte(eExec));
+    ASSERT_TRUE(AttendsQue([&] { return TexteFenêtre(eExec) == L"Fichiers \u00E0 supprimer :"; }))
+        << DepuisUtf16(TexteFenêtre(eExec));
     auto trouvés = Entrées(lDel);
     std::sort(trouvés.begin(), trouvés.end());
     EXPECT_EQ(trouvés, (std::vector<std::wstring>{L"T:\\a.tmp", L"T:\\sous\\c.tmp",
                                                   L"T:\\sous\\seule.tmp"}));
     EXPECT_EQ(Entrées(lDel).front(), L"T:\\a.tmp");  // a folder's files before its sub-folders
-    EXPECT_EQ(Texte(GetDlgItem(f, IdsNettix::eTaille)), L"15 bytes");
+    EXPECT_EQ(TexteFenêtre(GetDlgItem(f, IdsNettix::eTaille)), L"15 bytes");
     HWND bConserver = GetDlgItem(f, IdsNettix::bConserver);
     EXPECT_FALSE(IsWindowEnabled(bConserver));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(f, IdsNettix::bAuto)));
@@ -230,15 +219,15 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     ASSERT_TRUE(AttendsQue([&] { return IsWindowEnabled(bConserver) != FALSE; }, 5s));
     Clique(bConserver);
     ASSERT_TRUE(AttendsQue([&] { return Entrées(lDel).size() == 2; }, 5s));
-    EXPECT_EQ(Texte(GetDlgItem(f, IdsNettix::eTaille)), L"10 bytes");
+    EXPECT_EQ(TexteFenêtre(GetDlgItem(f, IdsNettix::eTaille)), L"10 bytes");
 
     // With the focus on the list, Enter presses the default button "Effacer".
     CliqueEntrée(lDel, L"T:\\a.tmp");
     ASSERT_EQ(Entrées(lDel).size(), 2u);
     Touche(L"Return");
     ASSERT_TRUE(AttendsQue([&] {
-        return Texte(eExec) == L"Impossible de supprimer ces fichiers :";
-    }, 10s)) << DepuisUtf16(Texte(eExec));
+        return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :";
+    }, 10s)) << DepuisUtf16(TexteFenêtre(eExec));
     EXPECT_EQ(Entrées(lDel), std::vector<std::wstring>{L"T:\\sous\\seule.tmp"});
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(f, IdsNettix::bEffacer)));
     EXPECT_TRUE(IsWindowVisible(bConserver));
@@ -254,9 +243,9 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     HWND aide = p.Première(IdsNettix::ClasseHelp);
     ASSERT_TRUE(aide);
     AuPremierPlan(aide);
-    EXPECT_EQ(Texte(aide), L"(Nettix v1.0.0) Suppression des fichiers temporaires et autres "
+    EXPECT_EQ(TexteFenêtre(aide), L"(Nettix v1.0.0) Suppression des fichiers temporaires et autres "
                            L"fichiers inutiles !");
-    EXPECT_EQ(Texte(GetDlgItem(aide, IdsNettix::t)).rfind(L"Nettix fait partie", 0), 0u);
+    EXPECT_EQ(TexteFenêtre(GetDlgItem(aide, IdsNettix::t)).rfind(L"Nettix fait partie", 0), 0u);
     EXPECT_FALSE(IsWindowEnabled(f));
     Clique(GetDlgItem(aide, IdsNettix::bOk));
     ASSERT_TRUE(AttendsQue([&] { return Fenêtres(IdsNettix::ClasseHelp, p.pi.dwProcessId).empty(); }, 5s));
@@ -278,15 +267,15 @@ TEST_F(NettixExe, CancelDuringCensusReturnsToInput) {
     AuPremierPlan(f);
     HWND bAuto = GetDlgItem(f, IdsNettix::bAuto), bAnn = GetDlgItem(f, IdsNettix::bAnn);
     ASSERT_TRUE(AttendsQue([&] { return IsWindowVisible(bAuto) != FALSE; }, 10s));
-    EXPECT_EQ(Texte(bAuto), L"Manuel");
+    EXPECT_EQ(TexteFenêtre(bAuto), L"Manuel");
     RECT petit{};
     GetWindowRect(f, &petit);
     Clique(bAuto);  // manual mode: full height again
-    EXPECT_TRUE(AttendsQue([&] { return Texte(bAuto) == L"Auto"; }, 5s));
+    EXPECT_TRUE(AttendsQue([&] { return TexteFenêtre(bAuto) == L"Auto"; }, 5s));
     RECT grand{};
     GetWindowRect(f, &grand);
     EXPECT_GT(grand.bottom - grand.top, petit.bottom - petit.top);
-    EXPECT_NE(Texte(GetDlgItem(f, IdsNettix::eExec)).rfind(L"U:\\", 0), std::wstring::npos);
+    EXPECT_NE(TexteFenêtre(GetDlgItem(f, IdsNettix::eExec)).rfind(L"U:\\", 0), std::wstring::npos);
     Clique(bAnn);
     ASSERT_TRUE(AttendsQue([&] {
         return IsWindowVisible(GetDlgItem(f, IdsNettix::lUnités)) != FALSE;

@@ -34,17 +34,6 @@ const std::string NoteDéfaut1252 =
     "Je vous remercie de votre compr\xE9hension. Ce message peut \xEAtre effac\xE9 et \xEAtre "
     "remplac\xE9 par des annotations que vous ne d\xE9sirez pas oublier.\r\n";
 
-std::wstring Texte(HWND h) {
-    DWORD_PTR n = 0;
-    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return L"?";
-    std::wstring w(n + 1, L'\0');
-    DWORD_PTR lu = 0;
-    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()), SMTO_ABORTIFHUNG,
-                        10000, &lu);
-    w.resize(lu);
-    return w;
-}
-
 void FixeTexte(HWND h, const std::wstring& texte) {
     DWORD_PTR r = 0;
     ASSERT_TRUE(SendMessageTimeoutW(h, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(texte.c_str()),
@@ -53,11 +42,11 @@ void FixeTexte(HWND h, const std::wstring& texte) {
 
 // All the texts of a message box (its caption first, then its children's).
 std::wstring TextesDe(HWND boîte) {
-    std::wstring tout = Texte(boîte);
+    std::wstring tout = TexteFenêtre(boîte);
     EnumChildWindows(
         boîte,
         [](HWND h, LPARAM lp) -> BOOL {
-            *reinterpret_cast<std::wstring*>(lp) += L"|" + Texte(h);
+            *reinterpret_cast<std::wstring*>(lp) += L"|" + TexteFenêtre(h);
             return TRUE;
         },
         reinterpret_cast<LPARAM>(&tout));
@@ -184,13 +173,13 @@ TEST_F(PensilExe, PremierDemarrageCreeLaNoteCompteEtMontreLeTexte) {
     ASSERT_TRUE(f);
     EXPECT_EQ(Note(), NoteDéfaut1252);
     EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Pensil"), L"1");
-    EXPECT_EQ(Texte(f), L"Orvan 98");
+    EXPECT_EQ(TexteFenêtre(f), L"Orvan 98");
 
     std::wstring attendu(NoteDéfaut1252.size() - 2, L' ');  // Latin-1 bytes = code points
     for (size_t i = 0; i < attendu.size(); ++i)
         attendu[i] = static_cast<wchar_t>(static_cast<unsigned char>(NoteDéfaut1252[i]));
-    EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), attendu);
-    EXPECT_EQ(Texte(Contrôle(f, IdsVud::bOk)), L"&Ok");
+    EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::T)), attendu);
+    EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::bOk)), L"&Ok");
 
     // Centred on the screen; no update question with "-" stored.
     RECT r{};
@@ -238,7 +227,7 @@ TEST_F(PensilExe, OkEcritLeTexteAccentueEtLaGeometriePuisLesRetrouve) {
     Démarre(p);
     HWND f = p.Fenêtre();
     ASSERT_TRUE(f);
-    EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), texte);
+    EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::T)), texte);
     RECT r{};
     GetWindowRect(f, &r);
     EXPECT_EQ(r.left, 150);
@@ -260,7 +249,7 @@ TEST_F(PensilExe, EchapNeFaitRien) {
     for (int essai = 0; essai < 4 && !tapé; ++essai) {
         ASSERT_TRUE(Xdotool(f, "key ctrl+End type --delay 20 zz"));
         tapé = AttendsQue(
-            [&] { return Texte(Contrôle(f, IdsVud::T)).find(L"zz") != std::wstring::npos; }, 2s);
+            [&] { return TexteFenêtre(Contrôle(f, IdsVud::T)).find(L"zz") != std::wstring::npos; }, 2s);
     }
     ASSERT_TRUE(tapé);
     ASSERT_TRUE(Xdotool(f, "key Escape"));
@@ -309,13 +298,13 @@ TEST_F(PensilExe, FermerAvecDesModificationsDemande) {
     PostMessageW(f, WM_CLOSE, 0, 0);
     HWND boîte = p.Boîte();
     ASSERT_TRUE(boîte);
-    EXPECT_EQ(Texte(boîte), L"Orvan 98");
+    EXPECT_EQ(TexteFenêtre(boîte), L"Orvan 98");
     EXPECT_NE(TextesDe(boîte).find(L"Voulez-vous enregistrer les modifications de la note ?"),
               std::wstring::npos);
     Clique(GetDlgItem(boîte, IDCANCEL));
     ASSERT_TRUE(AttendsQue([&] { return !IsWindow(boîte); }));
     EXPECT_FALSE(p.Fini(0ms));
-    EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), L"brouillon");
+    EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::T)), L"brouillon");
 
     // No: the edits are dropped, the file stays as it was.
     PostMessageW(f, WM_CLOSE, 0, 0);
@@ -362,7 +351,7 @@ TEST_F(PensilExe, NoteVideEtGeometrieInvalide) {
     Démarre(p);
     HWND f = p.Fenêtre();
     ASSERT_TRUE(f);
-    EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), L"");
+    EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::T)), L"");
     EXPECT_EQ(Note(), "");  // an existing file is never replaced at start
     RECT r{};
     GetWindowRect(f, &r);
@@ -491,7 +480,7 @@ TEST_F(PensilExe, PannesDEcritureRienPerduUtilisateurAverti) {
         PostMessageW(boîte, WM_COMMAND, IDOK, 0);
         EXPECT_FALSE(p.Fini(1s));
         EXPECT_TRUE(IsWindowVisible(f));
-        EXPECT_EQ(Texte(Contrôle(f, IdsVud::T)), L"nouveau texte");
+        EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::T)), L"nouveau texte");
         EXPECT_EQ(LitBrut(ici + L"tel.txt"), "ancien\r\n") << static_cast<int>(panne);
         TerminateProcess(p.pi.hProcess, 0);
         WaitForSingleObject(p.pi.hProcess, 10000);

@@ -19,17 +19,6 @@ using namespace std::chrono_literals;
 const wchar_t* const CléSuite = L"Software\\Talmon\\Talmon";
 const wchar_t* const CléRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-std::wstring Texte(HWND h) {
-    DWORD_PTR n = 0;
-    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return L"?";
-    std::wstring w(n + 1, L'\0');
-    DWORD_PTR lu = 0;
-    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()),
-                        SMTO_ABORTIFHUNG, 10000, &lu);
-    w.resize(lu);
-    return w;
-}
-
 // Every top-level window of a class of process `pid`, shown or hidden.
 std::vector<HWND> Toutes(const wchar_t* classe, DWORD pid) {
     struct Quête {
@@ -149,8 +138,8 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     // The message window of the first pass.
     HWND alarme = tray.Attends(L"Horlo.F_Show");
     ASSERT_TRUE(alarme);
-    EXPECT_EQ(Texte(alarme), L"Alarme");
-    EXPECT_EQ(Texte(GetDlgItem(alarme, 100)), L"Message programm\u00E9: \r\n\r\nBonjour le monde");
+    EXPECT_EQ(TexteFenêtre(alarme), L"Alarme");
+    EXPECT_EQ(TexteFenêtre(GetDlgItem(alarme, 100)), L"Message programm\u00E9: \r\n\r\nBonjour le monde");
     RECT r{};
     GetWindowRect(alarme, &r);
     EXPECT_EQ(r.left, 0);
@@ -209,7 +198,7 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     démarre(aide, " /? ");
     HWND boîte = aide.Attends(L"#32770");
     ASSERT_TRUE(boîte);
-    EXPECT_EQ(Texte(boîte), L"Orvan 98 info");
+    EXPECT_EQ(TexteFenêtre(boîte), L"Orvan 98 info");
     PostMessageW(boîte, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(aide.Fini());
     EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Horlo"), L"1");
@@ -228,7 +217,7 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     PostMessageW(principale, WM_APP + 1, 1, WM_RBUTTONUP);
     HWND quitter = tray.Attends(L"#32770");
     ASSERT_TRUE(quitter);
-    EXPECT_EQ(Texte(quitter), L"Horlo");
+    EXPECT_EQ(TexteFenêtre(quitter), L"Horlo");
     PostMessageW(quitter, WM_COMMAND, IDNO, 0);
     EXPECT_TRUE(AttendsQue([&] { return !IsWindow(quitter); }, 10s));
     EXPECT_FALSE(tray.Fini(500));

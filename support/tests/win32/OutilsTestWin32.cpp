@@ -288,3 +288,14 @@ bool Xdotool(HWND fenêtre, const std::string& arguments) {
     }
     return CommandeHôte("/usr/bin/xdotool " + a);
 }
+
+std::wstring TexteFenêtre(HWND h) {
+    DWORD_PTR n = 0;
+    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return L"?";
+    std::wstring w(n + 1, L'\0');
+    DWORD_PTR lu = 0;
+    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()), SMTO_ABORTIFHUNG,
+                        10000, &lu);
+    w.resize(lu);
+    return w;
+}

@@ -75,6 +75,10 @@ std::wstring CheminWine(const char* unix);
 bool CommandeHôte(const std::string& script,
                   std::chrono::milliseconds délai = std::chrono::seconds(10));
 
+// A window's text (its caption, a control's contents), read across processes without
+// hanging on a window that does not answer (10 s at most; "?" then).
+std::wstring TexteFenêtre(HWND fenêtre);
+
 // Real keyboard and mouse input through the X server, as a user gives it: runs the host's
 // xdotool with `arguments` (for instance "key Escape") after bringing `fenêtre` (when not
 // null) to the front, which gives the X input focus to its X window. "%X" in `arguments` stands for that X
