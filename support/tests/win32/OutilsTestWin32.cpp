@@ -277,14 +277,19 @@ bool Xdotool(HWND fenêtre, const std::string& arguments) {
         }
         const std::string id = std::to_string(x);
         for (size_t p; (p = a.find("%X")) != std::string::npos;) a.replace(p, 2, id);
-        // The window is brought to the front by the system, which gives its X window
-        // the input focus: keys typed by xdotool then go to it.
         SetForegroundWindow(fenêtre);
         if (!AttendsQue([&] { return GetForegroundWindow() == fenêtre; },
                         std::chrono::seconds(5))) {
             printf("Xdotool: window %p never came to the front\n", static_cast<void*>(fenêtre));
             return false;
         }
+        // Without a window manager the X focus follows clicks, not the system's
+        // foreground: the window goes on top and gets a click near its client area's
+        // corner (away from its buttons) before the keys.
+        SetWindowPos(fenêtre, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        POINT coin{3, 3};
+        ClientToScreen(fenêtre, &coin);
+        a = "mousemove " + std::to_string(coin.x) + " " + std::to_string(coin.y) + " click 1 " + a;
     }
     return CommandeHôte("/usr/bin/xdotool " + a);
 }

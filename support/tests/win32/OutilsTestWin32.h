@@ -81,6 +81,7 @@ std::wstring TexteFenêtre(HWND fenêtre);
 
 // Real keyboard and mouse input through the X server, as a user gives it: runs the host's
 // xdotool with `arguments` (for instance "key Escape") after bringing `fenêtre` (when not
-// null) to the front, which gives the X input focus to its X window. "%X" in `arguments` stands for that X
+// null) to the front, on top, and clicking near its client area's corner, which gives
+// its X window the input focus. "%X" in `arguments` stands for that X
 // window's id. False when xdotool cannot be run or fails, or after 10 s.
 bool Xdotool(HWND fenêtre, const std::string& arguments);
