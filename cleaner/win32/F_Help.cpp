@@ -78,10 +78,6 @@ LRESULT F_Help::Message(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:
             bOk_Click();
             return 0;
-        case WM_DESTROY:
-            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
-            return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }

@@ -142,8 +142,6 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
             if (msg == WM_CLOSE || wp) Termine(true);
             return 0;
         case WM_DESTROY:
-            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
             PostQuitMessage(0);
             return 0;
     }

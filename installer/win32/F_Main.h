@@ -33,7 +33,6 @@ private:
     template <class T>
     friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
-    void Détruite() { hwnd_ = nullptr; }
     void Form_Load();
 
     HWND hwnd_ = nullptr;

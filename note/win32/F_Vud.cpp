@@ -100,8 +100,6 @@ LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {
             if (wp) Form_Unload();
             return 0;
         case WM_DESTROY:
-            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
             PostQuitMessage(0);
             return 0;
     }

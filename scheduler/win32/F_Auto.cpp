@@ -322,10 +322,6 @@ LRESULT F_Auto::Message(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_CLOSE:  // Alt+F4 or the task bar: as "Ok"
             bFin_Click();
             return 0;
-        case WM_DESTROY:
-            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-            hwnd_ = nullptr;
-            return 0;
     }
     return DefWindowProcW(hwnd_, msg, wp, lp);
 }

@@ -19,8 +19,8 @@ void FeuilleCentre(HWND fenêtre);
 // The window procedure of a class T that owns its window. The object comes as the
 // creation parameter and is attached at WM_NCCREATE, so its `hwnd_` is set for the
 // creation messages, before CreateWindowExW returns; `T::Message` then handles every
-// message. At WM_NCDESTROY the object is detached and, when T has one, `Détruite()` is
-// called (where a window may delete itself). T makes this template its friend.
+// message. At WM_NCDESTROY the object is detached (its `hwnd_` reset) and, when T has
+// one, `Détruite()` is called (where a window may delete itself). T makes this template its friend.
 template <class T>
 LRESULT CALLBACK ProcédureFenêtre(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {
@@ -32,6 +32,7 @@ LRESULT CALLBACK ProcédureFenêtre(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (!soi) return DefWindowProcW(hwnd, msg, wp, lp);
     if (msg == WM_NCDESTROY) {
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        soi->hwnd_ = nullptr;
         if constexpr (requires { soi->Détruite(); }) {
             soi->Détruite();
             return DefWindowProcW(hwnd, msg, wp, lp);

@@ -73,31 +73,7 @@ void AuPremierPlan(HWND f) {
     Sleep(200);
 }
 
-struct Processus {
-    PROCESS_INFORMATION pi{};
-    Processus() = default;
-    Processus(const Processus&) = delete;
-    Processus& operator=(const Processus&) = delete;
-    ~Processus() {
-        if (pi.hProcess) {
-            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
-            CloseHandle(pi.hProcess);
-            CloseHandle(pi.hThread);
-        }
-    }
-    bool Fini(std::chrono::milliseconds délai = 30s) const {
-        return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
-    }
-    HWND Première(const wchar_t* classe) const {
-        HWND h = nullptr;
-        AttendsQue([&] {
-            auto f = Fenêtres(classe, pi.dwProcessId);
-            if (!f.empty()) h = f[0];
-            return h != nullptr;
-        });
-        return h;
-    }
-};
+using Processus = ProcessusEssai;
 
 // Removes a folder's contents; entries named "lien..." (the host's links) are left alone.
 void Vide(const std::wstring& dossier) {

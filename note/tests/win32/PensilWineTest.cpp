@@ -54,34 +54,9 @@ std::wstring TextesDe(HWND boîte) {
 }
 
 // One started Pensil.exe.
-struct Processus {
-    PROCESS_INFORMATION pi{};
-    Processus() = default;
-    Processus(const Processus&) = delete;
-    Processus& operator=(const Processus&) = delete;
-    ~Processus() {
-        if (pi.hProcess) {
-            if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT)
-                TerminateProcess(pi.hProcess, 99);
-            CloseHandle(pi.hProcess);
-            CloseHandle(pi.hThread);
-        }
-    }
-    bool Fini(std::chrono::milliseconds délai = 30s) const {
-        return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
-    }
+struct Processus : ProcessusEssai {
     HWND Fenêtre() const { return Première(IdsVud::Classe); }
     HWND Boîte() const { return Première(L"#32770"); }
-    // Its first window of that class, once it shows one.
-    HWND Première(const wchar_t* classe) const {
-        HWND h = nullptr;
-        AttendsQue([&] {
-            auto f = Fenêtres(classe, pi.dwProcessId);
-            if (!f.empty()) h = f[0];
-            return h != nullptr;
-        });
-        return h;
-    }
 };
 
 // What a program shows instead of its window: its message boxes' texts.

@@ -304,3 +304,24 @@ std::wstring TexteFenêtre(HWND h) {
     w.resize(lu);
     return w;
 }
+
+ProcessusEssai::~ProcessusEssai() {
+    if (!pi.hProcess) return;
+    if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+}
+
+bool ProcessusEssai::Fini(std::chrono::milliseconds délai) const {
+    return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
+}
+
+HWND ProcessusEssai::Première(const wchar_t* classe) const {
+    HWND h = nullptr;
+    AttendsQue([&] {
+        const auto f = Fenêtres(classe, pi.dwProcessId);
+        if (!f.empty()) h = f[0];
+        return h != nullptr;
+    });
+    return h;
+}

@@ -75,6 +75,20 @@ std::wstring CheminWine(const char* unix);
 bool CommandeHôte(const std::string& script,
                   std::chrono::milliseconds délai = std::chrono::seconds(10));
 
+// A program a test started (its handles in `pi`), ended if still running and its handles
+// closed at the end of the test.
+struct ProcessusEssai {
+    PROCESS_INFORMATION pi{};
+    ProcessusEssai() = default;
+    ProcessusEssai(const ProcessusEssai&) = delete;
+    ProcessusEssai& operator=(const ProcessusEssai&) = delete;
+    ~ProcessusEssai();
+    // Whether it ended within `délai`.
+    bool Fini(std::chrono::milliseconds délai = std::chrono::seconds(30)) const;
+    // Its first visible window of that class, once it shows one (30 s at most).
+    HWND Première(const wchar_t* classe) const;
+};
+
 // A window's text (its caption, a control's contents), read across processes without
 // hanging on a window that does not answer (10 s at most; "?" then).
 std::wstring TexteFenêtre(HWND fenêtre);
