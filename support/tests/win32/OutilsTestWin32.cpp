@@ -289,7 +289,13 @@ bool Xdotool(HWND fenêtre, const std::string& arguments) {
         SetWindowPos(fenêtre, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         POINT coin{3, 3};
         ClientToScreen(fenêtre, &coin);
-        a = "mousemove " + std::to_string(coin.x) + " " + std::to_string(coin.y) + " click 1 " + a;
+        // A popup menu has the keyboard already: a click there would choose an entry.
+        wchar_t classe[16] = {};
+        GetClassNameW(fenêtre, classe, 16);
+        const bool menu = std::wstring(classe) == L"#32768";
+        a = menu ? a
+                 : "mousemove " + std::to_string(coin.x) + " " + std::to_string(coin.y) +
+                       " click 1 " + a;
     }
     return CommandeHôte("/usr/bin/xdotool " + a);
 }
