@@ -203,9 +203,18 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     EXPECT_TRUE(aide.Fini());
     EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Horlo"), L"1");
 
-    // The tray icon's messages: left button up opens the menu at the pointer (Esc closes
-    // it); right button up asks whether to quit, and No keeps the program running.
+    // The tray icon's messages: right button up asks whether to quit, and No keeps the
+    // program running; left button up opens the menu at the pointer, and Esc closes it.
+    // The question comes first: a posted message outruns queued key input, so a question
+    // opened right after the menu's Esc would receive that Esc.
     HWND principale = Toutes(L"Horlo.F_Main", tray.pi.dwProcessId).at(0);
+    PostMessageW(principale, WM_APP + 1, 1, WM_RBUTTONUP);
+    HWND quitter = tray.Attends(L"#32770");
+    ASSERT_TRUE(quitter);
+    EXPECT_EQ(TexteFenêtre(quitter), L"Horlo");
+    PostMessageW(quitter, WM_COMMAND, IDNO, 0);
+    EXPECT_TRUE(AttendsQue([&] { return !IsWindow(quitter); }, 10s));
+    EXPECT_FALSE(tray.Fini(500));
     PostMessageW(principale, WM_APP + 1, 1, WM_LBUTTONUP);
     HWND menu = tray.Attends(L"#32768");
     EXPECT_TRUE(menu);
@@ -214,12 +223,6 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
         AttendsQue([&] { return !IsWindowVisible(menu); }, 2s);
     }
     EXPECT_FALSE(menu && IsWindowVisible(menu));
-    PostMessageW(principale, WM_APP + 1, 1, WM_RBUTTONUP);
-    HWND quitter = tray.Attends(L"#32770");
-    ASSERT_TRUE(quitter);
-    EXPECT_EQ(TexteFenêtre(quitter), L"Horlo");
-    PostMessageW(quitter, WM_COMMAND, IDNO, 0);
-    EXPECT_TRUE(AttendsQue([&] { return !IsWindow(quitter); }, 10s));
     EXPECT_FALSE(tray.Fini(500));
 
     // "/O" opens the editor beside the tray program, without a main window of its own.
