@@ -94,12 +94,12 @@ double DernierOuvrable(int mois, int année) {
 }
 
 Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
-    if (TâchesSynchronise(h) && ports.éditeur) ports.éditeur->ListeRemplit();
+    const bool relu = TâchesSynchronise(h);
     // The clock is read once per task examined and again after each firing, which is what
     // a fresh reading at every comparison amounts to within one task.
     double maintenant = h.horloge.Maintenant();
     const bool jourOuvrable = !FinDeSemaine(maintenant);
-    bool modifié = false, fenêtre = false;
+    bool modifié = false, fenêtre = false, retirées = false;
     for (size_t i = 1; i <= h.Tâches.Dernier();) {
         Tâche& t = h.Tâches[i];
         const char c = Code(t.Répétition);
@@ -124,20 +124,15 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
                     t.DernièreExécution = maintenant;
                 }
                 Avance(t, maintenant);
-                if (ports.éditeur && !t.Programme.empty())
-                    ports.éditeur->LigneChange(t.Identité, LigneTâche(t));
             }
         }
-        if (Supprimée(t.Programme)) {
-            if (ports.éditeur) ports.éditeur->LigneRetire(t.Identité);
-            h.Tâches.Retire(i);
-        } else {
-            ++i;
-        }
+        retirées = retirées || Supprimée(t.Programme);
+        ++i;
     }
-    if (!modifié) return {};
-    auto statut = TâchesEnregistreÀJour(h);
-    if (ports.éditeur && ports.éditeur->ListeVisible()) ports.éditeur->ListeRemplit();
+    // Emptied entries go in one sweep: one by one, each would move the rest of the table.
+    if (retirées) h.Tâches.RetireSi([](const Tâche& t) { return Supprimée(t.Programme); });
+    const auto statut = modifié ? TâchesEnregistreÀJour(h) : Statut{};
+    if (ports.éditeur && (relu || modifié || retirées)) ports.éditeur->ListeRemplit();
     return statut;
 }
 
@@ -149,9 +144,11 @@ Statut TâchesArrêt(Horlo& h, PortsMoteur& ports) {
         Démarre(h, ports.lanceur, t);
         t.DernièreExécution = h.horloge.Maintenant();
         modifié = true;
-        if (ports.éditeur) ports.éditeur->LigneChange(t.Identité, LigneTâche(t));
     }
-    return modifié ? TâchesEnregistreÀJour(h) : Statut{};
+    if (!modifié) return {};
+    const auto statut = TâchesEnregistreÀJour(h);
+    if (ports.éditeur) ports.éditeur->ListeRemplit();
+    return statut;
 }
 
 bool TâchesSynchronise(Horlo& h) {

@@ -14,13 +14,15 @@
 double PremierOuvrable(int mois, int année);
 double DernierOuvrable(int mois, int année);
 
-// The open editor as the engine sees it (nullptr when the editor is not open).
+// The open editor as the engine sees it (nullptr when the editor is not open). A pass that
+// changed the table asks once for the list to be rebuilt: one rebuild costs what one line
+// search costs in a long list, and per-line updates of a pass where thousands of tasks fire
+// would cost the square of the table's length.
 struct VueÉditeur {
     virtual ~VueÉditeur() = default;
-    virtual bool ListeVisible() const = 0;  // fSelect is shown
-    virtual void LigneChange(uint64_t identité, const std::string& texte) = 0;
-    virtual void LigneRetire(uint64_t identité) = 0;
-    virtual void ListeRemplit() = 0;  // rebuild lAutom from the table, in index order
+    // Rebuilds lAutom from the table, in index order (while the entry panel is shown, when
+    // the list is shown again).
+    virtual void ListeRemplit() = 0;
 };
 
 // The message windows of the engine. Each pass that shows a message opens one window of

@@ -2,6 +2,7 @@
 // of a task, the list of open windows and the journal of failed starts.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -71,6 +72,11 @@ public:
     void Retire(size_t i) {
         if (i >= 1 && i < entrées_.size())
             entrées_.erase(entrées_.begin() + static_cast<std::ptrdiff_t>(i));
+    }
+    // Removes every entry for which `retirer` holds, keeping the order of the others.
+    template <class P>
+    void RetireSi(P retirer) {
+        entrées_.erase(std::remove_if(entrées_.begin() + 1, entrées_.end(), retirer), entrées_.end());
     }
     void Efface() { entrées_.resize(1); }  // identities already given are not reused
     void Réserve(size_t n) { entrées_.reserve(n + 1); }

@@ -78,7 +78,43 @@ void TâchesExécute_Base(benchmark::State& état) {
     }
 }
 
+// A pass where all of N tasks are due (daily tasks, or one-shot tasks that are then
+// removed): the time per task must not grow with N.
+struct LanceurCompte : Lanceur {
+    Statut Lance(const std::string&, int) override { return {}; }
+};
+
+void ToutesDues(benchmark::State& état, const char* code) {
+    const auto n = static_cast<size_t>(état.range(0));
+    BancMoteur& b = LeBanc();
+    LanceurCompte lanceur;
+    PortsMoteur ports{lanceur, b.alarmes, nullptr};
+    Horlo h(b.fichiers, b.horloge, Programme::DepuisChemin("C:\\Dues\\Horlo.exe"));
+    std::filesystem::create_directories(b.fichiers.Hôte("C:\\Dues"));
+    h.Démarrage = b.h.Démarrage;
+    for (auto _ : état) {
+        état.PauseTiming();
+        h.Tâches.Efface();
+        for (size_t i = 0; i < n; ++i) {
+            Tâche t;
+            t.Programme = "C:\\Outil\\prog" + std::to_string(i) + ".exe";
+            t.Répétition = code;
+            t.Actif = true;
+            t.Prochaine = 36136.5 - 1.0 / 1440;
+            t.Fenêtre = 1;
+            h.Tâches.Ajoute(std::move(t));
+        }
+        état.ResumeTiming();
+        TâchesExécute(h, ports);
+    }
+    état.SetItemsProcessed(static_cast<int64_t>(état.iterations() * n));
+}
+
 }  // namespace
 
+BENCHMARK_CAPTURE(ToutesDues, journalières, "J")->Name("TâchesExécute/toutes dues J")
+    ->RangeMultiplier(2)->Range(8192, 32768)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ToutesDues, uniques, "U")->Name("TâchesExécute/toutes dues U")
+    ->RangeMultiplier(2)->Range(8192, 32768)->Unit(benchmark::kMillisecond);
 BENCHMARK(TâchesExécute_)->Name("TâchesExécute")->Unit(benchmark::kMillisecond);
 BENCHMARK(TâchesExécute_Base)->Name("TâchesExécute_Base")->Unit(benchmark::kMillisecond);

@@ -63,9 +63,6 @@ class F_Auto : public VueÉditeur {
     bool Crée();
     HWND Fenêtre() const { return hwnd_; }
 
-    bool ListeVisible() const override { return listeVisible_; }
-    void LigneChange(uint64_t identité, const std::string& texte) override;
-    void LigneRetire(uint64_t identité) override;
     void ListeRemplit() override;
 
   private:
@@ -100,7 +97,12 @@ class F_Auto : public VueÉditeur {
     ChampsSaisie Lit() const;
     void Écrit(const ChampsSaisie& c);
     void Ferme();
+    // The window went without Ferme (its owner was destroyed, or DestroyWindow from
+    // elsewhere): the editor closes all the same, so that nobody keeps a closed editor.
+    void Détruite() { Ferme(); }
 
+    void LigneChange(uint64_t identité, const std::string& texte);
+    void LigneRetire(uint64_t identité);
     int LigneDe(uint64_t identité) const;
     uint64_t IdentitéChoisie() const;
     void BoutonsListe();
@@ -116,6 +118,7 @@ class F_Auto : public VueÉditeur {
     HHOOK crochet_ = nullptr;
     Dpi dpi_;
     bool listeVisible_ = true;
+    bool listePérimée_ = false;  // the table changed while the entry panel was shown
     bool remplissage_ = false;  // controls set by the editor: no change handlers
     bool ChoixModèle = false;
     std::string ProgChoisi;
@@ -392,14 +395,19 @@ void F_Auto::AjouteLigne(size_t i) {
 }
 
 void F_Auto::ListeRemplit() {
+    listePérimée_ = !listeVisible_;
+    if (listePérimée_) return;
     const uint64_t choisie = IdentitéChoisie();
+    const auto haut = SendMessageW(lAutom_, LB_GETTOPINDEX, 0, 0);
     const TableTâches& t = c_.horlo.Tâches;
     SendMessageW(lAutom_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(lAutom_, LB_RESETCONTENT, 0, 0);
     SendMessageW(lAutom_, LB_INITSTORAGE, t.Dernier(), t.Dernier() * 64);
     for (size_t i = 1; i <= t.Dernier(); ++i)
         if (!EstBlanc(t[i].Programme)) AjouteLigne(i);
-    // The line chosen before stays chosen when its task is still there.
+    // The list keeps its scroll position, and the line chosen before stays chosen when its
+    // task is still there.
+    SendMessageW(lAutom_, LB_SETTOPINDEX, static_cast<WPARAM>(haut), 0);
     if (choisie) SendMessageW(lAutom_, LB_SETCURSEL, static_cast<WPARAM>(LigneDe(choisie)), 0);
     SendMessageW(lAutom_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(lAutom_, nullptr, TRUE);
@@ -480,7 +488,7 @@ void F_Auto::bFin_Click() {
 void F_Auto::Ferme() {
     if (fermée_) return;
     fermée_ = true;
-    PositionSauve(hwnd_, NomFeuille, c_.registre);
+    if (hwnd_) PositionSauve(hwnd_, NomFeuille, c_.registre);
     FeuilleOuverte(c_.horlo.FeuillesOuvertes, NomFeuille, false);
     auto àLaFermeture = c_.àLaFermeture;
     if (crochet_) UnhookWindowsHookEx(crochet_), crochet_ = nullptr;
@@ -563,6 +571,7 @@ void F_Auto::Saisie(bool vrai) {
     if (!vrai) {
         for (HWND h : fSaisie_) ShowWindow(h, SW_HIDE);
         listeVisible_ = true;
+        if (listePérimée_) ListeRemplit();
         for (HWND h : fSelect_) ShowWindow(h, SW_SHOWNA);
         SetFocus(lAutom_);
         return;

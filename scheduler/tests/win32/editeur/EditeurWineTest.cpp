@@ -204,19 +204,25 @@ TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
               std::string::npos);
     EXPECT_FALSE(e.Actif(IdsAuto::bAutom1));
 
-    // Esc on the entry panel acts as "Renoncer": nothing saved, the window stays.
+    // Esc on the entry panel acts as "Renoncer": nothing saved, the window stays. Another
+    // writer added a task meanwhile: the engine took it in, and the list shows it again.
     e.Clique(IdsAuto::bAutom0);
     ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
+    ÉcritBrut(dossier / "Auto.dat",
+              LitBrut(dossier / "Auto.dat") +
+                  "C:\\windows\\write.exe\t\t1\tS\t0\t\t\t30.12.1899\t00:00\t00:00\r\n");
+    Sleep(500);  // a few of the engine's passes
     Xdotool("key Escape");
     EXPECT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::lAutom); }, 5s));
-    EXPECT_EQ(e.Lignes().size(), 5u);
+    ASSERT_EQ(e.Lignes().size(), 6u);
+    EXPECT_EQ(e.Lignes()[5], "(inactivé)     C:\\windows\\write.exe");
     EXPECT_FALSE(e.Fini(0ms));
 
     // "Supprimer" the first task, without asking: line and task gone.
     e.Clique(IdsAuto::lAutom, 8);
     EXPECT_TRUE(AttendsQue([&] { return e.Actif(IdsAuto::bAutom2); }, 5s));
     e.Clique(IdsAuto::bAutom2);
-    EXPECT_TRUE(AttendsQue([&] { return e.Lignes().size() == 4; }, 5s));
+    EXPECT_TRUE(AttendsQue([&] { return e.Lignes().size() == 5; }, 5s));
     EXPECT_EQ(e.Lignes()[0], ouverture[1]);
     EXPECT_EQ(LitBrut(dossier / "Auto.dat").find("notepad.exe"), std::string::npos);
     EXPECT_FALSE(e.Actif(IdsAuto::bAutom2));
@@ -240,7 +246,7 @@ TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
     GetWindowRect(e2.f, &r);
     EXPECT_EQ(r.left, 100);
     EXPECT_EQ(r.top, 80);
-    EXPECT_EQ(e2.Lignes().size(), 4u);
+    EXPECT_EQ(e2.Lignes().size(), 5u);
     e2.Clique(IdsAuto::bAutom0);
     ASSERT_TRUE(AttendsQue([&] { return e2.Visible(IdsAuto::eMsg); }, 5s));
     e2.Clique(IdsAuto::eMsg);
