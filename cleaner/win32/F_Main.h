@@ -36,6 +36,7 @@ public:
     void ListesRemplit();
     void Affiche(int afficher);
     void bGo_Click() { modèle_.Recenser(); }
+    size_t Trouvés() const { return modèle_.Trouvés().size(); }
     HWND Fenêtre() const { return hwnd_; }
     // Hands one waiting message to its window (Tab, Enter and Escape included); false on WM_QUIT.
     bool Traite(MSG& msg);
@@ -80,6 +81,10 @@ private:
     int défaut_ = 0;
     std::string statut_, total_;
     bool statutÀMontrer_ = false, totalÀMontrer_ = false;
+    // During the census the list is drawn and scrolled at the yields only: a list box
+    // that redraws and scrolls at every line costs milliseconds a line.
+    bool listeÀMontrer_ = false;
+    LRESULT place_ = 0;  // lines the list box has room for
     ULONGLONG dernièreCession_ = 0;
     unsigned appels_ = 0;
 };
