@@ -82,17 +82,17 @@ struct Éditeur {
     bool Coché(int id) const { return SendMessageW(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     std::string T(int id) const { return Texte(C(id)); }
 
+    LRESULT NombreLignes() const { return SendMessageW(C(IdsAuto::lAutom), LB_GETCOUNT, 0, 0); }
+    std::string Ligne(LRESULT i) const {
+        const HWND liste = C(IdsAuto::lAutom);
+        std::wstring w(static_cast<size_t>(SendMessageW(liste, LB_GETTEXTLEN, i, 0)) + 1, L'\0');
+        w.resize(static_cast<size_t>(
+            SendMessageW(liste, LB_GETTEXT, i, reinterpret_cast<LPARAM>(w.data()))));
+        return DepuisUtf16(w);
+    }
     std::vector<std::string> Lignes() const {
         std::vector<std::string> l;
-        const HWND liste = C(IdsAuto::lAutom);
-        const auto n = SendMessageW(liste, LB_GETCOUNT, 0, 0);
-        for (LRESULT i = 0; i < n; ++i) {
-            std::wstring w(static_cast<size_t>(SendMessageW(liste, LB_GETTEXTLEN, i, 0)) + 1,
-                           L'\0');
-            w.resize(static_cast<size_t>(
-                SendMessageW(liste, LB_GETTEXT, i, reinterpret_cast<LPARAM>(w.data()))));
-            l.push_back(DepuisUtf16(w));
-        }
+        for (LRESULT i = 0, n = NombreLignes(); i < n; ++i) l.push_back(Ligne(i));
         return l;
     }
     // A real click at the middle of a control (or at a point of the list).
@@ -102,6 +102,16 @@ struct Éditeur {
         const int y = dy < 0 ? (r.top + r.bottom) / 2 : r.top + dy;
         Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string(y) +
                 " click 1");
+    }
+    // The same click through the shared helper, which first brings the window to the front.
+    bool CliqueDevant(int id, int dy = -1) const {
+        RECT r{};
+        GetWindowRect(C(id), &r);
+        const int y = dy < 0 ? (r.top + r.bottom) / 2 : r.top + dy;
+        const bool ok = ::Xdotool(f, "mousemove " + std::to_string((r.left + r.right) / 2) + " " +
+                                         std::to_string(y) + " click 1");
+        Sleep(150);
+        return ok;
     }
     // Clicks into a text field, empties it and types `texte` (ASCII). Under Xvfb the first
     // keys after a keyboard mapping change may be lost: the typing is tried again then.
@@ -272,6 +282,158 @@ TEST(EditeurWine, OuvertureAvec32767Taches) {
     ::testing::Test::RecordProperty("ouverture_ms", static_cast<int>(ms));
     PostMessageW(e.C(IdsAuto::bFin), BM_CLICK, 0, 0);
     EXPECT_TRUE(e.Fini());
+}
+
+// A file of `taille` bytes created if the disk takes it whole (a new name each time).
+bool ÉcritSiPossible(const std::wstring& chemin, size_t taille) {
+    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const std::string octets(taille, 'x');
+    DWORD écrits = 0;
+    const bool ok = WriteFile(h, octets.data(), static_cast<DWORD>(taille), &écrits, nullptr) &&
+                    écrits == taille && FlushFileBuffers(h);
+    CloseHandle(h);
+    if (!ok) DeleteFileW(chemin.c_str());
+    return ok;
+}
+
+// Files of a folder matching a pattern ("Auto.dat.~*").
+std::vector<std::string> Motif(const std::string& dossier, const std::string& motif) {
+    std::vector<std::string> noms;
+    WIN32_FIND_DATAW d;
+    HANDLE h = FindFirstFileW(VersUtf16(dossier + "\\" + motif).c_str(), &d);
+    if (h == INVALID_HANDLE_VALUE) return noms;
+    do noms.push_back(DepuisUtf16(d.cFileName));
+    while (FindNextFileW(h, &d));
+    FindClose(h);
+    return noms;
+}
+
+// Real failures when the editor saves: a full disk and a folder that refuses writes (a
+// small file system mounted for the test on Wine's drive Q:), a read-only Auto.dat. The
+// previous Auto.dat stays whole, the user is told in French, the change stays in the
+// list, and the next save once the fault is gone writes it.
+TEST(EditeurWine, PannesDEnregistrementRienPerduUtilisateurAverti) {
+    const std::string hôte = "/tmp/orvan-editeur-" + std::to_string(GetCurrentProcessId());
+    const char* préfixe = getenv("WINEPREFIX");
+    ASSERT_TRUE(préfixe);
+    const std::string lecteur = std::string(préfixe) + "/dosdevices/q:";
+    const bool monte = CommandeHôte("mkdir -p " + hôte + " && mount -t tmpfs -o size=1m tmpfs " +
+                                    hôte + " && umount " + hôte);
+    if (!monte) std::printf("Mounting refused: only the read-only Auto.dat is tried\n");
+    DossierTemporaire local("Horlo pannes ");
+    // Many tasks: the new table is as large as the old, and cannot fit on a full disk.
+    std::string avant;
+    for (int i = 1; i <= 1500; ++i)
+        avant += "\"Message " + std::to_string(i) +
+                 "\t\t1\tU\t-1\t10.12.2035\t14:30\t30.12.1899\t00:00\t00:00\r\n";
+    std::vector<std::wstring> remplis;
+
+    enum class Panne { DisquePlein, DossierLectureSeule, FichierLectureSeule };
+    for (Panne panne :
+         {Panne::DisquePlein, Panne::DossierLectureSeule, Panne::FichierLectureSeule}) {
+        SCOPED_TRACE(static_cast<int>(panne));
+        const bool surQ = panne != Panne::FichierLectureSeule;
+        if (surQ && !monte) continue;
+        // Unmounted on the way out, also when an assertion ends the test early.
+        struct Démonte {
+            std::string script;
+            ~Démonte() {
+                if (!script.empty()) CommandeHôte(script);
+            }
+        } démonte{surQ ? "mountpoint -q " + hôte + " && umount -l " + hôte + "; rm -f " + lecteur
+                       : ""};
+        if (surQ) {
+            ASSERT_TRUE(CommandeHôte("mount -t tmpfs -o size=1m tmpfs " + hôte + " && ln -sfn " +
+                                     hôte + " " + lecteur));
+            ASSERT_TRUE(CreateDirectoryW(L"Q:\\Horlo", nullptr));
+        }
+        const std::string dossier = surQ ? "Q:\\Horlo" : local.Chemin();
+        const std::string auto_ = dossier + "\\Auto.dat";
+        ÉcritBrut(auto_, avant);
+        Éditeur e(dossier, false);
+        ASSERT_NE(e.f, nullptr);
+        ASSERT_EQ(e.NombreLignes(), 1500);
+
+        // The fault comes while the editor is open.
+        if (panne == Panne::DisquePlein) {
+            remplis.clear();
+            for (size_t morceau = 1 << 19; morceau > 0; morceau /= 2)
+                for (int k = 0; k < 64; ++k) {
+                    const std::wstring nom = L"Q:\\rempli" + std::to_wstring(morceau) + L"-" +
+                                             std::to_wstring(k);
+                    if (!ÉcritSiPossible(nom, morceau)) break;
+                    remplis.push_back(nom);
+                }
+        } else if (panne == Panne::DossierLectureSeule) {
+            ASSERT_TRUE(CommandeHôte("mount -o remount,ro " + hôte));
+        } else {
+            ASSERT_TRUE(SetFileAttributesW(VersUtf16(auto_).c_str(), FILE_ATTRIBUTE_READONLY));
+        }
+
+        // The first task, "Modifier", "Désactiver temporairement", "Enregistrer": real clicks.
+        EXPECT_TRUE(e.CliqueDevant(IdsAuto::lAutom, 8));
+        ASSERT_TRUE(AttendsQue([&] { return e.Actif(IdsAuto::bAutom1); }, 5s));
+        EXPECT_TRUE(e.CliqueDevant(IdsAuto::bAutom1));
+        ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
+        EXPECT_EQ(e.T(IdsAuto::cProg), "\"Message 1");
+        EXPECT_TRUE(e.CliqueDevant(IdsAuto::cDésactivé));
+        ASSERT_TRUE(AttendsQue(
+            [&] { return e.Coché(IdsAuto::cDésactivé) && e.Actif(IdsAuto::bOk); }, 5s));
+        EXPECT_TRUE(e.CliqueDevant(IdsAuto::bOk));
+
+        // The user is told, in French, by the process under test.
+        const HWND boîte = AttendsFenêtre(e.pi.dwProcessId, L"#32770", 10s);
+        ASSERT_TRUE(boîte);
+        EXPECT_EQ(Texte(boîte), "Talmon - Attention");
+        const std::string message = Texte(GetDlgItem(boîte, 0xFFFF));
+        EXPECT_EQ(message.rfind("Je ne parviens pas à enregistrer les tâches dans le fichier\r\n" +
+                                    auto_ + "\r\n\r\n",
+                                0),
+                  0u)
+            << message;
+        EXPECT_NE(message.find("\r\n\r\nLa modification est gardée : elle sera enregistrée avec "
+                               "la prochaine."),
+                  std::string::npos)
+            << message;
+        PostMessageW(boîte, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(AttendsQue([&] { return !IsWindow(boîte); }, 5s));
+
+        // Nothing lost: the previous file byte for byte, no temporary file left; the change
+        // stays in the list (its line moved to the end).
+        EXPECT_TRUE(LitBrut(auto_) == avant) << Taille(VersUtf16(auto_));
+        EXPECT_EQ(Motif(dossier, "Auto.dat.~*"), std::vector<std::string>{});
+        EXPECT_FALSE(e.Fini(0ms));
+        ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::lAutom); }, 5s));
+        ASSERT_EQ(e.NombreLignes(), 1500);
+        EXPECT_EQ(e.Ligne(1499), "(inactivé)     \"Message 1");
+        EXPECT_EQ(e.Ligne(0), "10.12.35 14:30 \"Message 2");
+
+        // The fault gone, deleting "Message 2" saves the whole table, the change included.
+        if (panne == Panne::DisquePlein) {
+            for (const auto& nom : remplis) DeleteFileW(nom.c_str());
+        } else if (panne == Panne::DossierLectureSeule) {
+            ASSERT_TRUE(CommandeHôte("mount -o remount,rw " + hôte));
+        } else {
+            SetFileAttributesW(VersUtf16(auto_).c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
+        EXPECT_TRUE(e.CliqueDevant(IdsAuto::lAutom, 8));
+        ASSERT_TRUE(AttendsQue([&] { return e.Actif(IdsAuto::bAutom2); }, 5s));
+        EXPECT_TRUE(e.CliqueDevant(IdsAuto::bAutom2));
+        EXPECT_TRUE(AttendsQue([&] { return e.NombreLignes() == 1499; }, 5s));
+        const std::string après = LitBrut(auto_);
+        const std::string première = après.substr(0, après.find("\r\n"));
+        EXPECT_EQ(après.find("\"Message 2\t"), std::string::npos);
+        EXPECT_EQ(première.rfind("\"Message 1\t", 0), 0u) << première;
+        EXPECT_NE(première.find("\tU\t0\t"), std::string::npos) << première;
+        const size_t troisième = avant.find("\r\n", avant.find("\r\n") + 2) + 2;
+        EXPECT_TRUE(après == première + "\r\n" + avant.substr(troisième)) << après.substr(0, 300);
+        EXPECT_EQ(Fenêtres(L"#32770", e.pi.dwProcessId).size(), 0u);
+
+        PostMessageW(e.C(IdsAuto::bFin), BM_CLICK, 0, 0);
+        EXPECT_TRUE(e.Fini());
+    }
+    if (!monte) GTEST_SKIP() << "full disk and read-only folder skipped: mounting refused";
 }
 
 }  // namespace
