@@ -165,20 +165,22 @@ void Nettix::Conserver() {
 void Nettix::Effacer() {
     if (enCours_ || effacement_) return;
     effacement_ = true;
-    size_t i = 0;
-    while (i < liste_.size()) {
-        Choisit(static_cast<int32_t>(i));
-        const FichierTrouvé f = liste_[i];
-        if (fichiers_.Supprimer(f.chemin)) {
-            total_ -= std::min(total_, f.taille);
-            liste_.erase(liste_.begin() + static_cast<std::ptrdiff_t>(i));
-            vue_.ListeRetire(static_cast<int32_t>(i));
+    // The files that could not be deleted move up to the front (`gardés` of them so far):
+    // the current file is on line `gardés` of the list. One pass, whatever the list's length.
+    size_t gardés = 0;
+    for (size_t i = 0; i < liste_.size(); ++i) {
+        Choisit(static_cast<int32_t>(gardés));
+        if (fichiers_.Supprimer(liste_[i].chemin)) {
+            total_ -= std::min(total_, liste_[i].taille);
+            vue_.ListeRetire(static_cast<int32_t>(gardés));
             sélection_ = -1;
         } else {
-            ++i;
+            if (gardés != i) liste_[gardés] = std::move(liste_[i]);
+            ++gardés;
         }
         vue_.Cède();  // "Annuler" meanwhile empties the list, which ends the loop
     }
+    if (!liste_.empty()) liste_.resize(gardés);
     effacement_ = false;
     if (liste_.empty() || p_.automatique) {
         vue_.Termine(false);

@@ -107,6 +107,7 @@ public:
 
     ÉtatFenêtre État() const { return état_; }
     bool EnCours() const { return enCours_; }
+    bool Occupé() const { return enCours_ || effacement_; }  // a census or a deletion runs
     const std::vector<FichierTrouvé>& Trouvés() const { return liste_; }
     uint64_t Total() const { return total_; }
 

@@ -3,7 +3,8 @@
 // per entry and the process's peak memory. Then the census of a tree where every file
 // matches, in the real main window, over a quarter, a half and the whole of it (100,000
 // files): the time to fill the list, per file. A time per entry that grows with the tree is
-// worse than linear. Each tree holds the folders q0, q1, q2 and q3.
+// worse than linear. Last, the deletion of 10,000 to 40,000 listed files. Each tree holds
+// the folders q0, q1, q2 and q3.
 // Usage: nettix_charge.exe NO_MATCH_TREE MATCH_TREE
 #include <windows.h>
 #include <psapi.h>
@@ -129,6 +130,47 @@ int wmain(int argc, wchar_t** argv) {
                     MoMémoire(true));
         std::fflush(stdout);
     }
+    }
+
+    // The deletion of every listed file but one read-only file (so that the window stays):
+    // files made for each run in a folder of their own.
+    std::printf("%-28s %-10s %-12s %-14s %s\n", "deletion", "files", "time", "per file",
+                "peak memory");
+    const std::wstring dossier = std::wstring(argv[2]) + L"\\effacer";
+    for (int n : {10000, 20000, 40000}) {
+        CreateDirectoryW(dossier.c_str(), nullptr);
+        for (int i = 0; i < n; ++i) {
+            const std::wstring f = dossier + L"\\f" + std::to_wstring(i) + L".tmp";
+            CloseHandle(CreateFileW(f.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    i == n / 2 ? FILE_ATTRIBUTE_READONLY : 0, nullptr));
+        }
+        ParamètresNettix p;
+        p.unités.Ajoute(DepuisUtf16(dossier), 3);
+        p.unités.ChoisitTout(true);
+        p.extensions.Ajoute("tmp");
+        p.extensions.ChoisitTout(true);
+        Mesure m;
+        size_t restent = 0;
+        {
+            F_Main fenêtre({p, registre, fichiers, dialogues, sansLiens, "", "(Nettix banc)"});
+            if (!fenêtre.Crée(GetModuleHandleW(nullptr))) return 1;
+            fenêtre.ListesRemplit();
+            fenêtre.Affiche(SW_SHOWNOACTIVATE);
+            fenêtre.bGo_Click();
+            Chronomètre(m, [&] { fenêtre.bEffacer_Click(); });
+            restent = fenêtre.Trouvés();
+        }
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+        const std::wstring seul = dossier + L"\\f" + std::to_wstring(n / 2) + L".tmp";
+        SetFileAttributesW(seul.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(seul.c_str());
+        RemoveDirectoryW(dossier.c_str());
+        std::printf("%-28s %-10d %-12s %-14s %.1f MiB%s\n", "", n,
+                    (std::to_string(static_cast<long long>(m.réel)) + " ms").c_str(),
+                    (std::to_string(m.réel * 1e3 / n).substr(0, 6) + " us").c_str(), MoMémoire(true),
+                    restent == 1 ? "" : "  (not one file left)");
+        std::fflush(stdout);
     }
     return 0;
 }

@@ -4,8 +4,6 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-
 #include "F_Help.h"
 #include "FenetresWin32.h"
 #include "IdsNettix.h"
@@ -271,34 +269,44 @@ void F_Main::MontreÉcrits() {
     statutÀMontrer_ = totalÀMontrer_ = false;
     if (listeÀMontrer_) {
         listeÀMontrer_ = false;
-        const LRESULT n = SendMessageW(lDel_, LB_GETCOUNT, 0, 0);
-        if (n > 10) SendMessageW(lDel_, LB_SETTOPINDEX, static_cast<WPARAM>(n - 10), 0);
+        if (finEnVue_) {
+            const LRESULT n = SendMessageW(lDel_, LB_GETCOUNT, 0, 0);
+            if (n > 10) SendMessageW(lDel_, LB_SETTOPINDEX, static_cast<WPARAM>(n - 10), 0);
+            finEnVue_ = false;
+        }
         SendMessageW(lDel_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(lDel_, nullptr, TRUE);
     }
 }
 
-void F_Main::ListeAjoute(const std::string& chemin) {
+void F_Main::ListeGèle() {
     if (!listeÀMontrer_) SendMessageW(lDel_, WM_SETREDRAW, FALSE, 0);
     listeÀMontrer_ = true;
-    // Room for twice as many lines whenever the list is full: a list box grown a few lines
-    // at a time copies itself again and again.
-    const LRESULT n = SendMessageW(lDel_, LB_GETCOUNT, 0, 0);
-    if (n >= place_) {
-        place_ = std::max<LRESULT>(2 * n, 256);
-        SendMessageW(lDel_, LB_INITSTORAGE, static_cast<WPARAM>(place_ - n), (place_ - n) * 128);
-    }
-    SendMessageW(lDel_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(VersUtf16(chemin).c_str()));
-    if (!modèle_.EnCours()) MontreÉcrits();
 }
 
-void F_Main::ListeRetire(int32_t i) { SendMessageW(lDel_, LB_DELETESTRING, i, 0); }
+void F_Main::ListeAjoute(const std::string& chemin) {
+    ListeGèle();
+    finEnVue_ = true;
+    SendMessageW(lDel_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(VersUtf16(chemin).c_str()));
+    if (!modèle_.Occupé()) MontreÉcrits();
+}
+
+void F_Main::ListeRetire(int32_t i) {
+    ListeGèle();
+    SendMessageW(lDel_, LB_DELETESTRING, i, 0);
+    if (!modèle_.Occupé()) MontreÉcrits();
+}
+
 void F_Main::ListeVide() {
     SendMessageW(lDel_, LB_RESETCONTENT, 0, 0);
-    place_ = 0;
-    if (!modèle_.EnCours()) MontreÉcrits();
+    if (!modèle_.Occupé()) MontreÉcrits();
 }
-void F_Main::ListeSélectionne(int32_t i) { SendMessageW(lDel_, LB_SETCURSEL, i, 0); }
+
+void F_Main::ListeSélectionne(int32_t i) {
+    ListeGèle();
+    SendMessageW(lDel_, LB_SETCURSEL, i, 0);
+    if (!modèle_.Occupé()) MontreÉcrits();
+}
 void F_Main::ConserverPermis(bool permis) { EnableWindow(bConserver_, permis); }
 
 void F_Main::Mode(bool automatique) {

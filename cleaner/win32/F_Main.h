@@ -36,6 +36,7 @@ public:
     void ListesRemplit();
     void Affiche(int afficher);
     void bGo_Click() { modèle_.Recenser(); }
+    void bEffacer_Click() { modèle_.Effacer(); }
     size_t Trouvés() const { return modèle_.Trouvés().size(); }
     HWND Fenêtre() const { return hwnd_; }
     // Hands one waiting message to its window (Tab, Enter and Escape included); false on WM_QUIT.
@@ -68,7 +69,8 @@ private:
     void Listes_Change();  // the selection of lUnités or lExt changed
     void Défaut(int id);   // the default button (Enter), 0 for none
     void Pompe();
-    void MontreÉcrits();   // puts the folder and total texts of the census on screen
+    void MontreÉcrits();
+    void ListeGèle();  // no drawing of lDel until the next MontreÉcrits   // puts the folder and total texts of the census on screen
 
     Paramètres p_;
     Nettix modèle_;
@@ -81,10 +83,10 @@ private:
     int défaut_ = 0;
     std::string statut_, total_;
     bool statutÀMontrer_ = false, totalÀMontrer_ = false;
-    // During the census the list is drawn and scrolled at the yields only: a list box
-    // that redraws and scrolls at every line costs milliseconds a line.
+    // During the census and the deletion the list is drawn and scrolled at the yields
+    // only: a list box that redraws and scrolls at every line costs milliseconds a line.
     bool listeÀMontrer_ = false;
-    LRESULT place_ = 0;  // lines the list box has room for
+    bool finEnVue_ = false;  // lines were appended: the last ten go in view
     ULONGLONG dernièreCession_ = 0;
     unsigned appels_ = 0;
 };
