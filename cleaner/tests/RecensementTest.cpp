@@ -172,6 +172,18 @@ TEST_F(Recenser, RevueConserverPuisEffacerAvecUnÉchec) {
     EXPECT_TRUE(vue.liste.empty());
 }
 
+TEST_F(Recenser, EffacerGardeLesÉchecsDansLeurOrdre) {
+    n.Recenser();
+    fichiers.entrées[FichiersMémoire::Clé("C:\\a.tmp")].verrouillé = true;
+    fichiers.entrées[FichiersMémoire::Clé("C:\\W\\c.tmp")].verrouillé = true;
+    n.Effacer();
+    const std::vector<std::string> restent{"C:\\a.tmp", "C:\\W\\c.tmp"};
+    EXPECT_EQ(vue.liste, restent);
+    ASSERT_EQ(n.Trouvés().size(), 2u);
+    EXPECT_EQ(n.Trouvés()[0].chemin + n.Trouvés()[1].chemin, restent[0] + restent[1]);
+    EXPECT_FALSE(fichiers.Existe("C:\\W\\b.old") || fichiers.Existe("T:\\e.tmp"));
+}
+
 TEST_F(Recenser, EffacerToutTerminaSansEnregistrer) {
     n.Recenser();
     n.Effacer();
