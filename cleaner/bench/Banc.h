@@ -5,9 +5,24 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "Recensement.h"
+
+// Census parameters over folders taken as drives, all selected, and extensions, all
+// selected (by default the built-in list of a first start).
+inline ParamètresNettix ParamètresBanc(const std::vector<std::string>& dossiers,
+                                       std::initializer_list<const char*> extensions = {
+                                           "tmp", "syd", "$$$", "old", "chk"}) {
+    ParamètresNettix p;
+    for (const auto& d : dossiers) p.unités.Ajoute(d, 3);
+    p.unités.ChoisitTout(true);
+    for (const char* e : extensions) p.extensions.Ajoute(e);
+    p.extensions.ChoisitTout(true);
+    return p;
+}
 
 // The window's side of the census as F_Main does it: a message pump on a 25 ms timer,
 // the clock read every 8 entries.

@@ -32,12 +32,9 @@ double MoMémoire(bool pic) {
 
 // The drives of a census: the first `quarts` quarters of the tree.
 ParamètresNettix Paramètres(const std::wstring& arbre, int quarts) {
-    ParamètresNettix p;
-    for (int q = 0; q < quarts; ++q) p.unités.Ajoute(DepuisUtf16(arbre) + "\\q" + std::to_string(q), 3);
-    p.unités.ChoisitTout(true);
-    for (const char* e : {"tmp", "syd", "$$$", "old", "chk"}) p.extensions.Ajoute(e);
-    p.extensions.ChoisitTout(true);
-    return p;
+    std::vector<std::string> dossiers;
+    for (int q = 0; q < quarts; ++q) dossiers.push_back(DepuisUtf16(arbre) + "\\q" + std::to_string(q));
+    return ParamètresBanc(dossiers);
 }
 
 }  // namespace
@@ -144,11 +141,7 @@ int wmain(int argc, wchar_t** argv) {
             CloseHandle(CreateFileW(f.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                     i == n / 2 ? FILE_ATTRIBUTE_READONLY : 0, nullptr));
         }
-        ParamètresNettix p;
-        p.unités.Ajoute(DepuisUtf16(dossier), 3);
-        p.unités.ChoisitTout(true);
-        p.extensions.Ajoute("tmp");
-        p.extensions.ChoisitTout(true);
+        ParamètresNettix p = ParamètresBanc({DepuisUtf16(dossier)}, {"tmp"});
         Mesure m;
         size_t restent = 0;
         {

@@ -49,11 +49,7 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 2; i < argc; ++i)
         if (wcsncmp(argv[i], L"--benchmark_out=", 16) == 0) sortie = argv[i] + 16;
 
-    ParamètresNettix p;
-    p.unités.Ajoute(DepuisUtf16(racine.substr(0, racine.size() - 1)), 3);
-    p.unités.ChoisitTout(true);
-    for (const char* e : {"tmp", "syd", "$$$", "old", "chk"}) p.extensions.Ajoute(e);
-    p.extensions.ChoisitTout(true);
+    ParamètresNettix p = ParamètresBanc({DepuisUtf16(racine.substr(0, racine.size() - 1))});
 
     Mesure base, recensement;
     uint64_t entrées = Parcours(racine);  // warms the caches for both

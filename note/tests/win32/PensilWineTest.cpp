@@ -121,20 +121,6 @@ class PensilExe : public ::testing::Test {
     std::string Note() { return LitBrut(dossier + L"tel.txt"); }
 };
 
-// Writes `taille` bytes to a new file; false when the disk refuses them (the file is
-// then removed).
-bool ÉcritBrutSiPossible(const std::wstring& chemin, size_t taille) {
-    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    const std::string octets(taille, 'x');
-    DWORD écrits = 0;
-    const bool ok = WriteFile(h, octets.data(), static_cast<DWORD>(taille), &écrits, nullptr) &&
-                    écrits == taille && FlushFileBuffers(h);
-    CloseHandle(h);
-    if (!ok) DeleteFileW(chemin.c_str());
-    return ok;
-}
-
 HWND Contrôle(HWND fenêtre, int id) {
     return GetDlgItem(fenêtre, id);
 }
@@ -426,10 +412,7 @@ TEST_F(PensilExe, PannesDEcritureRienPerduUtilisateurAverti) {
         }
         ÉcritBrut(ici + L"tel.txt", "ancien\r\n");
         if (panne == Panne::DisquePlein) {
-            // Fills what is left, in smaller and smaller pieces.
-            for (size_t morceau = 1 << 20; morceau > 0; morceau /= 2)
-                for (int k = 0; k < 64 && ÉcritBrutSiPossible(L"P:\\rempli" + std::to_wstring(morceau) + L"-" + std::to_wstring(k), morceau); ++k) {
-                }
+            RemplitDisque(L"P:\\rempli", 1 << 20);  // what is left
         } else if (panne == Panne::DossierLectureSeule) {
             ASSERT_TRUE(CommandeHôte("mount -o remount,ro " + hôte));
         } else {

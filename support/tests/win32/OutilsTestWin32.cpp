@@ -186,6 +186,34 @@ bool ExisteBrut(const std::string& chemin) {
     return ExisteBrut(VersUtf16(chemin));
 }
 
+namespace {
+
+// A new file of `taille` bytes if the disk takes it whole.
+bool ÉcritSiPossible(const std::wstring& chemin, size_t taille) {
+    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const std::string octets(taille, 'x');
+    DWORD écrits = 0;
+    const bool ok = WriteFile(h, octets.data(), static_cast<DWORD>(taille), &écrits, nullptr) &&
+                    écrits == taille && FlushFileBuffers(h);
+    CloseHandle(h);
+    if (!ok) DeleteFileW(chemin.c_str());
+    return ok;
+}
+
+}  // namespace
+
+std::vector<std::wstring> RemplitDisque(const std::wstring& préfixe, size_t morceau) {
+    std::vector<std::wstring> faits;
+    for (; morceau > 0; morceau /= 2)
+        for (int k = 0; k < 64; ++k) {
+            const std::wstring nom = préfixe + std::to_wstring(morceau) + L"-" + std::to_wstring(k);
+            if (!ÉcritSiPossible(nom, morceau)) break;
+            faits.push_back(nom);
+        }
+    return faits;
+}
+
 uint64_t Taille(const std::wstring& chemin) {
     WIN32_FILE_ATTRIBUTE_DATA a{};
     if (!GetFileAttributesExW(chemin.c_str(), GetFileExInfoStandard, &a)) return 0;

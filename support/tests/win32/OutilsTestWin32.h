@@ -57,6 +57,10 @@ std::string LitBrut(const std::wstring& chemin, const std::string& siAbsent = "<
 std::string LitBrut(const std::string& chemin, const std::string& siAbsent = "<absent>");
 bool ExisteBrut(const std::wstring& chemin);
 bool ExisteBrut(const std::string& chemin);
+// Fills a disk with new files `préfixe`<size>-<k>, in pieces of `morceau` bytes and then of
+// smaller and smaller ones, down to one byte, until it takes nothing more; returns the
+// files made (a piece the disk cannot take whole is removed).
+std::vector<std::wstring> RemplitDisque(const std::wstring& préfixe, size_t morceau);
 // A file's size in bytes, 0 when absent.
 uint64_t Taille(const std::wstring& chemin);
 // Sets a file's modification date, `jours` days from now.

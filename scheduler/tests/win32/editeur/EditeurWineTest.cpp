@@ -284,19 +284,6 @@ TEST(EditeurWine, OuvertureAvec32767Taches) {
     EXPECT_TRUE(e.Fini());
 }
 
-// A file of `taille` bytes created if the disk takes it whole (a new name each time).
-bool ÉcritSiPossible(const std::wstring& chemin, size_t taille) {
-    HANDLE h = CreateFileW(chemin.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return false;
-    const std::string octets(taille, 'x');
-    DWORD écrits = 0;
-    const bool ok = WriteFile(h, octets.data(), static_cast<DWORD>(taille), &écrits, nullptr) &&
-                    écrits == taille && FlushFileBuffers(h);
-    CloseHandle(h);
-    if (!ok) DeleteFileW(chemin.c_str());
-    return ok;
-}
-
 // Files of a folder matching a pattern ("Auto.dat.~*").
 std::vector<std::string> Motif(const std::string& dossier, const std::string& motif) {
     std::vector<std::string> noms;
@@ -357,14 +344,7 @@ TEST(EditeurWine, PannesDEnregistrementRienPerduUtilisateurAverti) {
 
         // The fault comes while the editor is open.
         if (panne == Panne::DisquePlein) {
-            remplis.clear();
-            for (size_t morceau = 1 << 19; morceau > 0; morceau /= 2)
-                for (int k = 0; k < 64; ++k) {
-                    const std::wstring nom = L"Q:\\rempli" + std::to_wstring(morceau) + L"-" +
-                                             std::to_wstring(k);
-                    if (!ÉcritSiPossible(nom, morceau)) break;
-                    remplis.push_back(nom);
-                }
+            remplis = RemplitDisque(L"Q:\\rempli", 1 << 19);
         } else if (panne == Panne::DossierLectureSeule) {
             ASSERT_TRUE(CommandeHôte("mount -o remount,ro " + hôte));
         } else {

@@ -1,0 +1,70 @@
+// The Open dialog of Horlo's windows and the positions they keep in the settings.
+#include "Feuilles.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string_view>
+#include <vector>
+
+#include "FenetresWin32.h"
+#include "Metriques.h"
+#include "Taches.h"
+#include "Utf16.h"
+#include "Valeurs.h"
+
+std::string FichierChoisir(HWND propriétaire, const std::optional<std::string>& titre,
+                           const std::optional<std::string>& fichier,
+                           const std::optional<std::string>& filtre) {
+    // One dialog for the run: what a call leaves out stays as the call before left it.
+    static std::wstring titreW, filtreW = std::wstring(L"Tous les fichiers\0*.*\0\0", 24);
+    static std::vector<wchar_t> nom(32768, L'\0');
+    if (titre) titreW = VersUtf16(*titre);
+    if (filtre) {
+        filtreW = VersUtf16(*filtre);
+        for (wchar_t& w : filtreW)
+            if (w == L'|') w = L'\0';
+        filtreW.append(2, L'\0');
+    }
+    if (fichier) {
+        const std::wstring f = VersUtf16(*fichier).substr(0, nom.size() - 1);
+        std::fill(nom.begin(), nom.end(), L'\0');
+        std::copy(f.begin(), f.end(), nom.begin());
+    }
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = propriétaire;
+    ofn.lpstrFilter = filtreW.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = nom.data();
+    ofn.nMaxFile = static_cast<DWORD>(nom.size());
+    ofn.lpstrTitle = titreW.empty() ? nullptr : titreW.c_str();
+    ofn.Flags = 0x1F9804;
+    if (!GetOpenFileNameW(&ofn)) return "";
+    return DepuisUtf16(nom.data());
+}
+
+void PositionSauve(HWND feuille, const std::string& nom, Registre& registre) {
+    if (!feuille || IsIconic(feuille) || IsZoomed(feuille)) return;
+    RECT r{};
+    if (!GetWindowRect(feuille, &r)) return;
+    const Dpi dpi = DpiÉcran();
+    const auto entier = [](double v) {
+        return std::to_string(static_cast<long long>(std::lround(v)));
+    };
+    registre.ParamProgEcrit(
+        nom, entier(PixelsEnTwipsX(r.left, dpi)) + "\t" + entier(PixelsEnTwipsY(r.top, dpi)));
+}
+
+void PositionRestaure(HWND feuille, const std::string& nom, Registre& registre) {
+    const Variant v = registre.ParamProgLit(nom);
+    const std::string* texte = std::get_if<std::string>(&v);
+    if (!texte || texte->empty()) return FeuilleCentre(feuille);
+    std::string_view reste(*texte);
+    const std::string gauche = ChampSuivant(reste), haut = ChampSuivant(reste);
+    const Dpi dpi = DpiÉcran();
+    SetWindowPos(feuille, nullptr, TwipsEnPixelsX(LireNombre(gauche).value_or(0), dpi),
+                 TwipsEnPixelsY(LireNombre(haut).value_or(0), dpi), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
