@@ -100,7 +100,7 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     double maintenant = h.horloge.Maintenant();
     const bool jourOuvrable = !FinDeSemaine(maintenant);
     bool modifié = false, fenêtre = false, retirées = false;
-    for (size_t i = 1; i <= h.Tâches.Dernier();) {
+    for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         Tâche& t = h.Tâches[i];
         const char c = Code(t.Répétition);
         if (t.Actif && c != 'A' && !Supprimée(t.Programme)) {
@@ -127,7 +127,6 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
             }
         }
         retirées = retirées || Supprimée(t.Programme);
-        ++i;
     }
     // Emptied entries go in one sweep: one by one, each would move the rest of the table.
     if (retirées) h.Tâches.RetireSi([](const Tâche& t) { return Supprimée(t.Programme); });

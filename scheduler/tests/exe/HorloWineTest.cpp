@@ -43,15 +43,8 @@ std::vector<HWND> Toutes(const wchar_t* classe, DWORD pid) {
 // Real key input through the X server (the window brought to the front first).
 void Touche(HWND fenêtre, const char* touche) { Xdotool(fenêtre, std::string("key ") + touche); }
 
-struct Processus {
-    PROCESS_INFORMATION pi{};
-    ~Processus() {
-        if (!pi.hProcess) return;
-        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-    }
-    bool Fini(DWORD ms = 15000) const { return WaitForSingleObject(pi.hProcess, ms) == WAIT_OBJECT_0; }
+// A started program, with a wait for its windows hidden ones included.
+struct Processus : ProcessusEssai {
     HWND Attends(const wchar_t* classe, bool visible = true) const {
         HWND h = nullptr;
         AttendsQue([&] {
@@ -214,7 +207,7 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     EXPECT_EQ(TexteFenêtre(quitter), L"Horlo");
     PostMessageW(quitter, WM_COMMAND, IDNO, 0);
     EXPECT_TRUE(AttendsQue([&] { return !IsWindow(quitter); }, 10s));
-    EXPECT_FALSE(tray.Fini(500));
+    EXPECT_FALSE(tray.Fini(500ms));
     PostMessageW(principale, WM_APP + 1, 1, WM_LBUTTONUP);
     HWND menu = tray.Attends(L"#32768");
     EXPECT_TRUE(menu);
@@ -223,7 +216,7 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
         AttendsQue([&] { return !IsWindowVisible(menu); }, 2s);
     }
     EXPECT_FALSE(menu && IsWindowVisible(menu));
-    EXPECT_FALSE(tray.Fini(500));
+    EXPECT_FALSE(tray.Fini(500ms));
 
     // "/O" opens the editor beside the tray program, without a main window of its own.
     Processus éditeur;
