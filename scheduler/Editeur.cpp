@@ -13,41 +13,35 @@
 
 namespace {
 
-bool EstMessage(const std::string& programme) {
-    return !programme.empty() && programme.front() == '"';
-}
-
-bool WeekEnd(double date) {
-    const int j = JourSemaine(date);
-    return j == 1 || j == 7;
-}
-
-double Jour(double date) {
-    return std::floor(date);
-}
-double HeureDe(double date) {
-    return date - std::floor(date);
-}
-
-std::optional<double> Moment(const ChampsSaisie& c) {
-    const auto j = LireDate(c.jour);
+// The moment typed in the day and hour fields.
+std::optional<double> Moment(const ChampsSaisie& c, double maintenant) {
+    const auto j = JourSaisi(c.jour, maintenant);
     const auto h = LireHeure(c.heure);
     if (!j || !h) return std::nullopt;
-    return *j + *h;
+    return DateAvecHeure(*j, *h);
 }
 
 // The due moment saved for a "Le premier" or "Le dernier" task typed at `heure`.
 double PremierÀVenir(double maintenant, double heure) {
     const PartiesDate p = PartiesDepuisDate(maintenant);
-    return PremierOuvrable(p.mois + 1, p.année) + heure;
+    return DateAvecHeure(PremierOuvrable(p.mois + 1, p.année), heure);
 }
 double DernierÀVenir(double maintenant, double heure) {
     const PartiesDate p = PartiesDepuisDate(maintenant);
-    const double ceMois = DernierOuvrable(p.mois, p.année) + heure;
-    return ceMois > maintenant ? ceMois : DernierOuvrable(p.mois + 1, p.année) + heure;
+    const double ceMois = DateAvecHeure(DernierOuvrable(p.mois, p.année), heure);
+    return ceMois > maintenant ? ceMois
+                               : DateAvecHeure(DernierOuvrable(p.mois + 1, p.année), heure);
 }
 
+// The form of every date the editor writes into its fields: four-digit years read back
+// the same in any century.
+constexpr const char* FormeJour = "dd.mm.yyyy";
+
 }  // namespace
+
+std::optional<double> JourSaisi(std::string_view texte, double maintenant) {
+    return LireDateFenêtre(texte, PartiesDepuisDate(maintenant).année - 50);
+}
 
 bool ParamètresVisibles(const std::string& programme) {
     if (EstMessage(programme) || programme.size() < 4) return false;
@@ -129,7 +123,7 @@ void TâcheVersChamps(const Tâche& t, ChampsSaisie& c) {
             c.jour.clear(), c.heure.clear();
             c.délai = FormatDate(t.Prochaine, "hh:mm:ss");
         } else {
-            c.jour = FormatDate(t.Prochaine, "dd.mm.yy");
+            c.jour = FormatDate(t.Prochaine, FormeJour);
             c.heure = FormatDate(t.Prochaine, "hh:mm");
             c.délai.clear();
         }
@@ -145,7 +139,7 @@ void NouvelleVersChamps(double maintenant, ChampsSaisie& c) {
     c.paramètres.clear();
     c.fenêtre = Option::Normale;
     c.focus = true;
-    c.jour = FormatDate(maintenant + 1, "dd.mm.yy");
+    c.jour = FormatDate(JoursPlus(maintenant, 1), FormeJour);
     c.heure = FormatDate(maintenant, "hh:mm");
     c.max.clear();
     c.répétition = Option::ChaqueJour;
@@ -166,13 +160,19 @@ bool Enregistrable(const std::string& programme, const std::string& paramètres)
     return ChampRelisible(programme, true) && ChampRelisible(paramètres, false);
 }
 
-std::string Contrôle(const ChampsSaisie& c, Fichiers& fichiers) {
+std::string ParamètresÀEnregistrer(const ChampsSaisie& c) {
+    if (ParamètresVisibles(c.programme) || ChampRelisible(c.paramètres, false))
+        return c.paramètres;
+    return "";
+}
+
+std::string Contrôle(const ChampsSaisie& c, Fichiers& fichiers, double maintenant) {
     std::string m;
     if (!EstMessage(c.programme) && !FichierExiste(fichiers, c.programme)) m += MsgFichier;
-    if (!Enregistrable(c.programme, c.paramètres)) m += MsgCaractère;
+    if (!Enregistrable(c.programme, ParamètresÀEnregistrer(c))) m += MsgCaractère;
     if (!c.désactivé) {
         if (c.répétition != Option::Arrêt && c.répétition != Option::Lancement) {
-            if (!LireDate(c.jour)) m += MsgDate;
+            if (!JourSaisi(c.jour, maintenant)) m += MsgDate;
             if (!LireHeure(c.heure)) m += MsgHeure;
         } else if (c.répétition == Option::Lancement) {
             if (!LireHeure(c.délai)) m += MsgDélai;
@@ -218,7 +218,7 @@ int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
 
 Tâche ChampsVersTâche(const ChampsSaisie& c, Tâche t, double maintenant) {
     t.Programme = c.programme;
-    t.Paramètres = c.paramètres;
+    t.Paramètres = ParamètresÀEnregistrer(c);
     t.Fenêtre = CodeFenêtre(c, t.Fenêtre);
     t.Actif = !c.désactivé;
     if (const std::string code = CodeRépétition(c); !code.empty()) t.Répétition = code;
@@ -236,7 +236,7 @@ Tâche ChampsVersTâche(const ChampsSaisie& c, Tâche t, double maintenant) {
     else if (t.Répétition == "D")
         t.Prochaine = DernierÀVenir(maintenant, heure);
     else
-        t.Prochaine = LireDate(c.jour).value_or(0) + heure;
+        t.Prochaine = DateAvecHeure(JourSaisi(c.jour, maintenant).value_or(0), heure);
     t.DélaiMax = EstBlanc(c.max) ? 0 : LireHeure(c.max).value_or(0);
     return t;
 }
@@ -265,25 +265,6 @@ std::string MessageÉchecEnregistrement(const Horlo& h, const std::string& raiso
            "La modification est gardée : elle sera enregistrée avec la prochaine.";
 }
 
-namespace {
-
-// The engine's move to the next occurrence, after firing at `tiré`.
-double Suivante(const std::string& code, double p, double tiré) {
-    const PartiesDate n = PartiesDepuisDate(tiré);
-    if (code == "J") return p + 1;
-    if (code == "O") {
-        p += 1;
-        while (WeekEnd(p)) p += 1;
-        return p;
-    }
-    if (code == "S") return p + 7;
-    if (code == "P") return PremierOuvrable(n.mois + 1, n.année) + HeureDe(p);
-    if (code == "D") return DernierOuvrable(n.mois + 1, n.année) + HeureDe(p);
-    return p;
-}
-
-}  // namespace
-
 std::string ProchainsMoments(const ChampsSaisie& c, double maintenant) {
     if (c.désactivé || c.répétition == Option::Aucune) return "";
     const std::string code = CodeRépétition(c);
@@ -293,7 +274,7 @@ std::string ProchainsMoments(const ChampsSaisie& c, double maintenant) {
         if (!d) return "";
         return "Prochaine fois : au prochain démarrage + " + FormatDate(*d, "hh:mm:ss");
     }
-    if (!Moment(c)) return "";
+    if (!Moment(c, maintenant)) return "";
     if (!EstBlanc(c.max) && !LireHeure(c.max)) return "";
     Tâche t = ChampsVersTâche(c, Tâche{}, maintenant);
     // The engine's passes from now on: a moment already past fires at the next pass
@@ -302,18 +283,19 @@ std::string ProchainsMoments(const ChampsSaisie& c, double maintenant) {
     double p = t.Prochaine;
     for (int tour = 0; tour < 200000 && moments.size() < 3; ++tour) {
         double tiré = std::max(p, maintenant);
-        if (code == "O" && WeekEnd(tiré)) {
-            tiré = Jour(tiré) + 1;
-            while (WeekEnd(tiré)) tiré += 1;
+        if (code == "O" && FinDeSemaine(tiré)) {
+            tiré = JourDe(tiré) + 1;
+            while (FinDeSemaine(tiré)) tiré += 1;
         }
-        const bool àTemps = t.DélaiMax == 0 || p + t.DélaiMax > tiré;
+        const bool àTemps = ÀTemps(p, t.DélaiMax, tiré);
         // Several late occurrences fire in consecutive passes: one "aussitôt" for them.
         if (àTemps && tiré > maintenant)
             moments.push_back(FormatDate(tiré, "dd.mm.yy hh:mm"));
         else if (àTemps && (moments.empty() || moments.back() != "aussitôt"))
             moments.push_back("aussitôt");
-        if (code == "U") break;
-        p = Suivante(code, p, tiré);
+        const auto suivante = OccurrenceSuivante(code, p, tiré);
+        if (!suivante) break;
+        p = *suivante;
     }
     if (moments.empty()) return "Aucune exécution : le moment est dépassé";
     std::string texte = moments.size() == 1 ? "Prochaine fois : " : "Prochaines fois : ";

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <string>
 
 #include "Ports.h"
@@ -62,7 +64,15 @@ inline constexpr const char* MsgDate = "Date incorrecte. ";
 inline constexpr const char* MsgHeure = "Heure incorrecte. ";
 inline constexpr const char* MsgDélai = "Délai après démarrage incorrect. ";
 inline constexpr const char* MsgMax = "Délai maximum incorrect. ";
-std::string Contrôle(const ChampsSaisie& c, Fichiers& fichiers);
+// `maintenant` places a two-digit year (JourSaisi).
+std::string Contrôle(const ChampsSaisie& c, Fichiers& fichiers, double maintenant);
+// The parameters saved with the task: the field's text, but when the field is hidden (the
+// program shows none) a text that cannot be saved is dropped rather than blocking the
+// save with a fault the user cannot see.
+std::string ParamètresÀEnregistrer(const ChampsSaisie& c);
+// A date typed into the editor's day field: a two-digit year stands for the year within
+// fifty years before and forty-nine after `maintenant`'s.
+std::optional<double> JourSaisi(std::string_view texte, double maintenant);
 // Whether the program and parameter texts would come back from Auto.dat as typed.
 bool Enregistrable(const std::string& programme, const std::string& paramètres);
 

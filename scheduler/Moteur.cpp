@@ -15,14 +15,6 @@ double Jour(int année, int mois, int jour) {
     return DateDepuisParties({année, mois, jour}).value_or(0);
 }
 
-bool FinDeSemaine(double date) {
-    const int j = JourSemaine(date);
-    return j == 1 || j == 7;
-}
-
-// Time of day of a date-time (its fraction), also for dates before 1900.
-double HeureDe(double date) { return std::fabs(date - std::trunc(date)); }
-
 // The repeat code's letter, 0 for a code that is not one letter.
 char Code(const std::string& r) { return r.size() == 1 ? r[0] : 0; }
 
@@ -30,12 +22,6 @@ bool CodeRépétitif(char c) {
     return c == 'U' || c == 'J' || c == 'O' || c == 'S' || c == 'P' || c == 'D';
 }
 
-// A blank program marks a deleted entry; most programs start with a letter or a quote.
-bool Supprimée(const std::string& p) {
-    return p.empty() || ((p.front() == ' ' || p.back() == ' ') && EstBlanc(p));
-}
-
-bool EstMessage(const Tâche& t) { return !t.Programme.empty() && t.Programme.front() == '"'; }
 
 void Démarre(Horlo& h, Lanceur& lanceur, const Tâche& t) {
     const auto statut = lanceur.Lance(t.Programme + " " + t.Paramètres, t.Fenêtre);
@@ -45,24 +31,12 @@ void Démarre(Horlo& h, Lanceur& lanceur, const Tâche& t) {
 }
 
 void Avance(Tâche& t, double maintenant) {
-    const std::string& r = t.Répétition;
-    if (r == "U") {
+    if (t.Répétition == "U")
         t.Programme.clear();
-    } else if (r == "J") {
-        t.Prochaine += 1;
-    } else if (r == "O") {
-        do t.Prochaine += 1;
-        while (FinDeSemaine(t.Prochaine));
-    } else if (r == "S") {
-        t.Prochaine += 7;
-    } else if (r == "P" || r == "D") {
-        const auto p = PartiesDepuisDate(maintenant);
-        const double jour = r == "P" ? PremierOuvrable(p.mois + 1, p.année)
-                                     : DernierOuvrable(p.mois + 1, p.année);
-        t.Prochaine = jour + HeureDe(t.Prochaine);
-    } else if (r == "L") {
+    else if (t.Répétition == "L")
         t.Répétition = "l";
-    }
+    else if (const auto p = OccurrenceSuivante(t.Répétition, t.Prochaine, maintenant))
+        t.Prochaine = *p;
 }
 
 // What identifies a task's contents on disk: its Auto.dat line (an "l" reads back as "L").
@@ -93,8 +67,41 @@ double DernierOuvrable(int mois, int année) {
     return d;
 }
 
+bool FinDeSemaine(double date) {
+    const int j = JourSemaine(date);
+    return j == 1 || j == 7;
+}
+
+double HeureDe(double date) { return std::fabs(date - std::trunc(date)); }
+double JourDe(double date) { return std::trunc(date) + 0.0; }
+double JoursPlus(double date, int jours) {
+    return DateAvecHeure(JourDe(date) + jours, HeureDe(date));
+}
+
+std::optional<double> OccurrenceSuivante(const std::string& code, double prochaine, double tiré) {
+    const char c = Code(code);
+    if (c == 'J') return JoursPlus(prochaine, 1);
+    if (c == 'S') return JoursPlus(prochaine, 7);
+    if (c == 'O') {
+        do prochaine = JoursPlus(prochaine, 1);
+        while (FinDeSemaine(prochaine));
+        return prochaine;
+    }
+    if (c == 'P' || c == 'D') {
+        const auto p = PartiesDepuisDate(tiré);
+        return DateAvecHeure(c == 'P' ? PremierOuvrable(p.mois + 1, p.année)
+                                      : DernierOuvrable(p.mois + 1, p.année),
+                             HeureDe(prochaine));
+    }
+    return std::nullopt;
+}
+
+bool ÀTemps(double prochaine, double délaiMax, double maintenant) {
+    return délaiMax == 0 || prochaine + délaiMax > maintenant;
+}
+
 Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
-    const bool relu = TâchesSynchronise(h);
+    const bool relu = TâchesSynchronise(h).reprise;
     // The clock is read once per task examined and again after each firing, which is what
     // a fresh reading at every comparison amounts to within one task.
     double maintenant = h.horloge.Maintenant();
@@ -103,7 +110,7 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         Tâche& t = h.Tâches[i];
         const char c = Code(t.Répétition);
-        if (t.Actif && c != 'A' && !Supprimée(t.Programme)) {
+        if (t.Actif && c != 'A' && !Supprimée(t)) {
             const bool estL = c == 'L';
             const bool due = (CodeRépétitif(c) && t.Prochaine <= maintenant &&
                               (c != 'O' || jourOuvrable)) ||
@@ -111,8 +118,8 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
                                        maintenant - h.Démarrage > t.Prochaine));
             if (due) {
                 modifié = true;
-                if (t.DélaiMax == 0 || estL || t.Prochaine + t.DélaiMax > maintenant) {
-                    if (EstMessage(t)) {
+                if (estL || ÀTemps(t.Prochaine, t.DélaiMax, maintenant)) {
+                    if (EstMessage(t.Programme)) {
                         ports.alarmes.Montre("Message programmé: " + SautLigne(2) +
                                                  t.Programme.substr(1),
                                              !fenêtre);
@@ -126,11 +133,13 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
                 Avance(t, maintenant);
             }
         }
-        retirées = retirées || Supprimée(t.Programme);
+        retirées = retirées || Supprimée(t);
     }
     // Emptied entries go in one sweep: one by one, each would move the rest of the table.
-    if (retirées) h.Tâches.RetireSi([](const Tâche& t) { return Supprimée(t.Programme); });
-    const auto statut = modifié ? TâchesEnregistreÀJour(h) : Statut{};
+    if (retirées) h.Tâches.RetireSi([](const Tâche& t) { return Supprimée(t); });
+    // A save that failed before is tried again at every pass until it succeeds.
+    const auto statut =
+        modifié || h.EnregistrementEnAttente ? TâchesEnregistreÀJour(h) : Statut{};
     if (ports.éditeur && (relu || modifié || retirées)) ports.éditeur->ListeRemplit();
     return statut;
 }
@@ -139,7 +148,7 @@ Statut TâchesArrêt(Horlo& h, PortsMoteur& ports) {
     bool modifié = false;
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         Tâche& t = h.Tâches[i];
-        if (!t.Actif || t.Répétition != "A" || EstBlanc(t.Programme) || EstMessage(t)) continue;
+        if (!t.Actif || t.Répétition != "A" || Supprimée(t) || EstMessage(t.Programme)) continue;
         Démarre(h, ports.lanceur, t);
         t.DernièreExécution = h.horloge.Maintenant();
         modifié = true;
@@ -150,21 +159,22 @@ Statut TâchesArrêt(Horlo& h, PortsMoteur& ports) {
     return statut;
 }
 
-bool TâchesSynchronise(Horlo& h) {
+Synchronisation TâchesSynchronise(Horlo& h) {
     const std::string chemin = CheminAuto(h);
     const auto date = h.fichiers.DateModification(chemin);
     const auto taille = h.fichiers.Taille(chemin);
     const bool existe = date && taille;
     const auto& e = h.EmpreinteAuto;
     if (existe == e.connue && (!existe || (*date == e.date && *taille == e.taille)))
-        return false;
+        return {};
     if (!existe) {
         // The file was removed: keep the table, it is written again at the next save.
         h.EmpreinteAuto.connue = false;
-        return false;
+        return {};
     }
     Horlo disque(h.fichiers, h.horloge, h.programme);
-    if (!TâchesCharge(disque)) return false;  // tried again at the next pass
+    // Held by another program a moment too long: tried again at the next pass.
+    if (auto lu = TâchesCharge(disque); !lu) return {false, lu};
 
     // Tasks of this program by identity.
     std::unordered_map<uint64_t, size_t> nôtres;
@@ -187,7 +197,7 @@ bool TâchesSynchronise(Horlo& h) {
         const size_t d = it->second;
         libres.erase(it);
         const auto o = nôtres.find(r.Identité);
-        if (r.Identité == 0 || o == nôtres.end() || EstBlanc(h.Tâches[o->second].Programme)) {
+        if (r.Identité == 0 || o == nôtres.end() || Supprimée(h.Tâches[o->second])) {
             gardé[d] = false;  // removed here since the last save
             continue;
         }
@@ -198,7 +208,7 @@ bool TâchesSynchronise(Horlo& h) {
     std::vector<Tâche> ajoutées;
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         const Tâche& t = h.Tâches[i];
-        if (!EstBlanc(t.Programme) && !connues.count(t.Identité)) ajoutées.push_back(t);
+        if (!Supprimée(t) && !connues.count(t.Identité)) ajoutées.push_back(t);
     }
 
     h.Tâches.Efface();
@@ -221,10 +231,16 @@ bool TâchesSynchronise(Horlo& h) {
     }
     h.EmpreinteAuto = {true, *date, *taille};
     h.AutoIllisible = false;
-    return true;
+    return {true, {}};
 }
 
 Statut TâchesEnregistreÀJour(Horlo& h) {
-    TâchesSynchronise(h);
-    return TâchesEnregistre(h);
+    const Synchronisation s = TâchesSynchronise(h);
+    // Writing over a file whose changes could not be taken in would lose them.
+    Statut statut = s.lecture ? TâchesEnregistre(h)
+                              : Statut::Échec("Le fichier a été changé par un autre programme et "
+                                              "ne peut pas être relu : " +
+                                              s.lecture.erreur);
+    h.EnregistrementEnAttente = !statut.ok;
+    return statut;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "Ports.h"
@@ -13,6 +14,23 @@
 // First / last Monday-to-Friday day of month `mois` (13 = January of the next year), 00:00.
 double PremierOuvrable(int mois, int année);
 double DernierOuvrable(int mois, int année);
+
+// The calendar of the engine, shared with the editor's preview so that both agree.
+bool FinDeSemaine(double date);
+// Time of day (below 1) and day (00:00) of a moment, also before 30.12.1899, where the
+// day counts backwards while the time still runs forwards.
+double HeureDe(double date);
+double JourDe(double date);
+// The same time of day `jours` days later.
+double JoursPlus(double date, int jours);
+// The moment a task moves on to after an occurrence at `prochaine` was due at `tiré`
+// (fired or passed over): one day (J), the next working day (O), seven days (S), the first
+// (P) or last (D) working day of the month after `tiré`'s, at the same time of day. Nothing
+// for the codes that do not repeat by date (U, A, L, l and unknown ones).
+std::optional<double> OccurrenceSuivante(const std::string& code, double prochaine, double tiré);
+// Whether an occurrence due at `prochaine` still fires at `maintenant` under maximum delay
+// `délaiMax` (0: no limit).
+bool ÀTemps(double prochaine, double délaiMax, double maintenant);
 
 // The open editor as the engine sees it (nullptr when the editor is not open). A pass that
 // changed the table asks once for the list to be rebuilt: one rebuild costs what one line
@@ -52,9 +70,16 @@ Statut TâchesArrêt(Horlo& h, PortsMoteur& ports);
 
 // When Auto.dat changed on disk since this program last read or wrote it (last-write time
 // or size differ), takes in the other writer's changes while keeping this program's own
-// unsaved ones and the identities of unchanged tasks. Returns whether the table changed.
-bool TâchesSynchronise(Horlo& h);
+// unsaved ones and the identities of unchanged tasks.
+struct Synchronisation {
+    bool reprise = false;  // the table took in the file's changes
+    Statut lecture;        // failed when the file changed but could not be read
+};
+Synchronisation TâchesSynchronise(Horlo& h);
 
 // Saves the table after taking in the changes another instance made to Auto.dat since
-// this program last read or wrote it (TâchesSynchronise, then TâchesEnregistre).
+// this program last read or wrote it (TâchesSynchronise, then TâchesEnregistre). When the
+// changed file cannot be read it is not written over: the change stays in memory, and
+// the engine tries again at its next pass (Horlo::EnregistrementEnAttente), as after any
+// failed save.
 Statut TâchesEnregistreÀJour(Horlo& h);

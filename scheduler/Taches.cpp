@@ -174,7 +174,7 @@ namespace {
 std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
     Tâche t;
     t.Programme = ChampSuivant(reste);
-    if (EstBlanc(t.Programme)) return std::nullopt;
+    if (Supprimée(t)) return std::nullopt;
     t.Paramètres = ChampSuivant(reste);
     t.Fenêtre = LireFenêtre(ChampSuivant(reste));
     t.Répétition = Majuscules(ChampSuivant(reste));
@@ -225,6 +225,14 @@ std::string CheminJournal(const Horlo& h) {
     return h.programme.DossierLocal() + h.programme.nom + ".log";
 }
 
+bool EstMessage(const std::string& programme) {
+    return !programme.empty() && programme.front() == '"';
+}
+
+bool Supprimée(const Tâche& t) {
+    return EstBlanc(t.Programme);
+}
+
 std::string ChampSuivant(std::string_view& reste) {
     const auto tab = reste.find('\t');
     std::string champ(reste.substr(0, tab));
@@ -261,7 +269,7 @@ std::string TâchesTexte(const TableTâches& tâches) {
     octets.reserve(tâches.Dernier() * 96);
     for (size_t i = 1; i <= tâches.Dernier(); ++i) {
         const Tâche& t = tâches[i];
-        if (EstBlanc(t.Programme)) continue;
+        if (Supprimée(t)) continue;
         const std::string ligne = LigneAuto(t);
         octets += EstAscii(ligne) ? ligne : VersWindows1252Approché(ligne);
         octets += "\r\n";
@@ -291,7 +299,7 @@ void AutoNote(Horlo& h) {
     h.EmpreinteAuto.taille = taille ? *taille : 0;
     h.RéférenceAuto.clear();
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i)
-        if (!EstBlanc(h.Tâches[i].Programme)) h.RéférenceAuto.push_back(h.Tâches[i]);
+        if (!Supprimée(h.Tâches[i])) h.RéférenceAuto.push_back(h.Tâches[i]);
 }
 
 Statut ModèlesCharge(Horlo& h) {

@@ -32,6 +32,11 @@ struct Tâche {
     uint64_t Identité = 0;
 };
 
+// A program text beginning with a double quote is a message to show.
+bool EstMessage(const std::string& programme);
+// A blank program marks a deleted entry: neither listed, fired nor written.
+bool Supprimée(const Tâche& t);
+
 // A ready-made task of the catalogue.
 struct Modèle {
     std::string Libellé;
@@ -111,6 +116,8 @@ struct Horlo {
     // Set when Auto.dat exists but could not be read: saving would replace the tasks the
     // user still has on disk with a partial table, so TâchesEnregistre refuses to.
     bool AutoIllisible = false;
+    // The last save failed: the table holds changes that Auto.dat lacks.
+    bool EnregistrementEnAttente = false;
     // Auto.dat as this program last read or wrote it: last-write time and size, and the
     // tasks it then held, so that the changes another instance made since can be told
     // apart from this program's own (TâchesSynchronise in Moteur.h).

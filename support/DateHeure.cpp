@@ -98,14 +98,14 @@ bool LitSéparateur(std::string_view& t, char c) {
 }
 
 // "d.m.yy" or "d.m.yyyy", already trimmed.
-std::optional<PartiesDate> LirePartiesDate(std::string_view t) {
+std::optional<PartiesDate> LirePartiesDate(std::string_view t, int premièreAnnée = 1930) {
     PartiesDate p;
     std::size_t chiffres = 0;
     if (!LitNombre(t, 2, p.jour, chiffres) || !LitSéparateur(t, '.')) return std::nullopt;
     if (!LitNombre(t, 2, p.mois, chiffres) || !LitSéparateur(t, '.')) return std::nullopt;
     if (!LitNombre(t, 4, p.année, chiffres) || !t.empty()) return std::nullopt;
     if (chiffres == 2)
-        p.année += p.année < 30 ? 2000 : 1900;
+        p.année = premièreAnnée + ((p.année - premièreAnnée) % 100 + 100) % 100;
     else if (chiffres != 4)
         return std::nullopt;
     return p;
@@ -221,6 +221,12 @@ std::string FormatDate(double date, std::string_view masque) {
 
 std::optional<double> LireDate(std::string_view texte) {
     const auto p = LirePartiesDate(Rogne(texte));
+    if (!p) return std::nullopt;
+    return DateDepuisParties(*p);
+}
+
+std::optional<double> LireDateFenêtre(std::string_view texte, int premièreAnnée) {
+    const auto p = LirePartiesDate(Rogne(texte), premièreAnnée);
     if (!p) return std::nullopt;
     return DateDepuisParties(*p);
 }

@@ -35,6 +35,9 @@ std::string FormatDate(double date, std::string_view masque);
 // the whole date as an OLE date at 00:00, nothing for anything else (31.02.1998, "abc").
 // Blanks around the text are ignored.
 std::optional<double> LireDate(std::string_view texte);
+// The same, a two-digit year standing for the year within premièreAnnée to
+// premièreAnnée + 99 (LireDate is LireDateFenêtre(texte, 1930)).
+std::optional<double> LireDateFenêtre(std::string_view texte, int premièreAnnée);
 // "h:mm" or "h:mm:ss" (hours 0..23, minutes and seconds 0..59, 1 or 2 digits each) as a
 // time value below 1. Blanks around the text are ignored.
 std::optional<double> LireHeure(std::string_view texte);

@@ -76,11 +76,15 @@ TEST_F(ÉditeurTest, ControleDonneSesMessagesDansLOrdre) {
         {"message entre guillemets relu", [](ChampsSaisie& c) { c.programme = "\"dit\""; }, ""},
         {"désactivé et tab", [](ChampsSaisie& c) { c.désactivé = true, c.programme = "x\ty"; },
          std::string(MsgFichier) + MsgCaractère},
+        {"deux guillemets relus vides", [](ChampsSaisie& c) { c.paramètres = "\"\""; },
+         MsgCaractère},
+        {"paramètres cachés ignorés",
+         [](ChampsSaisie& c) { c.programme = "\"Bonjour", c.paramètres = "a\tb"; }, ""},
     };
     for (const auto& k : cas) {
         ChampsSaisie c = Valide();
         k.change(c);
-        EXPECT_EQ(Contrôle(c, f), k.attendu) << k.nom;
+        EXPECT_EQ(Contrôle(c, f, D(1998, 12, 7, 12)), k.attendu) << k.nom;
     }
 }
 
@@ -141,7 +145,7 @@ TEST(Editeur, TacheVersControlesEtRetour) {
          0,
          false,
          false,
-         "08.12.98",
+         "08.12.1998",
          "14:05",
          "",
          "",
@@ -153,7 +157,7 @@ TEST(Editeur, TacheVersControlesEtRetour) {
          1,
          false,
          false,
-         "08.12.98",
+         "08.12.1998",
          "09:00",
          "",
          "01:30",
@@ -165,7 +169,7 @@ TEST(Editeur, TacheVersControlesEtRetour) {
          1,
          true,
          false,
-         "08.12.98",
+         "08.12.1998",
          "09:00",
          "",
          "",
@@ -177,7 +181,7 @@ TEST(Editeur, TacheVersControlesEtRetour) {
          2,
          false,
          false,
-         "08.12.98",
+         "08.12.1998",
          "09:00",
          "",
          "",
@@ -189,7 +193,7 @@ TEST(Editeur, TacheVersControlesEtRetour) {
          3,
          false,
          false,
-         "30.12.99",
+         "30.12.1899",
          "00:00",
          "",
          "",
@@ -263,7 +267,7 @@ TEST(Editeur, NouvelleEtCatalogue) {
     EXPECT_EQ(c.programme, "");
     EXPECT_EQ(c.fenêtre, Option::Normale);
     EXPECT_TRUE(c.focus);
-    EXPECT_EQ(c.jour, "08.12.98");
+    EXPECT_EQ(c.jour, "08.12.1998");
     EXPECT_EQ(c.heure, "09:04");
     EXPECT_EQ(c.répétition, Option::ChaqueJour);
     EXPECT_TRUE(c.désactivé && c.weekEnd);  // left as they were
@@ -309,6 +313,17 @@ TEST(Editeur, EnregistrementParCode) {
          D(1999, 2, 26, 9)},
         {"D décembre passé", D(1998, 12, 31, 18), Option::Dernier, "1.1.98", "9:00", "",
          D(1999, 1, 29, 9)},
+        {"U avant 1900", D(1998, 12, 7, 12), Option::UneFois, "29.12.1899", "6:00", "",
+         D(1899, 12, 29, 6)},
+        // A two-digit year stands for the year within fifty years before, 49 after now.
+        {"U 31 en 2026", D(2026, 12, 9, 12), Option::UneFois, "7.12.31", "8:00", "",
+         D(2031, 12, 7, 8)},
+        {"U 75 en 2026", D(2026, 12, 9, 12), Option::UneFois, "7.12.75", "8:00", "",
+         D(2075, 12, 7, 8)},
+        {"U 76 en 2026", D(2026, 12, 9, 12), Option::UneFois, "7.12.76", "8:00", "",
+         D(1976, 12, 7, 8)},
+        {"U 00 en 2080", D(2080, 1, 1, 12), Option::UneFois, "28.2.00", "8:00", "",
+         D(2100, 2, 28, 8)},
     };
     for (const auto& k : cas) {
         ChampsSaisie c = Valide();
@@ -403,12 +418,121 @@ TEST(Editeur, ProchainsMoments) {
         {"désactivé", lundi, Option::ChaqueJour, false, true, "8.12.98", "9:00", "", "", ""},
         {"date fausse", lundi, Option::ChaqueJour, false, false, "x", "9:00", "", "", ""},
         {"P sans date", lundi, Option::Premier, false, false, "", "9:00", "", "", ""},
+        {"code inconnu", lundi, Option::Aucune, false, false, "8.12.98", "9:00", "", "", ""},
     };
     for (const auto& k : cas) {
         ChampsSaisie c = Valide();
         c.répétition = k.répétition, c.weekEnd = k.weekEnd, c.désactivé = k.désactivé;
         c.jour = k.jour, c.heure = k.heure, c.délai = k.délai, c.max = k.max;
         EXPECT_EQ(ProchainsMoments(c, k.maintenant), k.attendu) << k.nom;
+    }
+}
+
+
+// Every date the editor writes into its fields reads back as the same moment, from 1950 to
+// 2099, whatever the year the editor runs in: Modifier (the stored moment), Ajouter
+// (tomorrow) and a catalogue choice (today).
+TEST(Editeur, LesDatesEcritesSeRelisentDe1950A2099) {
+    const Modèle m{"m", "a.exe", "", "U", 1, 0, 0};
+    for (int année = 1950; année <= 2099; ++année) {
+        for (const auto& [mois, jour] : {std::pair{1, 1}, {2, 28}, {12, 31}}) {
+            const double moment = D(année, mois, jour, 7, 45);
+            for (const double maintenant : {D(2026, 12, 9, 10), moment}) {
+                ChampsSaisie c;
+                const Tâche t{"a.exe", "", 1, "U", moment, 0, true, 0};
+                TâcheVersChamps(t, c);
+                EXPECT_EQ(ChampsVersTâche(c, t, maintenant).Prochaine, moment) << c.jour;
+                NouvelleVersChamps(moment - 1, c);
+                EXPECT_EQ(ChampsVersTâche(c, t, maintenant).Prochaine, moment) << c.jour;
+                ModèleVersChamps(m, moment, c);
+                EXPECT_EQ(ChampsVersTâche(c, t, maintenant).Prochaine, moment) << c.jour;
+            }
+        }
+    }
+}
+
+// A task due in 2031, opened with "Modifier" and saved unchanged, keeps its date in Auto.dat.
+TEST_F(ÉditeurTest, UneTacheDe2031EnregistreeTelleQuelle) {
+    horloge.maintenant = D(2026, 12, 9, 10);
+    f.PoseFichier("C:\\Vud\\Auto.dat",
+                  "C:\\Vud\\a.exe\t\t1\tJ\t-1\t07.12.2031\t09:00\t30.12.1899\t00:00\t00:00\r\n");
+    ASSERT_TRUE(TâchesCharge(h).ok);
+    ChampsSaisie c;
+    TâcheVersChamps(h.Tâches[1], c);
+    ASSERT_EQ(Contrôle(c, f, horloge.maintenant), "");
+    ASSERT_TRUE(TâcheEnregistre(h, h.Tâches[1].Identité, c).fichier.ok);
+    EXPECT_EQ(f.Contenu("C:\\Vud\\Auto.dat"),
+              "C:\\Vud\\a.exe\t\t1\tJ\t-1\t07.12.2031\t09:00\t30.12.1899\t00:00\t00:00\r\n");
+}
+
+// The preview and the engine over the same tasks: the moments the preview announces are
+// those at which the engine's passes fire the task ("aussitôt" for the passes at once).
+TEST(Editeur, ApercuEtMoteurDAccord) {
+    const double lundi = D(1998, 12, 7, 12);
+    const struct {
+        const char* nom;
+        double maintenant;
+        int répétition;
+        bool weekEnd;
+        std::string jour, heure, max;
+    } cas[] = {
+        {"J", lundi, Option::ChaqueJour, false, "8.12.98", "9:00", ""},
+        {"J en retard", lundi, Option::ChaqueJour, false, "5.12.98", "9:00", ""},
+        {"J en retard, délai", lundi, Option::ChaqueJour, false, "6.12.98", "13:00", "1:00"},
+        {"J à l'instant du délai", lundi, Option::ChaqueJour, false, "7.12.98", "11:00", "1:00"},
+        {"J juste dans le délai", lundi, Option::ChaqueJour, false, "7.12.98", "11:01", "1:00"},
+        {"U à l'instant du délai", lundi, Option::UneFois, false, "7.12.98", "11:00", "1:00"},
+        {"U passé", lundi, Option::UneFois, false, "7.12.98", "9:00", ""},
+        {"O", D(1998, 12, 10, 12), Option::ChaqueJour, true, "11.12.98", "9:00", ""},
+        {"O un samedi", D(1998, 12, 10, 12), Option::ChaqueJour, true, "12.12.98", "9:00", ""},
+        {"O en retard le samedi", D(1998, 12, 12, 12), Option::ChaqueJour, true, "11.12.98",
+         "9:00", ""},
+        {"S", lundi, Option::ChaqueSemaine, false, "1.12.98", "9:00", ""},
+        {"P", lundi, Option::Premier, false, "1.1.98", "9:00", ""},
+        {"D", lundi, Option::Dernier, false, "1.1.98", "9:00", ""},
+        {"J avant 1900", D(1899, 12, 28, 12), Option::ChaqueJour, false, "29.12.1899", "6:00",
+         ""},
+    };
+    for (const auto& k : cas) {
+        SCOPED_TRACE(k.nom);
+        ChampsSaisie c = Valide();
+        c.répétition = k.répétition, c.weekEnd = k.weekEnd;
+        c.jour = k.jour, c.heure = k.heure, c.max = k.max;
+        // The engine: passes at the moments something can happen, until three firings.
+        FichiersMémoire f;
+        HorlogeFixe horloge;
+        LanceurEnregistreur lanceur;
+        struct : Alarmes {
+            void Montre(const std::string&, bool) override {}
+        } alarmes;
+        PortsMoteur ports{lanceur, alarmes, nullptr};
+        Horlo h{f, horloge, Programme::DepuisChemin("C:\\Vud\\Horlo.exe")};
+        h.Tâches.Ajoute(ChampsVersTâche(c, Tâche{}, k.maintenant));
+        horloge.maintenant = k.maintenant;
+        std::vector<std::string> moments;
+        for (int passe = 0; passe < 60 && moments.size() < 3 && h.Tâches.Dernier() == 1; ++passe) {
+            const double avant = h.Tâches[1].Prochaine;
+            const size_t lancés = lanceur.lancements.size();
+            TâchesExécute(h, ports);
+            if (lanceur.lancements.size() > lancés) {
+                const std::string m = horloge.maintenant == k.maintenant
+                                          ? "aussitôt"
+                                          : FormatDate(horloge.maintenant, "dd.mm.yy hh:mm");
+                if (moments.empty() || moments.back() != m || m != "aussitôt") moments.push_back(m);
+            }
+            if (h.Tâches.Dernier() == 0) break;
+            const double p = h.Tâches[1].Prochaine;
+            if (p > horloge.maintenant)
+                horloge.maintenant = p;
+            else if (p == avant)  // nothing due: the next day begins
+                horloge.maintenant = JourDe(horloge.maintenant) + 1;
+        }
+        std::string attendu;
+        for (size_t i = 0; i < moments.size(); ++i) attendu += (i ? ", " : "") + moments[i];
+        attendu = moments.empty()           ? "Aucune exécution : le moment est dépassé"
+                  : moments.size() == 1 ? "Prochaine fois : " + attendu
+                                        : "Prochaines fois : " + attendu;
+        EXPECT_EQ(ProchainsMoments(c, k.maintenant), attendu);
     }
 }
 

@@ -70,6 +70,19 @@ TEST(Calendrier, PremierEtDernierOuvrable) {
         {false, 1, 1999, D(1999, 1, 29)},  {false, 12, 1998, D(1998, 12, 31)},
         {false, 13, 1998, D(1999, 1, 29)}, {false, 2, 2000, D(2000, 2, 29)},
         {false, 5, 1998, D(1998, 5, 29)},  {false, 4, 1998, D(1998, 4, 30)},
+        // Every month of 2026.
+        {true, 1, 2026, D(2026, 1, 1)},    {false, 1, 2026, D(2026, 1, 30)},
+        {true, 3, 2026, D(2026, 3, 2)},    {false, 2, 2026, D(2026, 2, 27)},
+        {true, 4, 2026, D(2026, 4, 1)},    {false, 3, 2026, D(2026, 3, 31)},
+        {true, 5, 2026, D(2026, 5, 1)},    {false, 4, 2026, D(2026, 4, 30)},
+        {true, 6, 2026, D(2026, 6, 1)},    {false, 5, 2026, D(2026, 5, 29)},
+        {true, 7, 2026, D(2026, 7, 1)},    {false, 6, 2026, D(2026, 6, 30)},
+        {true, 8, 2026, D(2026, 8, 3)},    {false, 7, 2026, D(2026, 7, 31)},
+        {true, 9, 2026, D(2026, 9, 1)},    {false, 8, 2026, D(2026, 8, 31)},
+        {true, 10, 2026, D(2026, 10, 1)},  {false, 9, 2026, D(2026, 9, 30)},
+        {true, 11, 2026, D(2026, 11, 2)},  {false, 10, 2026, D(2026, 10, 30)},
+        {true, 12, 2026, D(2026, 12, 1)},  {false, 11, 2026, D(2026, 11, 30)},
+        {true, 13, 2026, D(2027, 1, 1)},   {false, 12, 2026, D(2026, 12, 31)},
     };
     for (const auto& c : cas)
         EXPECT_EQ(c.premier ? PremierOuvrable(c.mois, c.année) : DernierOuvrable(c.mois, c.année),
@@ -114,6 +127,16 @@ TEST_F(MoteurTest, PassesSurUneHorlogeFixe) {
          "p ", "p P 01.01.1999 09:00:00;", 1},
         {"D en mars", {T("d", "D", D(1998, 3, 31, 17, 0))}, {D(1998, 3, 31, 18, 0)}, "d ",
          "d D 30.04.1998 17:00:00;", 1},
+        {"D en octobre", {T("d", "D", D(2026, 10, 30, 17, 0))}, {D(2026, 10, 30, 18, 0)}, "d ",
+         "d D 30.11.2026 17:00:00;", 1},
+        {"P en novembre", {T("p", "P", D(2026, 11, 2, 8, 0))}, {D(2026, 11, 2, 8, 0)}, "p ",
+         "p P 01.12.2026 08:00:00;", 1},
+        {"J avant 1900", {T("j", "J", D(1899, 12, 29, 6, 0))}, {D(1899, 12, 29, 6, 0)}, "j ",
+         "j J 30.12.1899 06:00:00;", 1},
+        {"J à l'instant du délai max", {T("j", "J", lundi - H(1, 0), H(1, 0))}, {lundi}, "",
+         "j J 08.12.1998 09:00:00;", 1},
+        {"J juste avant le délai max", {T("j", "J", lundi - H(0, 59), H(1, 0))}, {lundi}, "j ",
+         "j J 08.12.1998 09:01:00;", 1},
         {"P en retard de plusieurs mois", {T("p", "P", D(1998, 1, 1, 9, 0), H(1, 0))},
          {lundi, lundi}, "", "p P 01.01.1999 09:00:00;", 1},
         {"U en retard, trop tard", {T("u", "U", lundi - H(2, 0), H(1, 0))}, {lundi}, "", "", 1},
@@ -271,6 +294,67 @@ TEST_F(MoteurTest, UneAutreInstanceNePerdPasSesChangements) {
                             "l L 30.12.1899 00:00:02;nouvelle S 09.12.1998 10:00:00;");
     EXPECT_EQ(autre.Tâches[2].Paramètres, "/changé");
     EXPECT_EQ(autre.Tâches[1].DernièreExécution, horloge.maintenant);
+}
+
+
+// Another instance's save that keeps the size but not the time, or the time but not the
+// size, is taken in; one that cannot be read is never written over: the change waits in
+// memory and reaches the file at the first pass that can read it.
+TEST_F(MoteurTest, FichierChangéAilleursRepris) {
+    ÉditeurEnregistré éditeur;
+    ports.éditeur = &éditeur;
+    horloge.maintenant = D(1998, 12, 7, 10, 0);
+    Pose({T("a", "J", horloge.maintenant + 1)});
+    f.dateSuivante = 36000;
+    ASSERT_TRUE(TâchesEnregistre(h).ok);
+    const std::string ligne = LigneAuto(h.Tâches[1]) + "\r\n";
+
+    // Same date, other size: a second task.
+    f.PoseFichier(auto_, ligne + "b\t\t1\tJ\t0\r\n", 36000);
+    Passe();
+    EXPECT_EQ(h.Tâches.Dernier(), 2u);
+    EXPECT_EQ(éditeur.remplissages, 1);  // only re-read: the list is rebuilt once
+    Passe();
+    EXPECT_EQ(éditeur.remplissages, 1);
+    // Same size, other date: "b" became "c".
+    f.PoseFichier(auto_, ligne + "c\t\t1\tJ\t0\r\n", 36001);
+    Passe();
+    ASSERT_EQ(h.Tâches.Dernier(), 2u);
+    EXPECT_EQ(h.Tâches[2].Programme, "c");
+    EXPECT_EQ(Écritures(), 1u);
+
+    // Changed again and held by another program: the engine's save does not write over it.
+    f.PoseFichier(auto_, ligne + "d\t\t1\tJ\t0\r\n", 36002);
+    f.échecs["Lire:C:\\VUD\\AUTO.DAT"] = "Accès refusé.";
+    h.Tâches[1].Prochaine = horloge.maintenant;  // due now
+    EXPECT_FALSE(TâchesExécute(h, ports).ok);
+    EXPECT_EQ(lanceur.lancements.size(), 1u);
+    EXPECT_EQ(Écritures(), 1u);
+    EXPECT_FALSE(TâchesExécute(h, ports).ok);  // still held: tried again, nothing written
+    EXPECT_EQ(Écritures(), 1u);
+    // Released: the next pass takes "d" in and saves the fired task with it.
+    f.échecs.clear();
+    Passe();
+    EXPECT_EQ(Écritures(), 2u);
+    Horlo autre{f, horloge, Programme::DepuisChemin("C:\\Vud\\Horlo.exe")};
+    ASSERT_TRUE(TâchesCharge(autre).ok);
+    EXPECT_EQ(Table(autre), "a J 08.12.1998 10:00:00;d J 30.12.1899 00:00:00;");
+    EXPECT_EQ(autre.Tâches[1].DernièreExécution, horloge.maintenant);
+    Passe();
+    EXPECT_EQ(Écritures(), 2u);  // saved once: nothing waits any more
+}
+
+// A session end with no "A" task to start leaves Auto.dat as it is, heading lines included.
+TEST_F(MoteurTest, FinDeSessionSansTacheANeTouchePasAutoDat) {
+    horloge.maintenant = D(1998, 12, 7, 18, 0);
+    const std::string octets = "[T\xE2\x63hes]\r\n\r\nj\t\t1\tJ\t-1\t08.12.1998\t09:00\r\n"
+                               "a\t\t1\tA\t0\r\n";
+    f.PoseFichier(auto_, octets);
+    ASSERT_TRUE(TâchesCharge(h).ok);
+    ASSERT_TRUE(TâchesArrêt(h, ports).ok);
+    EXPECT_TRUE(lanceur.lancements.empty());
+    EXPECT_EQ(Écritures(), 0u);
+    EXPECT_EQ(f.Contenu(auto_), octets);
 }
 
 }  // namespace

@@ -103,9 +103,12 @@ TEST_F(TâchesTest, ChargeLesLignesDifficiles) {
                   "\t\t1\tJ\t-1\t07.12.1998\t10:00\r"
                   "\"entre\"\t\"p\"\tabc\tL\toui\r\n"
                   "caf\xE9\t\t99999\tS\t-1\t7.12.98\t9:05\t\t\t  \r\n"
-                  "dernier\t\t2\tU\t-1\t07.12.1998\t10:00\t06.12.1998\t09:00\t01:00");
+                  "dernier\t\t2\tU\t-1\t07.12.1998\t10:00\t06.12.1998\t09:00\t01:00\r\n"
+                  "drapeau\t\t1\tJ\toui\t07.12.1998\t10:00");
     ASSERT_TRUE(TâchesCharge(h).ok);
-    ASSERT_EQ(h.Tâches.Dernier(), 5u);
+    ASSERT_EQ(h.Tâches.Dernier(), 6u);
+    // An active flag that cannot be read: inactive, however valid the date.
+    EXPECT_FALSE(h.Tâches[6].Actif);
     const Tâche& cinq = h.Tâches[1];
     EXPECT_EQ(cinq.Répétition, "J");
     EXPECT_FALSE(cinq.Actif);

@@ -402,7 +402,7 @@ void F_Auto::ListeRemplit() {
     SendMessageW(lAutom_, LB_RESETCONTENT, 0, 0);
     SendMessageW(lAutom_, LB_INITSTORAGE, t.Dernier(), t.Dernier() * 64);
     for (size_t i = 1; i <= t.Dernier(); ++i)
-        if (!EstBlanc(t[i].Programme)) AjouteLigne(i);
+        if (!Supprimée(t[i])) AjouteLigne(i);
     // The list keeps its scroll position, and the line chosen before stays chosen when its
     // task is still there.
     SendMessageW(lAutom_, LB_SETTOPINDEX, static_cast<WPARAM>(haut), 0);
@@ -436,7 +436,7 @@ void F_Auto::VérifieLignes() {
     std::unordered_set<uint64_t> tâches;
     const TableTâches& t = c_.horlo.Tâches;
     for (size_t i = 1; i <= t.Dernier(); ++i)
-        if (!EstBlanc(t[i].Programme)) tâches.insert(t[i].Identité);
+        if (!Supprimée(t[i])) tâches.insert(t[i].Identité);
     const auto n = SendMessageW(lAutom_, LB_GETCOUNT, 0, 0);
     bool juste = static_cast<size_t>(n) == tâches.size();
     for (LRESULT i = 0; juste && i < n; ++i)
@@ -558,7 +558,7 @@ void F_Auto::Dépendants() {
 
 void F_Auto::Contrôle() {
     const ChampsSaisie c = Lit();
-    const std::string m = ::Contrôle(c, c_.horlo.fichiers);
+    const std::string m = ::Contrôle(c, c_.horlo.fichiers, c_.horlo.horloge.Maintenant());
     SetWindowTextW(Ctl(IdsAuto::eMsg), VersUtf16(m).c_str());
     EnableWindow(Ctl(IdsAuto::bOk), m.empty());
     SetWindowTextW(Ctl(IdsAuto::eProchaines),
@@ -650,7 +650,7 @@ void F_Auto::cFocus_Click() {
 
 void F_Auto::bOk_Click() {
     const ChampsSaisie c = Lit();
-    if (!::Contrôle(c, c_.horlo.fichiers).empty()) return;
+    if (!::Contrôle(c, c_.horlo.fichiers, c_.horlo.horloge.Maintenant()).empty()) return;
     if (édité_) LigneRetire(édité_);
     const Enregistrement e = TâcheEnregistre(c_.horlo, édité_, c);
     if (const size_t i = c_.horlo.Tâches.IndexDe(e.identité)) AjouteLigne(i);

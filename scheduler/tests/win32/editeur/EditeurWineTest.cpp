@@ -129,7 +129,7 @@ struct Éditeur {
 };
 
 std::string Jour(double d) {
-    return FormatDate(d, "dd.mm.yy");
+    return FormatDate(d, "dd.mm.yyyy");
 }
 
 TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
