@@ -7,12 +7,8 @@
 
 namespace {
 
-Placement Centré(double largeur, double hauteur, const Cadre& écran) {
-    Placement p;
-    p.centrée = true;
-    p.fenêtre = {écran.gauche + (écran.largeur - largeur) / 2,
-                 écran.haut + (écran.hauteur - hauteur) / 2, largeur, hauteur};
-    return p;
+Placement CentréÀ(double largeur, double hauteur, const Cadre& écran) {
+    return {Centré(largeur, hauteur, écran), true};
 }
 
 // Raised to the minimum, then cut to the desktop (never below the minimum).
@@ -28,19 +24,14 @@ Placement PlacementDepuisTextes(const std::string& haut, const std::string& haut
     const double largeurDéfaut = Borne(LargeurDéfaut, LargeurMinimum, bureau.largeur);
     const double hauteurDéfaut = Borne(HauteurDéfaut, HauteurMinimum, bureau.hauteur);
     if (haut.find_first_not_of(" \t") == std::string::npos)
-        return Centré(largeurDéfaut, hauteurDéfaut, écran);
+        return CentréÀ(largeurDéfaut, hauteurDéfaut, écran);
     const auto h = LireNombre(haut), ha = LireNombre(hauteur), g = LireNombre(gauche),
                l = LireNombre(largeur);
-    if (!h || !ha || !g || !l) return Centré(largeurDéfaut, hauteurDéfaut, écran);
+    if (!h || !ha || !g || !l) return CentréÀ(largeurDéfaut, hauteurDéfaut, écran);
 
     Cadre f{*g, *h, Borne(*l, LargeurMinimum, bureau.largeur),
             Borne(*ha, HauteurMinimum, bureau.hauteur)};
-    const bool barreVisible =
-        f.haut >= bureau.haut && f.haut <= bureau.haut + bureau.hauteur - HauteurBarreTitre;
-    const double recouvrement = std::min(f.gauche + f.largeur, bureau.gauche + bureau.largeur) -
-                                std::max(f.gauche, bureau.gauche);
-    if (!barreVisible || recouvrement < std::min(BandeVisible, f.largeur))
-        return Centré(f.largeur, f.hauteur, écran);
+    if (!Atteignable(f, bureau)) return CentréÀ(f.largeur, f.hauteur, écran);
     return {f, false};
 }
 

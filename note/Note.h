@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "Placement.h"
 #include "Ports.h"
 #include "Programme.h"
 
@@ -55,19 +56,11 @@ Fermeture FermetureDemande(Dialogues& dialogues, const std::string& texte,
 
 // ---- Geometry, in twips ---------------------------------------------------------------
 
-struct Cadre {
-    double gauche = 0, haut = 0, largeur = 0, hauteur = 0;
-};
-
 inline constexpr double LargeurMinimum = 6000;
 inline constexpr double HauteurMinimum = 3250;
 // Size of a centred window when none is stored.
 inline constexpr double LargeurDéfaut = 9000;
 inline constexpr double HauteurDéfaut = 6000;
-// Of a stored position, the title bar must lie on the screen, and this much of the
-// window's width: otherwise the window could not be reached to move it back.
-inline constexpr double BandeVisible = 1500;
-inline constexpr double HauteurBarreTitre = 300;
 
 // Where the window opens: the rectangle, and whether it is to be centred on the screen
 // (then only its size counts).

@@ -6,19 +6,10 @@
 #include "F_Vud.h"
 #include "FenetresWin32.h"
 #include "FichiersWin32.h"
+#include "Metriques.h"
 #include "MiseAJourWin32.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
-
-namespace {
-
-Cadre EnTwips(int gauche, int haut, int largeur, int hauteur) {
-    const Dpi dpi = DpiÉcran();
-    return {PixelsEnTwipsX(gauche, dpi), PixelsEnTwipsY(haut, dpi), PixelsEnTwipsX(largeur, dpi),
-            PixelsEnTwipsY(hauteur, dpi)};
-}
-
-}  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
     const Programme programme = ProgrammeCourant();
@@ -31,11 +22,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
     FichiersWin32 fichiers;
     DialoguesWin32 dialogues;
 
-    const Cadre écran = EnTwips(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    const Cadre bureau =
-        EnTwips(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
-                GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
-    ÉtatPensil état = PensilDémarre(registre, fichiers, dialogues, programme, écran, bureau);
+    ÉtatPensil état =
+        PensilDémarre(registre, fichiers, dialogues, programme, ÉcranTwips(), BureauTwips());
 
     F_Vud fenêtre({état, registre, fichiers, dialogues});
     if (!fenêtre.Crée(instance, afficher)) {

@@ -83,6 +83,7 @@ class F_Auto : public VueÉditeur {
     void cProg_Change();
     void cProg_Click();
     void cProg_LostFocus();
+    void ProgChoisiRemet();
     void bParcourir_Click();
     void oTyp_Click(int index);
     void cFocus_Click();
@@ -120,6 +121,7 @@ class F_Auto : public VueÉditeur {
     bool remplissage_ = false;  // controls set by the editor: no change handlers
     bool ChoixModèle = false;
     std::string ProgChoisi;
+    bool àRemettre_ = false;  // a catalogue choice whose program is still to be put back
     uint64_t édité_ = 0;  // identity of the task in the entry panel, 0 for a new one
     bool fermée_ = false;
 };
@@ -306,11 +308,7 @@ LRESULT F_Auto::Message(UINT msg, WPARAM wp, LPARAM lp) {
             Commande(LOWORD(wp), HIWORD(wp));
             return 0;
         case MsgProgChoisi:
-            if (ChoixModèle) {
-                remplissage_ = true;
-                SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
-                remplissage_ = false;
-            }
+            ProgChoisiRemet();
             return 0;
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lp) == Ctl(IdsAuto::eMsg)) {
@@ -344,6 +342,13 @@ void F_Auto::Commande(int id, int n) {
     }
     if (id == IdsAuto::cProg && n == CBN_EDITCHANGE) return cProg_Change();
     if (id == IdsAuto::cProg && n == CBN_SELCHANGE) return cProg_Click();
+    // The combo box writes the chosen entry's label into its field after these
+    // notifications return, in an order that depends on mouse or keys: the program is
+    // put back once they are all done.
+    if (id == IdsAuto::cProg && (n == CBN_SELENDOK || n == CBN_CLOSEUP) && àRemettre_) {
+        PostMessageW(hwnd_, MsgProgChoisi, 0, 0);
+        return;
+    }
     if (id == IdsAuto::cProg && n == CBN_KILLFOCUS) return cProg_LostFocus();
     if (id == bParcourir && clic) return bParcourir_Click();
     if ((id == cDésactivé || id == cWeekEnd || (id >= oRépet0 && id <= oRépet0 + 6)) && clic) {
@@ -607,17 +612,30 @@ void F_Auto::cProg_Click() {
     ModèleVersChamps(m, c_.horlo.horloge.Maintenant(), c);
     ProgChoisi = m.Programme;
     ChoixModèle = true;
+    àRemettre_ = true;
     Écrit(c);
-    // The combo box puts the entry's label in its field after this notification.
-    PostMessageW(hwnd_, MsgProgChoisi, 0, 0);
     Dépendants();
     Contrôle();
-    if (ParamètresVisibles(c.programme) && !SendMessageW(cProg_, CB_GETDROPPEDSTATE, 0, 0))
-        SetFocus(Ctl(IdsAuto::tParam));
+    // The combo box puts the entry's label in its field after this notification.
+    PostMessageW(hwnd_, MsgProgChoisi, 0, 0);
+}
+
+// After the combo box's own handling of a choice: the chosen program in the field, not the
+// entry's label; once the list is closed, the focus to tParam when it is shown.
+void F_Auto::ProgChoisiRemet() {
+    if (!àRemettre_) return;
+    remplissage_ = true;
+    if (TexteDe(cProg_) != ProgChoisi) SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
+    remplissage_ = false;
+    Dépendants();
+    Contrôle();
+    if (SendMessageW(cProg_, CB_GETDROPPEDSTATE, 0, 0)) return;  // still choosing
+    àRemettre_ = false;
+    if (ParamètresVisibles(ProgChoisi)) SetFocus(Ctl(IdsAuto::tParam));
 }
 
 void F_Auto::cProg_LostFocus() {
-    if (!ChoixModèle) return;
+    if (!ChoixModèle || àRemettre_) return;
     remplissage_ = true;
     SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
     remplissage_ = false;
@@ -630,7 +648,7 @@ void F_Auto::bParcourir_Click() {
     const std::string chemin = FichierChoisir(hwnd_, std::string("Programme à planifier :"),
                                               std::nullopt, std::string(FiltreProgrammes));
     if (chemin.empty() || !hwnd_) return;
-    ChoixModèle = false;
+    ChoixModèle = àRemettre_ = false;
     SetWindowTextW(cProg_, VersUtf16(chemin).c_str());
     cProg_Change();
 }

@@ -10,6 +10,7 @@
 
 #include "FenetresWin32.h"
 #include "Metriques.h"
+#include "Placement.h"
 #include "Taches.h"
 #include "Utf16.h"
 #include "Valeurs.h"
@@ -60,11 +61,15 @@ void PositionSauve(HWND feuille, const std::string& nom, Registre& registre) {
 void PositionRestaure(HWND feuille, const std::string& nom, Registre& registre) {
     const Variant v = registre.ParamProgLit(nom);
     const std::string* texte = std::get_if<std::string>(&v);
-    if (!texte || texte->empty()) return FeuilleCentre(feuille);
-    std::string_view reste(*texte);
-    const std::string gauche = ChampSuivant(reste), haut = ChampSuivant(reste);
+    RECT r{};
+    if (!texte || !GetWindowRect(feuille, &r)) return FeuilleCentre(feuille);
     const Dpi dpi = DpiÉcran();
-    SetWindowPos(feuille, nullptr, TwipsEnPixelsX(LireNombre(gauche).value_or(0), dpi),
-                 TwipsEnPixelsY(LireNombre(haut).value_or(0), dpi), 0, 0,
+    // Only a place within reach on today's desktop: its values then fit in pixels.
+    const auto place =
+        PositionDepuisTexte(*texte, PixelsEnTwipsX(r.right - r.left, dpi),
+                            PixelsEnTwipsY(r.bottom - r.top, dpi), BureauTwips());
+    if (!place) return FeuilleCentre(feuille);
+    SetWindowPos(feuille, nullptr, TwipsEnPixelsX(place->gauche, dpi),
+                 TwipsEnPixelsY(place->haut, dpi), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

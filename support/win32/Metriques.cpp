@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "Placement.h"
+
 Dpi DpiÉcran() {
     Dpi dpi;
     if (HDC écran = GetDC(nullptr)) {
@@ -18,3 +20,22 @@ Dpi DpiÉcran() {
 int TwipsEnPixels(double twips, int dpi) { return MulDiv(static_cast<int>(twips), dpi, 1440); }
 
 double PixelsEnTwips(int pixels, int dpi) { return pixels * 1440.0 / dpi; }
+
+namespace {
+
+Cadre EnTwips(int gauche, int haut, int largeur, int hauteur) {
+    const Dpi dpi = DpiÉcran();
+    return {PixelsEnTwipsX(gauche, dpi), PixelsEnTwipsY(haut, dpi), PixelsEnTwipsX(largeur, dpi),
+            PixelsEnTwipsY(hauteur, dpi)};
+}
+
+}  // namespace
+
+Cadre ÉcranTwips() {
+    return EnTwips(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+}
+
+Cadre BureauTwips() {
+    return EnTwips(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                   GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN));
+}

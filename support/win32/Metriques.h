@@ -17,3 +17,9 @@ inline int TwipsEnPixelsX(double twips, const Dpi& d) { return TwipsEnPixels(twi
 inline int TwipsEnPixelsY(double twips, const Dpi& d) { return TwipsEnPixels(twips, d.y); }
 inline double PixelsEnTwipsX(int pixels, const Dpi& d) { return PixelsEnTwips(pixels, d.x); }
 inline double PixelsEnTwipsY(int pixels, const Dpi& d) { return PixelsEnTwips(pixels, d.y); }
+
+struct Cadre;
+// The primary screen, where windows are centred, and the desktop over all monitors, where a
+// stored position must lie, in twips.
+Cadre ÉcranTwips();
+Cadre BureauTwips();

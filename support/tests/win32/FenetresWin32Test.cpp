@@ -11,7 +11,7 @@ HWND Fenêtre(int largeur, int hauteur, HWND parent = nullptr) {
                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-RECT Cadre(HWND h) {
+RECT RectangleDe(HWND h) {
     RECT r{};
     GetWindowRect(h, &r);
     return r;
@@ -32,7 +32,7 @@ TEST(FenetresWin32, CentreSurLEcranSansChangerLaTaille) {
         HWND h = Fenêtre(c.l, c.h);
         ASSERT_TRUE(h);
         FeuilleCentre(h);
-        const RECT r = Cadre(h);
+        const RECT r = RectangleDe(h);
         EXPECT_EQ(r.left, c.gauche) << c.l;
         EXPECT_EQ(r.top, c.haut) << c.l;
         EXPECT_EQ(r.right - r.left, c.l);
@@ -47,7 +47,7 @@ TEST(FenetresWin32, EnfantCentreSurLEcranAussi) {
     HWND enfant = Fenêtre(100, 50, parent);
     ASSERT_TRUE(enfant);
     FeuilleCentre(enfant);
-    const RECT r = Cadre(enfant);
+    const RECT r = RectangleDe(enfant);
     EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 100) / 2);
     EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 50) / 2);
     DestroyWindow(parent);

@@ -264,6 +264,80 @@ TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, CléHorlo, L"F_Auto");
 }
 
+// A ready-made task chosen with the mouse (a real click on the opened list) and with the
+// keys (Alt+Down, Down, Enter): the field holds the entry's program, not its label, and the
+// task saves. The window first opens from a stored position that no screen holds: centred.
+TEST(EditeurWine, CatalogueALaSourisEtAuClavierEtPositionHorsEcran) {
+    DossierTemporaire dossier("Horlo catalogue ");
+    ÉcritBrut(dossier / "Autos.dat",
+              "Enregistreur du matin\tC:\\windows\\notepad.exe\t/matin\tJ\t4\t00:30\t08:00\r\n"
+              "Sauvegarde du soir\tC:\\windows\\regedit.exe\t/soir\ts\t1\t\t\r\n");
+    ÉcritRegistre(HKEY_CURRENT_USER, CléHorlo, L"F_Auto", L"99999999999\t-99999999999");
+    Éditeur e(dossier.Chemin(), false);
+    ASSERT_NE(e.f, nullptr);
+    RECT r{};
+    GetWindowRect(e.f, &r);
+    const int l = r.right - r.left, h = r.bottom - r.top;
+    EXPECT_EQ(r.left, std::max(0, (GetSystemMetrics(SM_CXSCREEN) - l) / 2));
+    EXPECT_EQ(r.top, std::max(0, (GetSystemMetrics(SM_CYSCREEN) - h) / 2));
+
+    // With the mouse: the arrow of the combo box, then the second line of its list.
+    EXPECT_TRUE(e.CliqueDevant(IdsAuto::bAutom0));
+    ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
+    const HWND combo = e.C(IdsAuto::cProg);
+    GetWindowRect(combo, &r);
+    Xdotool("mousemove " + std::to_string(r.right - 6) + " " + std::to_string(r.top + 8) +
+            " click 1");
+    HWND liste = nullptr;
+    ASSERT_TRUE(AttendsQue([&] {
+        const auto v = Fenêtres(L"ComboLBox", e.pi.dwProcessId);
+        liste = v.empty() ? nullptr : v[0];
+        return liste != nullptr;
+    }, 5s));
+    RECT rl{};
+    GetWindowRect(liste, &rl);
+    const auto hauteur = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
+    Xdotool("mousemove " + std::to_string((rl.left + rl.right) / 2) + " " +
+            std::to_string(rl.top + 2 + hauteur * 3 / 2) + " click 1");
+    EXPECT_TRUE(AttendsQue([&] { return !SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0); }, 5s));
+    EXPECT_TRUE(AttendsQue([&] { return e.T(IdsAuto::cProg) == "C:\\windows\\regedit.exe"; }, 5s))
+        << e.T(IdsAuto::cProg);
+    Sleep(300);  // nothing of the combo box's own handling comes after
+    EXPECT_EQ(e.T(IdsAuto::cProg), "C:\\windows\\regedit.exe");
+    EXPECT_EQ(e.T(IdsAuto::tParam), "/soir");
+    EXPECT_TRUE(e.Coché(IdsAuto::oRépet0 + 2));
+    EXPECT_EQ(e.T(IdsAuto::eMsg), "");
+    EXPECT_TRUE(e.Actif(IdsAuto::bOk));
+    EXPECT_TRUE(e.CliqueDevant(IdsAuto::bOk));
+    ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::lAutom); }, 5s));
+    EXPECT_NE(LitBrut(dossier / "Auto.dat").find("C:\\windows\\regedit.exe\t/soir\t1\tS\t-1\t"),
+              std::string::npos)
+        << LitBrut(dossier / "Auto.dat");
+
+    // With the keys: Alt+Down opens the list, Down takes the first line, Enter closes it.
+    EXPECT_TRUE(e.CliqueDevant(IdsAuto::bAutom0));
+    ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
+    e.Clique(IdsAuto::cProg);
+    Xdotool("key alt+Down");
+    EXPECT_TRUE(AttendsQue([&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 5s));
+    Xdotool("key Down");
+    Xdotool("key Return");
+    EXPECT_TRUE(AttendsQue([&] { return !SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0); }, 5s));
+    EXPECT_TRUE(AttendsQue([&] { return e.T(IdsAuto::cProg) == "C:\\windows\\notepad.exe"; }, 5s))
+        << e.T(IdsAuto::cProg);
+    EXPECT_EQ(e.T(IdsAuto::tParam), "/matin");
+    EXPECT_EQ(e.T(IdsAuto::tMax), "00:30");
+    EXPECT_TRUE(e.Actif(IdsAuto::bOk));
+    EXPECT_TRUE(e.CliqueDevant(IdsAuto::bOk));
+    ASSERT_TRUE(AttendsQue([&] { return e.NombreLignes() == 2; }, 5s));
+    EXPECT_NE(LitBrut(dossier / "Auto.dat").find("C:\\windows\\notepad.exe\t/matin\t4\tJ\t-1\t"),
+              std::string::npos)
+        << LitBrut(dossier / "Auto.dat");
+    PostMessageW(e.C(IdsAuto::bFin), BM_CLICK, 0, 0);
+    EXPECT_TRUE(e.Fini());
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, CléHorlo, L"F_Auto");
+}
+
 TEST(EditeurWine, OuvertureAvec32767Taches) {
     DossierTemporaire dossier("Horlo éditeur ");
     std::string octets;
