@@ -75,17 +75,48 @@ struct VueJournal : VueNettix {
 TEST(Nettoyer, ChaqueDossierEntierAvantSesSousDossiers) {
     ListeurMémoire l;
     l.Pose("C:\\", {F("a.tmp"), D("Un"), F("b.TMP"), D("Deux"), F("c.txt")});
-    l.Pose("C:\\Un\\", {D("Sous"), F("x.old")});
-    l.Pose("C:\\Un\\Sous\\", {F("y.tmp")});
+    l.Pose("C:\\Un\\", {D("Sous"), F("x.old"), D("Autre")});
+    l.Pose("C:\\Un\\Sous\\", {D("Bas"), F("y.tmp")});
+    l.Pose("C:\\Un\\Sous\\Bas\\", {F("w.tmp")});
+    l.Pose("C:\\Un\\Autre\\", {F("v.tmp")});
     l.Pose("C:\\Deux\\", {F("z.tmp")});
     SuiviJournal s;
     Nettoyer("C:", l, {"tmp", "old"}, s);
-    EXPECT_EQ(l.listés,
-              (std::vector<std::string>{"C:\\", "C:\\Un\\", "C:\\Un\\Sous\\", "C:\\Deux\\"}));
-    EXPECT_EQ(s.journal, (std::vector<std::string>{
-                             "dossier C:\\", "C:\\a.tmp", "C:\\b.TMP", "dossier C:\\Un\\",
-                             "C:\\Un\\x.old", "dossier C:\\Un\\Sous\\", "C:\\Un\\Sous\\y.tmp",
-                             "dossier C:\\Deux\\", "C:\\Deux\\z.tmp"}));
+    EXPECT_EQ(l.listés, (std::vector<std::string>{"C:\\", "C:\\Un\\", "C:\\Un\\Sous\\",
+                                                  "C:\\Un\\Sous\\Bas\\", "C:\\Un\\Autre\\",
+                                                  "C:\\Deux\\"}));
+    EXPECT_EQ(s.journal,
+              (std::vector<std::string>{
+                  "dossier C:\\", "C:\\a.tmp", "C:\\b.TMP", "dossier C:\\Un\\", "C:\\Un\\x.old",
+                  "dossier C:\\Un\\Sous\\", "C:\\Un\\Sous\\y.tmp", "dossier C:\\Un\\Sous\\Bas\\",
+                  "C:\\Un\\Sous\\Bas\\w.tmp", "dossier C:\\Un\\Autre\\", "C:\\Un\\Autre\\v.tmp",
+                  "dossier C:\\Deux\\", "C:\\Deux\\z.tmp"}));
+}
+
+// A chain of 100,000 folders with one file at the bottom, a depth that no thread's stack
+// holds one frame per level for.
+TEST(Nettoyer, ArbreTrèsProfond) {
+    constexpr size_t Niveaux = 100'000;
+    struct Chaîne : ListeurDossiers {
+        size_t listés = 0;
+        bool Liste(const std::string& rep, VisiteurDossier& v) override {
+            ++listés;
+            // "C:\" then "d\" per level.
+            v.Entrée((rep.size() - 3) / 2 < Niveaux ? D("d") : F("fond.tmp"));
+            return true;
+        }
+    } l;
+    struct Compte : SuiviRecensement {
+        size_t dossiers = 0;
+        std::vector<size_t> trouvés;  // the lengths of the paths found
+        void Dossier(const std::string&) override { ++dossiers; }
+        void Trouvé(const FichierTrouvé& f) override { trouvés.push_back(f.chemin.size()); }
+        bool Interrompu() override { return false; }
+    } s;
+    Nettoyer("C:", l, {"tmp"}, s);
+    EXPECT_EQ(l.listés, Niveaux + 1);
+    EXPECT_EQ(s.dossiers, Niveaux + 1);
+    EXPECT_EQ(s.trouvés, std::vector<size_t>{3 + 2 * Niveaux + 8});
 }
 
 TEST(Nettoyer, RèglesDeCorrespondance) {
