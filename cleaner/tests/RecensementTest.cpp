@@ -2,8 +2,10 @@
 // handlers over a recording view.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "Doubles.h"
 #include "Recensement.h"
@@ -12,9 +14,11 @@
 namespace {
 
 // Folders in memory, each with its entries in listing order. A folder that is not
-// described cannot be listed. Every listing is logged.
+// described cannot be listed. Every listing is logged. The paths in `liens` (upper case)
+// are links that their attributes do not reveal.
 struct ListeurMémoire : ListeurDossiers {
     std::map<std::string, std::vector<EntréeDossier>> dossiers;
+    std::set<std::string> liens;
     std::vector<std::string> listés;
     bool Liste(const std::string& rep, VisiteurDossier& v) override {
         listés.push_back(rep);
@@ -23,6 +27,9 @@ struct ListeurMémoire : ListeurDossiers {
         for (const auto& e : it->second)
             if (!v.Entrée(e)) break;
         return true;
+    }
+    bool LienCaché(const std::string& chemin, bool) override {
+        return liens.count(Majuscules(chemin)) > 0;
     }
     void Pose(const std::string& rep, std::vector<EntréeDossier> entrées) {
         entrées.insert(entrées.begin(), {{".", Attr::Dossier, 0}, {"..", Attr::Dossier, 0}});
@@ -154,8 +161,12 @@ struct Recenser : ::testing::Test {
         l.Pose("C:\\", {F("a.tmp", 100), D("W")});
         l.Pose("C:\\W\\", {F("b.old", 20), F("c.tmp", 3)});
         l.Pose("D:\\", {F("d.tmp", 1000)});
-        l.Pose("T:\\", {F("e.tmp", 4000)});
-        for (const char* f : {"C:\\a.tmp", "C:\\W\\b.old", "C:\\W\\c.tmp", "T:\\e.tmp"})
+        // The host's links, a file and a folder, look like plain entries.
+        l.Pose("T:\\", {F("lien.tmp", 7), D("lien"), F("e.tmp", 4000)});
+        l.Pose("T:\\lien\\", {F("dehors.tmp")});
+        l.liens = {"T:\\LIEN.TMP", "T:\\LIEN"};
+        for (const char* f : {"C:\\a.tmp", "C:\\W\\b.old", "C:\\W\\c.tmp", "T:\\e.tmp",
+                              "T:\\lien.tmp", "T:\\lien\\dehors.tmp"})
             fichiers.PoseFichier(f, "x");
     }
 };
@@ -221,6 +232,9 @@ TEST_F(Recenser, EffacerToutTerminaSansEnregistrer) {
     EXPECT_EQ(vue.fin, "immédiate");
     EXPECT_TRUE(vue.liste.empty());
     EXPECT_FALSE(fichiers.Existe("T:\\e.tmp"));
+    // The links were neither listed (the list held only deleted files) nor entered.
+    EXPECT_TRUE(fichiers.Existe("T:\\lien.tmp") && fichiers.Existe("T:\\lien\\dehors.tmp"));
+    EXPECT_EQ(std::count(l.listés.begin(), l.listés.end(), "T:\\lien\\"), 0);
 }
 
 TEST_F(Recenser, RienTrouvéDéchargeLaFenêtre) {
