@@ -31,24 +31,11 @@ std::vector<std::wstring> Entrées(HWND liste) {
     return e;
 }
 
-// Runs xdotool of the host with these arguments and waits for it.
-void Xdotool(const std::wstring& arguments) {
-    std::wstring ligne = L"Z:\\usr\\bin\\xdotool " + arguments;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &pi));
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    Sleep(100);
-}
-
 // A real click at a point of a window's client area.
 void CliqueEn(HWND h, POINT p) {
     ClientToScreen(h, &p);
-    Xdotool(L"mousemove " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L" click 1");
+    ASSERT_TRUE(Xdotool(nullptr, "mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
+                                     " click 1"));
 }
 void Clique(HWND contrôle) {
     RECT r{};
@@ -64,7 +51,7 @@ void CliqueEntrée(HWND liste, const std::wstring& texte) {
     SendMessageW(liste, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
     CliqueEn(liste, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
-void Touche(const wchar_t* touche) { Xdotool(std::wstring(L"key ") + touche); }
+void Touche(const char* touche) { ASSERT_TRUE(Xdotool(nullptr, std::string("key ") + touche)); }
 
 // Tests run in parallel and other programs centre their windows: ours goes on top, in the
 // screen's corner, before it receives clicks at screen positions.
@@ -93,6 +80,15 @@ void Vide(const std::wstring& dossier) {
         }
     } while (FindNextFileW(h, &d));
     FindClose(h);
+}
+
+// Clicks off every selected drive but T:.
+void SeulT(HWND lUnités) {
+    for (const auto& u : Entrées(lUnités))
+        if (u != L"T:" && SendMessageW(lUnités, LB_GETSEL, static_cast<WPARAM>(
+                                           SendMessageW(lUnités, LB_FINDSTRINGEXACT, -1,
+                                                        reinterpret_cast<LPARAM>(u.c_str()))), 0) > 0)
+            CliqueEntrée(lUnités, u);
 }
 
 class NettixExe : public ::testing::Test {
@@ -171,11 +167,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     EXPECT_EQ(Entrées(GetDlgItem(f, IdsNettix::lExt)), (std::vector<std::wstring>{L"bak", L"tmp"}));
 
     // Only T: stays selected: the other fixed disks are clicked off.
-    for (const auto& u : unités)
-        if (u != L"T:" && SendMessageW(lUnités, LB_GETSEL, static_cast<WPARAM>(
-                                           SendMessageW(lUnités, LB_FINDSTRINGEXACT, -1,
-                                                        reinterpret_cast<LPARAM>(u.c_str()))), 0) > 0)
-            CliqueEntrée(lUnités, u);
+    SeulT(lUnités);
     ASSERT_TRUE(IsWindowEnabled(bGo));
     Clique(bGo);
     HWND eExec = GetDlgItem(f, IdsNettix::eExec), lDel = GetDlgItem(f, IdsNettix::lDel);
@@ -200,7 +192,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     // With the focus on the list, Enter presses the default button "Effacer".
     CliqueEntrée(lDel, L"T:\\a.tmp");
     ASSERT_EQ(Entrées(lDel).size(), 2u);
-    Touche(L"Return");
+    Touche("Return");
     ASSERT_TRUE(AttendsQue([&] {
         return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :";
     }, 10s)) << DepuisUtf16(TexteFenêtre(eExec));
@@ -211,7 +203,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     EXPECT_TRUE(ExisteBrut(L"T:\\sous\\c.tmp"));
     EXPECT_TRUE(ExisteBrut(L"T:\\sous\\seule.tmp"));
 
-    Touche(L"Escape");  // back to the input panel
+    Touche("Escape");  // back to the input panel
     ASSERT_TRUE(AttendsQue([&] { return IsWindowVisible(lUnités) != FALSE; }, 5s));
     EXPECT_TRUE(Entrées(lDel).empty());
 
