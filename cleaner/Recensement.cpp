@@ -107,7 +107,8 @@ void Nettix::Choisit(int32_t i) {
 
 void Nettix::Sélectionne(int32_t i) {
     sélection_ = i >= 0 && i < static_cast<int32_t>(liste_.size()) ? i : -1;
-    vue_.ConserverPermis(sélection_ >= 0);
+    // During the deletion the list is the deletion's own: "Conserver" would keep nothing.
+    vue_.ConserverPermis(sélection_ >= 0 && !effacement_);
 }
 
 void Nettix::Recenser() {

@@ -196,7 +196,17 @@ TEST_F(Recenser, RevueConserverPuisEffacerAvecUnÉchec) {
     EXPECT_EQ(vue.liste.front(), "C:\\W\\b.old");
 
     fichiers.entrées[FichiersMémoire::Clé("C:\\W\\b.old")].verrouillé = true;  // read-only
+    // While the deletion runs, "Conserver" stays disabled, and a click on the list and on
+    // the button change nothing of what is deleted.
+    bool permisPendant = false;
+    vue.pendantCession = [&] {
+        n.Sélectionne(0);
+        n.Conserver();
+        permisPendant = permisPendant || vue.conserver;
+    };
     n.Effacer();
+    vue.pendantCession = nullptr;
+    EXPECT_FALSE(permisPendant);
     EXPECT_EQ(vue.fin, "");
     EXPECT_EQ(vue.liste, std::vector<std::string>{"C:\\W\\b.old"});
     EXPECT_EQ(vue.état, ÉtatFenêtre::Échecs);

@@ -94,6 +94,8 @@ void SeulT(HWND lUnités) {
 class NettixExe : public ::testing::Test {
 protected:
     std::wstring dossier, dehors;
+    std::string arbre;  // the host folder that T: maps
+    bool gros = false;  // T:\gros, thousands of files, is to be removed
 
     void SetUp() override {
         ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
@@ -102,6 +104,7 @@ protected:
         wchar_t préfixe[1024] = {};
         GetEnvironmentVariableW(L"WINEPREFIX", préfixe, 1024);
         dehors = CheminWine(DepuisUtf16(préfixe).c_str()) + L"\\nettix-essai\\dehors\\cible.tmp";
+        arbre = DepuisUtf16(préfixe) + "/nettix-essai/arbre";
         ASSERT_TRUE(ExisteBrut(dehors)) << "T: is not mapped";
         Vide(L"T:\\");
         CreateDirectoryW(L"T:\\sous", nullptr);
@@ -118,7 +121,10 @@ protected:
         ASSERT_TRUE(
             CopyFileW(CheminWine(NETTIX_EXE).c_str(), (dossier + L"Nettix.exe").c_str(), FALSE));
     }
-    void TearDown() override { SetFileAttributesW(L"T:\\sous\\seule.tmp", FILE_ATTRIBUTE_NORMAL); }
+    void TearDown() override {
+        SetFileAttributesW(L"T:\\sous\\seule.tmp", FILE_ATTRIBUTE_NORMAL);
+        if (gros) CommandeHôte("rm -rf '" + arbre + "/gros'");
+    }
 
     void Démarre(Processus& p, const std::wstring& arguments) {
         std::wstring ligne = L"\"" + dossier + L"Nettix.exe\"";
@@ -254,4 +260,70 @@ TEST_F(NettixExe, CancelDuringCensusReturnsToInput) {
     ASSERT_TRUE(p.Fini());
     EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"U:\t");  // nothing saved
     EXPECT_EQ(Param(L"Extensions"), L"(absent)");
+}
+
+TEST_F(NettixExe, KeepIsDisabledDuringTheDeletionAndAClickOnItChangesNothing) {
+    // Enough one-byte files for a deletion that lasts, made at once on the host; two of
+    // them, six bytes long, are locked, besides T:\sous\seule.tmp (five bytes).
+    constexpr LRESULT Nombre = 3000;
+    gros = true;
+    ASSERT_TRUE(CommandeHôte("mkdir '" + arbre + "/gros' && cd '" + arbre + "/gros' && head -c " +
+                             std::to_string(Nombre) +
+                             " /dev/zero | split -b 1 -a 5 -d --additional-suffix=.tmp - f", 30s));
+    const std::vector<std::wstring> verrouillés{L"T:\\gros\\f00000.tmp", L"T:\\gros\\f01500.tmp",
+                                                L"T:\\sous\\seule.tmp"};
+    for (size_t i = 0; i < 2; ++i) {
+        ÉcritBrut(verrouillés[i], "123456");
+        SetFileAttributesW(verrouillés[i].c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Extensions", L"tmp\t");
+    Processus p;
+    Démarre(p, L"");
+    HWND f = p.Première(IdsNettix::ClasseMain);
+    ASSERT_TRUE(f);
+    AuPremierPlan(f);
+    SeulT(GetDlgItem(f, IdsNettix::lUnités));
+    Clique(GetDlgItem(f, IdsNettix::bGo));
+    HWND eExec = GetDlgItem(f, IdsNettix::eExec), lDel = GetDlgItem(f, IdsNettix::lDel);
+    HWND bConserver = GetDlgItem(f, IdsNettix::bConserver);
+    ASSERT_TRUE(AttendsQue([&] { return TexteFenêtre(eExec) == L"Fichiers \u00E0 supprimer :"; }, 60s))
+        << DepuisUtf16(TexteFenêtre(eExec));
+    const auto reste = [&] { return SendMessageW(lDel, LB_GETCOUNT, 0, 0); };
+    ASSERT_EQ(reste(), Nombre + 3);  // and T:\a.tmp, T:\sous\c.tmp, T:\sous\seule.tmp
+
+    Clique(GetDlgItem(f, IdsNettix::bEffacer));
+    LRESULT n = 0;
+    ASSERT_TRUE(AttendsQue([&] { return (n = reste()) < Nombre + 3; }, 10s));
+    // Nettix answered from within the deletion, with many files to go; it stands still while
+    // the click is given, so that the click reaches it in the middle of the deletion,
+    // whatever the machine's pace.
+    ASSERT_GT(n, 1000);
+    ASSERT_NE(SuspendThread(p.pi.hThread), static_cast<DWORD>(-1));
+    EXPECT_FALSE(IsWindowEnabled(bConserver));
+    RECT r{};
+    GetClientRect(bConserver, &r);
+    POINT centre{r.right / 2, r.bottom / 2};
+    ClientToScreen(bConserver, &centre);
+    const bool cliqué = Xdotool(nullptr, "mousemove " + std::to_string(centre.x) + " " +
+                                             std::to_string(centre.y) + " click 1");
+    ResumeThread(p.pi.hThread);
+    ASSERT_TRUE(cliqué);
+    ASSERT_TRUE(AttendsQue([&] {
+        return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :";
+    }, 60s)) << DepuisUtf16(TexteFenêtre(eExec));
+
+    auto échecs = Entrées(lDel);
+    std::sort(échecs.begin(), échecs.end());
+    EXPECT_EQ(échecs, verrouillés);
+    EXPECT_EQ(TexteFenêtre(GetDlgItem(f, IdsNettix::eTaille)), L"17 bytes");
+    EXPECT_FALSE(ExisteBrut(L"T:\\a.tmp") || ExisteBrut(L"T:\\sous\\c.tmp"));
+    EXPECT_TRUE(CommandeHôte("test $(ls '" + arbre + "/gros' | wc -l) -eq 2"));  // the locked two
+
+    // After the deletion the failures can be kept again.
+    CliqueEntrée(lDel, verrouillés[1]);
+    EXPECT_TRUE(AttendsQue([&] { return IsWindowEnabled(bConserver) != FALSE; }, 5s));
+    // Closed from the failure list, Nettix saves its selections.
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(p.Fini());
+    EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"T:\t");
 }
