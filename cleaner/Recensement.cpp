@@ -10,54 +10,49 @@ namespace {
 
 constexpr uint32_t ÉtiquetteDeVolume = 0x8;
 
-// Walks one folder, then its sub-folders; true when the census was interrupted.
-bool Parcourt(const std::string& rep, ListeurDossiers& listeur,
-              const std::vector<std::string>& suffixes, SuiviRecensement& suivi) {
-    struct Examen : VisiteurDossier {
-        const std::string& rep;
-        ListeurDossiers& listeur;
-        const std::vector<std::string>& suffixes;
-        SuiviRecensement& suivi;
-        std::vector<std::string> sousDossiers;
-        bool interrompu = false;
+// Examines the entries of one folder: the files found go to `suivi` at once, the names of
+// the sub-folders into `sousDossiers`, for later.
+struct Examen : VisiteurDossier {
+    const std::string& rep;
+    ListeurDossiers& listeur;
+    const std::vector<std::string>& suffixes;
+    SuiviRecensement& suivi;
+    std::vector<std::string>* sousDossiers = nullptr;
+    bool interrompu = false;
 
-        Examen(const std::string& r, ListeurDossiers& l, const std::vector<std::string>& s,
-               SuiviRecensement& v)
-            : rep(r), listeur(l), suffixes(s), suivi(v) {}
+    Examen(const std::string& r, ListeurDossiers& l, const std::vector<std::string>& s,
+           SuiviRecensement& v)
+        : rep(r), listeur(l), suffixes(s), suivi(v) {}
 
-        bool Entrée(const EntréeDossier& e) override {
-            if (!e.nom.empty() && e.nom[0] != '.' &&
-                !(e.attributs & (Attr::PointDAnalyse | ÉtiquetteDeVolume))) {
-                if (e.attributs & Attr::Dossier) {
-                    sousDossiers.push_back(e.nom);
-                } else {
-                    const std::string nom = Majuscules(e.nom);
-                    for (const auto& s : suffixes) {
-                        if (nom.size() >= s.size() &&
-                            nom.compare(nom.size() - s.size(), s.size(), s) == 0) {
-                            const std::string chemin = rep + e.nom;
-                            if (!listeur.LienCaché(chemin, false)) suivi.Trouvé({chemin, e.taille});
-                            break;
-                        }
+    bool Entrée(const EntréeDossier& e) override {
+        if (!e.nom.empty() && e.nom[0] != '.' &&
+            !(e.attributs & (Attr::PointDAnalyse | ÉtiquetteDeVolume))) {
+            if (e.attributs & Attr::Dossier) {
+                sousDossiers->push_back(e.nom);
+            } else {
+                const std::string nom = Majuscules(e.nom);
+                for (const auto& s : suffixes) {
+                    if (nom.size() >= s.size() &&
+                        nom.compare(nom.size() - s.size(), s.size(), s) == 0) {
+                        const std::string chemin = rep + e.nom;
+                        if (!listeur.LienCaché(chemin, false)) suivi.Trouvé({chemin, e.taille});
+                        break;
                     }
                 }
             }
-            interrompu = suivi.Interrompu();
-            return !interrompu;
         }
-    } examen(rep, listeur, suffixes, suivi);
-
-    suivi.Dossier(rep);
-    // A folder that cannot be listed counts as empty: the census goes on.
-    listeur.Liste(rep, examen);
-    if (examen.interrompu) return true;
-    for (const auto& nom : examen.sousDossiers) {
-        if (suivi.Interrompu()) return true;
-        if (listeur.LienCaché(rep + nom, true)) continue;
-        if (Parcourt(rep + nom + "\\", listeur, suffixes, suivi)) return true;
+        interrompu = suivi.Interrompu();
+        return !interrompu;
     }
-    return false;
-}
+};
+
+// A folder of the walk whose sub-folders are not all walked yet: the length of its path
+// in the walk's one path text, and the next of its sub-folders to enter.
+struct Niveau {
+    size_t longueur = 0;
+    std::vector<std::string> sousDossiers;
+    size_t suivant = 0;
+};
 
 }  // namespace
 
@@ -66,7 +61,34 @@ void Nettoyer(std::string rep, ListeurDossiers& listeur, const std::vector<std::
     if (rep.empty() || rep.back() != '\\') rep += "\\";
     std::vector<std::string> suffixes;
     for (const auto& e : extensions) suffixes.push_back("." + Majuscules(e));
-    Parcourt(rep, listeur, suffixes, suivi);
+
+    // The walk keeps its own stack of open folders instead of recursing: through "\\?\"
+    // paths a tree can be thousands of levels deep, more than the thread's stack holds.
+    // `rep` is the path of the folder being examined, grown and cut back in place.
+    Examen examen(rep, listeur, suffixes, suivi);
+    std::vector<Niveau> pile;
+    const auto liste = [&] {  // false when the census was interrupted
+        suivi.Dossier(rep);
+        pile.push_back({rep.size(), {}, 0});
+        examen.sousDossiers = &pile.back().sousDossiers;
+        // A folder that cannot be listed counts as empty: the census goes on.
+        listeur.Liste(rep, examen);
+        return !examen.interrompu;
+    };
+    if (!liste()) return;
+    while (!pile.empty()) {
+        Niveau& n = pile.back();
+        if (n.suivant == n.sousDossiers.size()) {
+            pile.pop_back();
+            continue;
+        }
+        if (suivi.Interrompu()) return;
+        rep.resize(n.longueur);
+        rep += n.sousDossiers[n.suivant++];
+        if (listeur.LienCaché(rep, true)) continue;
+        rep += '\\';
+        if (!liste()) return;
+    }
 }
 
 std::string TotalTexte(uint64_t total) {
@@ -85,7 +107,8 @@ void Nettix::Choisit(int32_t i) {
 
 void Nettix::Sélectionne(int32_t i) {
     sélection_ = i >= 0 && i < static_cast<int32_t>(liste_.size()) ? i : -1;
-    vue_.ConserverPermis(sélection_ >= 0);
+    // During the deletion the list is the deletion's own: "Conserver" would keep nothing.
+    vue_.ConserverPermis(sélection_ >= 0 && !effacement_);
 }
 
 void Nettix::Recenser() {

@@ -2,8 +2,10 @@
 // handlers over a recording view.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "Doubles.h"
 #include "Recensement.h"
@@ -12,9 +14,11 @@
 namespace {
 
 // Folders in memory, each with its entries in listing order. A folder that is not
-// described cannot be listed. Every listing is logged.
+// described cannot be listed. Every listing is logged. The paths in `liens` (upper case)
+// are links that their attributes do not reveal.
 struct ListeurMémoire : ListeurDossiers {
     std::map<std::string, std::vector<EntréeDossier>> dossiers;
+    std::set<std::string> liens;
     std::vector<std::string> listés;
     bool Liste(const std::string& rep, VisiteurDossier& v) override {
         listés.push_back(rep);
@@ -23,6 +27,9 @@ struct ListeurMémoire : ListeurDossiers {
         for (const auto& e : it->second)
             if (!v.Entrée(e)) break;
         return true;
+    }
+    bool LienCaché(const std::string& chemin, bool) override {
+        return liens.count(Majuscules(chemin)) > 0;
     }
     void Pose(const std::string& rep, std::vector<EntréeDossier> entrées) {
         entrées.insert(entrées.begin(), {{".", Attr::Dossier, 0}, {"..", Attr::Dossier, 0}});
@@ -75,17 +82,48 @@ struct VueJournal : VueNettix {
 TEST(Nettoyer, ChaqueDossierEntierAvantSesSousDossiers) {
     ListeurMémoire l;
     l.Pose("C:\\", {F("a.tmp"), D("Un"), F("b.TMP"), D("Deux"), F("c.txt")});
-    l.Pose("C:\\Un\\", {D("Sous"), F("x.old")});
-    l.Pose("C:\\Un\\Sous\\", {F("y.tmp")});
+    l.Pose("C:\\Un\\", {D("Sous"), F("x.old"), D("Autre")});
+    l.Pose("C:\\Un\\Sous\\", {D("Bas"), F("y.tmp")});
+    l.Pose("C:\\Un\\Sous\\Bas\\", {F("w.tmp")});
+    l.Pose("C:\\Un\\Autre\\", {F("v.tmp")});
     l.Pose("C:\\Deux\\", {F("z.tmp")});
     SuiviJournal s;
     Nettoyer("C:", l, {"tmp", "old"}, s);
-    EXPECT_EQ(l.listés,
-              (std::vector<std::string>{"C:\\", "C:\\Un\\", "C:\\Un\\Sous\\", "C:\\Deux\\"}));
-    EXPECT_EQ(s.journal, (std::vector<std::string>{
-                             "dossier C:\\", "C:\\a.tmp", "C:\\b.TMP", "dossier C:\\Un\\",
-                             "C:\\Un\\x.old", "dossier C:\\Un\\Sous\\", "C:\\Un\\Sous\\y.tmp",
-                             "dossier C:\\Deux\\", "C:\\Deux\\z.tmp"}));
+    EXPECT_EQ(l.listés, (std::vector<std::string>{"C:\\", "C:\\Un\\", "C:\\Un\\Sous\\",
+                                                  "C:\\Un\\Sous\\Bas\\", "C:\\Un\\Autre\\",
+                                                  "C:\\Deux\\"}));
+    EXPECT_EQ(s.journal,
+              (std::vector<std::string>{
+                  "dossier C:\\", "C:\\a.tmp", "C:\\b.TMP", "dossier C:\\Un\\", "C:\\Un\\x.old",
+                  "dossier C:\\Un\\Sous\\", "C:\\Un\\Sous\\y.tmp", "dossier C:\\Un\\Sous\\Bas\\",
+                  "C:\\Un\\Sous\\Bas\\w.tmp", "dossier C:\\Un\\Autre\\", "C:\\Un\\Autre\\v.tmp",
+                  "dossier C:\\Deux\\", "C:\\Deux\\z.tmp"}));
+}
+
+// A chain of 100,000 folders with one file at the bottom, a depth that no thread's stack
+// holds one frame per level for.
+TEST(Nettoyer, ArbreTrèsProfond) {
+    constexpr size_t Niveaux = 100'000;
+    struct Chaîne : ListeurDossiers {
+        size_t listés = 0;
+        bool Liste(const std::string& rep, VisiteurDossier& v) override {
+            ++listés;
+            // "C:\" then "d\" per level.
+            v.Entrée((rep.size() - 3) / 2 < Niveaux ? D("d") : F("fond.tmp"));
+            return true;
+        }
+    } l;
+    struct Compte : SuiviRecensement {
+        size_t dossiers = 0;
+        std::vector<size_t> trouvés;  // the lengths of the paths found
+        void Dossier(const std::string&) override { ++dossiers; }
+        void Trouvé(const FichierTrouvé& f) override { trouvés.push_back(f.chemin.size()); }
+        bool Interrompu() override { return false; }
+    } s;
+    Nettoyer("C:", l, {"tmp"}, s);
+    EXPECT_EQ(l.listés, Niveaux + 1);
+    EXPECT_EQ(s.dossiers, Niveaux + 1);
+    EXPECT_EQ(s.trouvés, std::vector<size_t>{3 + 2 * Niveaux + 8});
 }
 
 TEST(Nettoyer, RèglesDeCorrespondance) {
@@ -123,8 +161,12 @@ struct Recenser : ::testing::Test {
         l.Pose("C:\\", {F("a.tmp", 100), D("W")});
         l.Pose("C:\\W\\", {F("b.old", 20), F("c.tmp", 3)});
         l.Pose("D:\\", {F("d.tmp", 1000)});
-        l.Pose("T:\\", {F("e.tmp", 4000)});
-        for (const char* f : {"C:\\a.tmp", "C:\\W\\b.old", "C:\\W\\c.tmp", "T:\\e.tmp"})
+        // The host's links, a file and a folder, look like plain entries.
+        l.Pose("T:\\", {F("lien.tmp", 7), D("lien"), F("e.tmp", 4000)});
+        l.Pose("T:\\lien\\", {F("dehors.tmp")});
+        l.liens = {"T:\\LIEN.TMP", "T:\\LIEN"};
+        for (const char* f : {"C:\\a.tmp", "C:\\W\\b.old", "C:\\W\\c.tmp", "T:\\e.tmp",
+                              "T:\\lien.tmp", "T:\\lien\\dehors.tmp"})
             fichiers.PoseFichier(f, "x");
     }
 };
@@ -154,7 +196,17 @@ TEST_F(Recenser, RevueConserverPuisEffacerAvecUnÉchec) {
     EXPECT_EQ(vue.liste.front(), "C:\\W\\b.old");
 
     fichiers.entrées[FichiersMémoire::Clé("C:\\W\\b.old")].verrouillé = true;  // read-only
+    // While the deletion runs, "Conserver" stays disabled, and a click on the list and on
+    // the button change nothing of what is deleted.
+    bool permisPendant = false;
+    vue.pendantCession = [&] {
+        n.Sélectionne(0);
+        n.Conserver();
+        permisPendant = permisPendant || vue.conserver;
+    };
     n.Effacer();
+    vue.pendantCession = nullptr;
+    EXPECT_FALSE(permisPendant);
     EXPECT_EQ(vue.fin, "");
     EXPECT_EQ(vue.liste, std::vector<std::string>{"C:\\W\\b.old"});
     EXPECT_EQ(vue.état, ÉtatFenêtre::Échecs);
@@ -190,6 +242,9 @@ TEST_F(Recenser, EffacerToutTerminaSansEnregistrer) {
     EXPECT_EQ(vue.fin, "immédiate");
     EXPECT_TRUE(vue.liste.empty());
     EXPECT_FALSE(fichiers.Existe("T:\\e.tmp"));
+    // The links were neither listed (the list held only deleted files) nor entered.
+    EXPECT_TRUE(fichiers.Existe("T:\\lien.tmp") && fichiers.Existe("T:\\lien\\dehors.tmp"));
+    EXPECT_EQ(std::count(l.listés.begin(), l.listés.end(), "T:\\lien\\"), 0);
 }
 
 TEST_F(Recenser, RienTrouvéDéchargeLaFenêtre) {

@@ -31,24 +31,11 @@ std::vector<std::wstring> Entrées(HWND liste) {
     return e;
 }
 
-// Runs xdotool of the host with these arguments and waits for it.
-void Xdotool(const std::wstring& arguments) {
-    std::wstring ligne = L"Z:\\usr\\bin\\xdotool " + arguments;
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &pi));
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    Sleep(100);
-}
-
 // A real click at a point of a window's client area.
 void CliqueEn(HWND h, POINT p) {
     ClientToScreen(h, &p);
-    Xdotool(L"mousemove " + std::to_wstring(p.x) + L" " + std::to_wstring(p.y) + L" click 1");
+    ASSERT_TRUE(Xdotool(nullptr, "mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
+                                     " click 1"));
 }
 void Clique(HWND contrôle) {
     RECT r{};
@@ -64,7 +51,7 @@ void CliqueEntrée(HWND liste, const std::wstring& texte) {
     SendMessageW(liste, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
     CliqueEn(liste, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
-void Touche(const wchar_t* touche) { Xdotool(std::wstring(L"key ") + touche); }
+void Touche(const char* touche) { ASSERT_TRUE(Xdotool(nullptr, std::string("key ") + touche)); }
 
 // Tests run in parallel and other programs centre their windows: ours goes on top, in the
 // screen's corner, before it receives clicks at screen positions.
@@ -95,9 +82,20 @@ void Vide(const std::wstring& dossier) {
     FindClose(h);
 }
 
+// Clicks off every selected drive but T:.
+void SeulT(HWND lUnités) {
+    for (const auto& u : Entrées(lUnités))
+        if (u != L"T:" && SendMessageW(lUnités, LB_GETSEL, static_cast<WPARAM>(
+                                           SendMessageW(lUnités, LB_FINDSTRINGEXACT, -1,
+                                                        reinterpret_cast<LPARAM>(u.c_str()))), 0) > 0)
+            CliqueEntrée(lUnités, u);
+}
+
 class NettixExe : public ::testing::Test {
 protected:
     std::wstring dossier, dehors;
+    std::string arbre;  // the host folder that T: maps
+    bool gros = false;  // T:\gros, thousands of files, is to be removed
 
     void SetUp() override {
         ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
@@ -106,6 +104,7 @@ protected:
         wchar_t préfixe[1024] = {};
         GetEnvironmentVariableW(L"WINEPREFIX", préfixe, 1024);
         dehors = CheminWine(DepuisUtf16(préfixe).c_str()) + L"\\nettix-essai\\dehors\\cible.tmp";
+        arbre = DepuisUtf16(préfixe) + "/nettix-essai/arbre";
         ASSERT_TRUE(ExisteBrut(dehors)) << "T: is not mapped";
         Vide(L"T:\\");
         CreateDirectoryW(L"T:\\sous", nullptr);
@@ -122,7 +121,10 @@ protected:
         ASSERT_TRUE(
             CopyFileW(CheminWine(NETTIX_EXE).c_str(), (dossier + L"Nettix.exe").c_str(), FALSE));
     }
-    void TearDown() override { SetFileAttributesW(L"T:\\sous\\seule.tmp", FILE_ATTRIBUTE_NORMAL); }
+    void TearDown() override {
+        SetFileAttributesW(L"T:\\sous\\seule.tmp", FILE_ATTRIBUTE_NORMAL);
+        if (gros) CommandeHôte("rm -rf '" + arbre + "/gros'");
+    }
 
     void Démarre(Processus& p, const std::wstring& arguments) {
         std::wstring ligne = L"\"" + dossier + L"Nettix.exe\"";
@@ -171,11 +173,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     EXPECT_EQ(Entrées(GetDlgItem(f, IdsNettix::lExt)), (std::vector<std::wstring>{L"bak", L"tmp"}));
 
     // Only T: stays selected: the other fixed disks are clicked off.
-    for (const auto& u : unités)
-        if (u != L"T:" && SendMessageW(lUnités, LB_GETSEL, static_cast<WPARAM>(
-                                           SendMessageW(lUnités, LB_FINDSTRINGEXACT, -1,
-                                                        reinterpret_cast<LPARAM>(u.c_str()))), 0) > 0)
-            CliqueEntrée(lUnités, u);
+    SeulT(lUnités);
     ASSERT_TRUE(IsWindowEnabled(bGo));
     Clique(bGo);
     HWND eExec = GetDlgItem(f, IdsNettix::eExec), lDel = GetDlgItem(f, IdsNettix::lDel);
@@ -200,7 +198,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     // With the focus on the list, Enter presses the default button "Effacer".
     CliqueEntrée(lDel, L"T:\\a.tmp");
     ASSERT_EQ(Entrées(lDel).size(), 2u);
-    Touche(L"Return");
+    Touche("Return");
     ASSERT_TRUE(AttendsQue([&] {
         return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :";
     }, 10s)) << DepuisUtf16(TexteFenêtre(eExec));
@@ -211,7 +209,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     EXPECT_TRUE(ExisteBrut(L"T:\\sous\\c.tmp"));
     EXPECT_TRUE(ExisteBrut(L"T:\\sous\\seule.tmp"));
 
-    Touche(L"Escape");  // back to the input panel
+    Touche("Escape");  // back to the input panel
     ASSERT_TRUE(AttendsQue([&] { return IsWindowVisible(lUnités) != FALSE; }, 5s));
     EXPECT_TRUE(Entrées(lDel).empty());
 
@@ -262,4 +260,70 @@ TEST_F(NettixExe, CancelDuringCensusReturnsToInput) {
     ASSERT_TRUE(p.Fini());
     EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"U:\t");  // nothing saved
     EXPECT_EQ(Param(L"Extensions"), L"(absent)");
+}
+
+TEST_F(NettixExe, KeepIsDisabledDuringTheDeletionAndAClickOnItChangesNothing) {
+    // Enough one-byte files for a deletion that lasts, made at once on the host; two of
+    // them, six bytes long, are locked, besides T:\sous\seule.tmp (five bytes).
+    constexpr LRESULT Nombre = 3000;
+    gros = true;
+    ASSERT_TRUE(CommandeHôte("mkdir '" + arbre + "/gros' && cd '" + arbre + "/gros' && head -c " +
+                             std::to_string(Nombre) +
+                             " /dev/zero | split -b 1 -a 5 -d --additional-suffix=.tmp - f", 30s));
+    const std::vector<std::wstring> verrouillés{L"T:\\gros\\f00000.tmp", L"T:\\gros\\f01500.tmp",
+                                                L"T:\\sous\\seule.tmp"};
+    for (size_t i = 0; i < 2; ++i) {
+        ÉcritBrut(verrouillés[i], "123456");
+        SetFileAttributesW(verrouillés[i].c_str(), FILE_ATTRIBUTE_READONLY);
+    }
+    ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Extensions", L"tmp\t");
+    Processus p;
+    Démarre(p, L"");
+    HWND f = p.Première(IdsNettix::ClasseMain);
+    ASSERT_TRUE(f);
+    AuPremierPlan(f);
+    SeulT(GetDlgItem(f, IdsNettix::lUnités));
+    Clique(GetDlgItem(f, IdsNettix::bGo));
+    HWND eExec = GetDlgItem(f, IdsNettix::eExec), lDel = GetDlgItem(f, IdsNettix::lDel);
+    HWND bConserver = GetDlgItem(f, IdsNettix::bConserver);
+    ASSERT_TRUE(AttendsQue([&] { return TexteFenêtre(eExec) == L"Fichiers \u00E0 supprimer :"; }, 60s))
+        << DepuisUtf16(TexteFenêtre(eExec));
+    const auto reste = [&] { return SendMessageW(lDel, LB_GETCOUNT, 0, 0); };
+    ASSERT_EQ(reste(), Nombre + 3);  // and T:\a.tmp, T:\sous\c.tmp, T:\sous\seule.tmp
+
+    Clique(GetDlgItem(f, IdsNettix::bEffacer));
+    LRESULT n = 0;
+    ASSERT_TRUE(AttendsQue([&] { return (n = reste()) < Nombre + 3; }, 10s));
+    // Nettix answered from within the deletion, with many files to go; it stands still while
+    // the click is given, so that the click reaches it in the middle of the deletion,
+    // whatever the machine's pace.
+    ASSERT_GT(n, 1000);
+    ASSERT_NE(SuspendThread(p.pi.hThread), static_cast<DWORD>(-1));
+    EXPECT_FALSE(IsWindowEnabled(bConserver));
+    RECT r{};
+    GetClientRect(bConserver, &r);
+    POINT centre{r.right / 2, r.bottom / 2};
+    ClientToScreen(bConserver, &centre);
+    const bool cliqué = Xdotool(nullptr, "mousemove " + std::to_string(centre.x) + " " +
+                                             std::to_string(centre.y) + " click 1");
+    ResumeThread(p.pi.hThread);
+    ASSERT_TRUE(cliqué);
+    ASSERT_TRUE(AttendsQue([&] {
+        return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :";
+    }, 60s)) << DepuisUtf16(TexteFenêtre(eExec));
+
+    auto échecs = Entrées(lDel);
+    std::sort(échecs.begin(), échecs.end());
+    EXPECT_EQ(échecs, verrouillés);
+    EXPECT_EQ(TexteFenêtre(GetDlgItem(f, IdsNettix::eTaille)), L"17 bytes");
+    EXPECT_FALSE(ExisteBrut(L"T:\\a.tmp") || ExisteBrut(L"T:\\sous\\c.tmp"));
+    EXPECT_TRUE(CommandeHôte("test $(ls '" + arbre + "/gros' | wc -l) -eq 2"));  // the locked two
+
+    // After the deletion the failures can be kept again.
+    CliqueEntrée(lDel, verrouillés[1]);
+    EXPECT_TRUE(AttendsQue([&] { return IsWindowEnabled(bConserver) != FALSE; }, 5s));
+    // Closed from the failure list, Nettix saves its selections.
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(p.Fini());
+    EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"T:\t");
 }
