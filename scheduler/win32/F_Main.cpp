@@ -191,8 +191,13 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ENDSESSION:
             if (wp) {
                 FinDeSession();
-                Form_QueryUnload(false);
-                Form_Unload();
+                // The session ends with the process: FinDeSession has saved the table and
+                // every file is closed after each write. The unload work is skipped: the
+                // hidden window's minimise and hide wait on the display, the icon removal
+                // waits for the shell's answer (the shell drops an ended program's icons
+                // itself), and ExitProcess's DLL detach may wait on the threads it has
+                // just ended. That work outlasted the time the session gives.
+                TerminateProcess(GetCurrentProcess(), 0);
             } else if (sessionFinie_) {  // the end was cancelled: scheduling goes on
                 sessionFinie_ = false;
                 SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr);
