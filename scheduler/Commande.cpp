@@ -54,3 +54,11 @@ void QuestionDémarrage(Registre& registre, Dialogues& dialogues, const Programm
         registre.RegistreEcrit(Racine::HKLM, CléRun, ValeurRun,
                                programme.DossierLocal() + programme.nom + ".exe");
 }
+
+void MinuterieÉchecSignale(Dialogues& dialogues, const std::string& raison) {
+    dialogues.Message("Je ne parviens pas à démarrer l'horloge de Horlo." + SautLigne(2) + raison +
+                          SautLigne(2) +
+                          "Aucune tâche programmée ne sera exécutée tant que Horlo ne sera pas "
+                          "relancé.",
+                      "Talmon - Attention", Mb::Ok | Mb::IcôneExclamation);
+}

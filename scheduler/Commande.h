@@ -29,6 +29,10 @@ bool DésinstallationDemande(Registre& registre, Dialogues& dialogues);
 // on Yes stores the executable's full path there; on No the question comes again next time.
 void QuestionDémarrage(Registre& registre, Dialogues& dialogues, const Programme& programme);
 
+// Tells the user that the engine's clock could not be started (`raison`: the system's
+// text): without it no task runs in this run of the program.
+void MinuterieÉchecSignale(Dialogues& dialogues, const std::string& raison);
+
 // The text of the question "Quit" asks before the tray program ends.
 inline constexpr const char* TexteQuitter =
     "Si vous quitter l'application, les exécutions automatiques seront désactivées ! "

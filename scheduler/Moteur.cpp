@@ -3,6 +3,7 @@
 #include "Moteur.h"
 
 #include <cmath>
+#include <exception>
 #include <unordered_map>
 
 #include "Aides.h"
@@ -157,6 +158,20 @@ Statut TâchesArrêt(Horlo& h, PortsMoteur& ports) {
     const auto statut = TâchesEnregistreÀJour(h);
     if (ports.éditeur) ports.éditeur->ListeRemplit();
     return statut;
+}
+
+void ExceptionJournalise(Horlo& h, const std::string& détail) noexcept {
+    try {
+        std::string texte;
+        if (const auto e = std::current_exception()) try {
+                std::rethrow_exception(e);
+            } catch (const std::exception& x) {
+                texte = x.what();
+            } catch (...) {
+            }
+        Journal(h, texte.empty() ? "Erreur inconnue" : texte, détail);
+    } catch (...) {  // the journal is the last resort: nothing is left to tell
+    }
 }
 
 Synchronisation TâchesSynchronise(Horlo& h) {

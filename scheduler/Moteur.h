@@ -68,6 +68,23 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports);
 // waiting (message tasks are skipped: nobody would see them), notes the moment and saves.
 Statut TâchesArrêt(Horlo& h, PortsMoteur& ports);
 
+// Records the exception being handled (call it in a catch block) in the journal: its
+// what(), "Erreur inconnue" when it has none, and `détail`, the work that raised it.
+// Never throws.
+void ExceptionJournalise(Horlo& h, const std::string& détail) noexcept;
+
+// Runs background work (an engine pass, the session-end run) that nobody waits for: an
+// exception it raises goes to the journal (ExceptionJournalise) and no further, and the
+// work is tried again at its next occasion.
+template <class F>
+void TravailJournalisé(Horlo& h, const std::string& détail, F&& travail) noexcept {
+    try {
+        travail();
+    } catch (...) {
+        ExceptionJournalise(h, détail);
+    }
+}
+
 // When Auto.dat changed on disk since this program last read or wrote it (last-write time
 // or size differ), takes in the other writer's changes while keeping this program's own
 // unsaved ones and the identities of unchanged tasks.

@@ -47,6 +47,15 @@ TEST(Commande, QuestionDeDemarrageEtDesinstallation) {
     EXPECT_EQ(d.boîtes.back().drapeaux, 64u);
     EXPECT_EQ(d.boîtes.back().texte.substr(0, 52),
               "Ce programme est un complément à Windows 95.\r\n\r\nSa");
+
+    // The engine's clock refused by the system: the reason between the fault and its effect.
+    MinuterieÉchecSignale(d, "Ressources système insuffisantes.");
+    EXPECT_EQ(d.boîtes.back().titre, "Talmon - Attention");
+    EXPECT_EQ(d.boîtes.back().drapeaux, Mb::Ok | Mb::IcôneExclamation);
+    EXPECT_EQ(d.boîtes.back().texte,
+              "Je ne parviens pas à démarrer l'horloge de Horlo.\r\n\r\n"
+              "Ressources système insuffisantes.\r\n\r\n"
+              "Aucune tâche programmée ne sera exécutée tant que Horlo ne sera pas relancé.");
 }
 
 }  // namespace

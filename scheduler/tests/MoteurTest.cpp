@@ -8,6 +8,7 @@
 #include "Doubles.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -261,6 +262,27 @@ TEST_F(MoteurTest, TachesAArretDeWindows) {
     EXPECT_EQ(h.Tâches[1].DernièreExécution, horloge.maintenant);
     EXPECT_TRUE(alarmes.vues.empty());
     EXPECT_EQ(Écritures(), 1u);
+}
+
+// An exception raised in an engine pass or in the session-end run goes to the journal with
+// the work's name, and no further: nobody waits for that work to tell.
+TEST_F(MoteurTest, ExceptionDuTravailAuJournal) {
+    horloge.maintenant = D(1998, 12, 7, 18, 0);
+    struct LanceurQuiLève : Lanceur {
+        Statut Lance(const std::string&, int) override { throw std::length_error("Ligne trop longue"); }
+    } lève;
+    PortsMoteur ports{lève, alarmes, nullptr};
+    Pose({T("a.exe", "J", 0), T("b.exe", "A", 0)});
+    TravailJournalisé(h, "Passe du moteur", [&] { TâchesExécute(h, ports); });
+    TravailJournalisé(h, "Fin de session", [&] { TâchesArrêt(h, ports); });
+    TravailJournalisé(h, "Fin de session", [] { throw 42; });
+    TravailJournalisé(h, "Passe du moteur", [] { throw std::runtime_error(""); });
+    TravailJournalisé(h, "Passe du moteur", [] {});
+    EXPECT_EQ(f.Contenu("C:\\Vud\\Horlo.log"),
+              "07.12.98 18:00 Ligne trop longue : Passe du moteur\r\n"
+              "07.12.98 18:00 Ligne trop longue : Fin de session\r\n"
+              "07.12.98 18:00 Erreur inconnue : Fin de session\r\n"
+              "07.12.98 18:00 Erreur inconnue : Passe du moteur\r\n");
 }
 
 // Another instance (the editor started with "/o") adds a task and saves while this one

@@ -56,7 +56,12 @@ void F_Main::Form_Load() {
     AppendMenuW(xx_, MF_STRING, IdsMain::MNU_screen, L"&Démarre l'économiseur");
     AppendMenuW(xx_, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(xx_, MF_STRING, IdsMain::Menu, L"&Quitter");
-    SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr);
+    // Without its timer Horlo would sit in the tray and never run a task.
+    if (!MinuterieArme()) MinuterieÉchecSignale(p_.dialogues, TexteErreur(GetLastError()));
+}
+
+bool F_Main::MinuterieArme() {
+    return SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr) != 0;
 }
 
 void F_Main::IcôneAjoute() {
@@ -108,14 +113,14 @@ void F_Main::Form_Unload() {
 
 void F_Main::Timer1_Timer() {
     KillTimer(hwnd_, IdsMain::MinuterieId);
-    try {
+    TravailJournalisé(p_.horlo, "Passe du moteur", [&] {
         VueÉditeur* vue =
             FeuilleEstOuverte(p_.horlo.FeuillesOuvertes, "F_Auto") ? F_AutoVue() : nullptr;
         PortsMoteur ports{p_.lanceur, alarmes_, vue};
         TâchesExécute(p_.horlo, ports);  // failures wait for the next pass
-    } catch (...) {
-    }
-    if (!sessionFinie_) SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr);
+    });
+    if (!sessionFinie_ && !MinuterieArme())
+        Journal(p_.horlo, TexteErreur(GetLastError()), "Minuterie");
 }
 
 // Windows is ending: the "A" tasks start, once, without waiting for them.
@@ -123,13 +128,12 @@ void F_Main::FinDeSession() {
     if (sessionFinie_) return;
     sessionFinie_ = true;
     KillTimer(hwnd_, IdsMain::MinuterieId);
-    try {
+    TravailJournalisé(p_.horlo, "Fin de session", [&] {
         VueÉditeur* vue =
             FeuilleEstOuverte(p_.horlo.FeuillesOuvertes, "F_Auto") ? F_AutoVue() : nullptr;
         PortsMoteur ports{p_.lanceur, alarmes_, vue};
         TâchesArrêt(p_.horlo, ports);
-    } catch (...) {
-    }
+    });
 }
 
 void F_Main::mnuopen_Click() {
@@ -191,11 +195,16 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_ENDSESSION:
             if (wp) {
                 FinDeSession();
-                Form_QueryUnload(false);
-                Form_Unload();
+                // The session ends with the process: FinDeSession has saved the table and
+                // every file is closed after each write. The unload work is skipped: the
+                // hidden window's minimise and hide wait on the display, the icon removal
+                // waits for the shell's answer (the shell drops an ended program's icons
+                // itself), and ExitProcess's DLL detach may wait on the threads it has
+                // just ended. That work outlasted the time the session gives.
+                TerminateProcess(GetCurrentProcess(), 0);
             } else if (sessionFinie_) {  // the end was cancelled: scheduling goes on
                 sessionFinie_ = false;
-                SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr);
+                if (!MinuterieArme()) Journal(p_.horlo, TexteErreur(GetLastError()), "Minuterie");
             }
             return 0;
         case WM_DESTROY:

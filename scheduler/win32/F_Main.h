@@ -57,6 +57,8 @@ class F_Main {
     void showme_Click();
     void bn_Click();
     void IcôneAjoute();
+    // Starts Timer1; false when the system refuses (its reason in GetLastError).
+    bool MinuterieArme();
 
     Paramètres p_;
     AlarmesWin32 alarmes_;
