@@ -121,6 +121,7 @@ void Nettix::Recenser() {
     vue_.Total(TotalTexte(0));
     enCours_ = true;
     annule_ = false;
+    listeur_.Commence();
 
     struct Suivi : SuiviRecensement {
         Nettix& n;

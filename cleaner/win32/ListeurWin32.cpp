@@ -3,7 +3,10 @@
 
 #include <windows.h>
 
+#include <cctype>
+
 #include "LecteursWin32.h"
+#include "Texte.h"
 #include "Utf16.h"
 
 namespace {
@@ -50,18 +53,46 @@ bool ListeurWin32::Liste(const std::string& rep, VisiteurDossier& visiteur) {
 
 namespace {
 
-// Wine's own export, absent on Windows.
+// Wine's own exports, absent on Windows.
 using UnixDe = char*(CDECL*)(const wchar_t*);
+using DosDe = wchar_t*(CDECL*)(const char*);
 UnixDe FonctionUnix() {
     static const auto f = reinterpret_cast<UnixDe>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     return f;
 }
+DosDe FonctionDos() {
+    static const auto f = reinterpret_cast<DosDe>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_dos_file_name")));
+    return f;
+}
 
-}  // namespace
+// The host's path of a Windows path, "" when there is none.
+std::string CheminHôte(const std::wstring& w) {
+    char* c = FonctionUnix() ? FonctionUnix()(w.c_str()) : nullptr;
+    if (!c) return "";
+    std::string s = c;
+    HeapFree(GetProcessHeap(), 0, c);
+    return s;
+}
 
-bool ListeurWin32::LienCaché(const std::string& chemin, bool dossier) {
-    if (!FonctionUnix()) return false;
+// The Windows path of a host path, "" when there is none.
+std::wstring CheminWindows(const char* hôte) {
+    wchar_t* w = FonctionDos() ? FonctionDos()(hôte) : nullptr;
+    if (!w) return L"";
+    std::wstring s = w;
+    HeapFree(GetProcessHeap(), 0, w);
+    if (s.rfind(L"\\\\?\\", 0) == 0) s.erase(0, 4);
+    return s;
+}
+
+// A path that goes between double quotes on the host's command line as it is.
+bool Citable(const std::string& s) {
+    return !s.empty() && s.find_first_of("\"\\") == std::string::npos;
+}
+
+// The link test by opening the entry: its final path is not the path itself.
+bool LienParOuverture(const std::string& chemin, bool dossier) {
     const std::wstring w = VersUtf16(chemin);
     HANDLE h = CreateFileW(w.c_str(), FILE_READ_ATTRIBUTES,
                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -75,6 +106,111 @@ bool ListeurWin32::LienCaché(const std::string& chemin, bool dossier) {
     if (f.rfind(L"\\\\?\\", 0) == 0) f.erase(0, 4);
     return CompareStringOrdinal(f.c_str(), static_cast<int>(f.size()), w.c_str(),
                                 static_cast<int>(w.size()), TRUE) != CSTR_EQUAL;
+}
+
+constexpr unsigned long long IntervalleRelevé = 10;           // ms between two looks
+constexpr unsigned long long AttenteMaximale = 10 * 60 * 1000;  // then each file is opened
+
+}  // namespace
+
+ListeurWin32::~ListeurWin32() {
+    Commence();
+}
+
+void ListeurWin32::Commence() {
+    // A list that is still to come would be of another census: dropped, and its file too.
+    for (auto& [lecteur, l] : liens_)
+        if (l.état == LiensHôte::État::EnCours) {
+            DeleteFileW(l.sortie.c_str());
+            DeleteFileW((l.sortie + L".part").c_str());
+        }
+    liens_.clear();
+}
+
+ListeurWin32::LiensHôte* ListeurWin32::Liens(char lecteur) {
+    if (const auto it = liens_.find(lecteur); it != liens_.end()) return &it->second;
+    LiensHôte& l = liens_[lecteur];
+    l.état = LiensHôte::État::Échec;
+    wchar_t temp[MAX_PATH + 1];
+    const DWORD n = GetTempPathW(MAX_PATH + 1, temp);
+    if (n == 0 || n > MAX_PATH) return &l;
+    l.sortie = std::wstring(temp, n) + L"nettix-liens-" + std::to_wstring(GetCurrentProcessId()) +
+               L"-" + std::to_wstring(++série_) + L".txt";
+    const wchar_t racine[] = {static_cast<wchar_t>(lecteur), L':', L'\\', 0};
+    std::string hôteRacine = CheminHôte(racine);
+    if (!hôteRacine.empty() && hôteRacine.back() != '/') hôteRacine += '/';
+    const std::string hôteSortie = CheminHôte(l.sortie);
+    const std::wstring shell = CheminWindows("/bin/sh");
+    if (!Citable(hôteRacine) || !Citable(hôteSortie) || shell.empty()) return &l;
+    // The list is written aside and renamed when whole, which tells that it is done: the
+    // host's programs give Wine no exit status to wait for.
+    std::wstring ligne = L"\"" + shell +
+                         L"\" -c \"find \\\"$0\\\" -type l -print0 > \\\"$1.part\\\" && "
+                         L"mv \\\"$1.part\\\" \\\"$1\\\"\" \"" +
+                         VersUtf16(hôteRacine) + L"\" \"" + VersUtf16(hôteSortie) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &si, &pi))
+        return &l;
+    CloseHandle(pi.hThread);
+    CloseHandle(pi.hProcess);
+    l.état = LiensHôte::État::EnCours;
+    l.début = GetTickCount64();
+    return &l;
+}
+
+void ListeurWin32::Relève(LiensHôte& l) {
+    const unsigned long long maintenant = GetTickCount64();
+    if (maintenant - l.relevé < IntervalleRelevé) return;
+    l.relevé = maintenant;
+    if (GetFileAttributesW(l.sortie.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (maintenant - l.début > AttenteMaximale) l.état = LiensHôte::État::Échec;
+        return;
+    }
+    HANDLE h = CreateFileW(l.sortie.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    std::string octets;
+    bool lu = h != INVALID_HANDLE_VALUE;
+    if (lu) {
+        char tampon[65536];
+        DWORD n = 0;
+        while ((lu = ReadFile(h, tampon, sizeof tampon, &n, nullptr) != FALSE) && n > 0)
+            octets.append(tampon, n);
+        CloseHandle(h);
+    }
+    DeleteFileW(l.sortie.c_str());
+    l.état = lu ? LiensHôte::État::Prête : LiensHôte::État::Échec;
+    for (size_t début = 0; lu && début < octets.size();) {
+        size_t fin = octets.find('\0', début);
+        if (fin == std::string::npos) fin = octets.size();
+        const std::wstring w = CheminWindows(octets.substr(début, fin - début).c_str());
+        if (w.empty()) {
+            l.état = LiensHôte::État::Échec;  // a link the census could not recognise
+            break;
+        }
+        l.chemins.insert(Majuscules(DepuisUtf16(w)));
+        début = fin + 1;
+    }
+}
+
+bool ListeurWin32::LiensConnus(char lecteur) const {
+    const auto it = liens_.find(lecteur);
+    return it != liens_.end() && it->second.état == LiensHôte::État::Prête;
+}
+
+bool ListeurWin32::LienCaché(const std::string& chemin, bool dossier) {
+    if (!FonctionUnix()) return false;
+    // Wine gives a link to a folder the reparse-point attribute: the census does not ask.
+    if (dossier) return false;
+    if (chemin.size() > 3 && chemin[1] == ':' && chemin[2] == '\\' &&
+        std::isalpha(static_cast<unsigned char>(chemin[0]))) {
+        LiensHôte* l = Liens(static_cast<char>(std::toupper(static_cast<unsigned char>(chemin[0]))));
+        if (l->état == LiensHôte::État::EnCours) Relève(*l);
+        if (l->état == LiensHôte::État::Prête) return l->chemins.count(Majuscules(chemin)) > 0;
+    }
+    return LienParOuverture(chemin, dossier);
 }
 
 bool RacineDeLHôte(char lettre) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "../../win32/IdsNettix.h"
+#include "ListeurWin32.h"
 #include "OutilsTestWin32.h"
 #include "Utf16.h"
 
@@ -208,6 +209,10 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     EXPECT_FALSE(ExisteBrut(L"T:\\a.tmp"));
     EXPECT_TRUE(ExisteBrut(L"T:\\sous\\c.tmp"));
     EXPECT_TRUE(ExisteBrut(L"T:\\sous\\seule.tmp"));
+    // Neither the linked file nor the linked folder was followed.
+    EXPECT_TRUE(ExisteBrut(dehors));
+    EXPECT_TRUE(ExisteBrut(L"T:\\lien.tmp"));
+    EXPECT_TRUE(ExisteBrut(L"T:\\lien\\cible.tmp"));
 
     Touche("Escape");  // back to the input panel
     ASSERT_TRUE(AttendsQue([&] { return IsWindowVisible(lUnités) != FALSE; }, 5s));
@@ -326,4 +331,27 @@ TEST_F(NettixExe, KeepIsDisabledDuringTheDeletionAndAClickOnItChangesNothing) {
     PostMessageW(f, WM_CLOSE, 0, 0);
     ASSERT_TRUE(p.Fini());
     EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"T:\t");
+}
+
+// Under Wine the host lists a drive's links once per census, in the background: until the
+// list comes each file is opened, then the list answers. Both say the same.
+TEST(ListeurWin32, LesLiensDeLHoteEnUneListeParRecensement) {
+    ÉcritBrut(std::wstring(L"T:\\listeur.tmp"), "x");
+    ListeurWin32 listeur;
+    for (int recensement = 0; recensement < 2; ++recensement) {
+        listeur.Commence();
+        EXPECT_FALSE(listeur.LiensConnus('T'));
+        EXPECT_TRUE(listeur.LienCaché("T:\\lien.tmp", false));  // opened: the list is not there yet
+        EXPECT_FALSE(listeur.LienCaché("T:\\listeur.tmp", false));
+        ASSERT_TRUE(AttendsQue([&] {
+            listeur.LienCaché("t:\\listeur.tmp", false);
+            return listeur.LiensConnus('T');
+        }, 10s));
+        EXPECT_TRUE(listeur.LienCaché("T:\\lien.tmp", false));
+        EXPECT_TRUE(listeur.LienCaché("t:\\LIEN.TMP", false));
+        EXPECT_FALSE(listeur.LienCaché("T:\\listeur.tmp", false));
+        EXPECT_FALSE(listeur.LienCaché("T:\\lien", true));  // Wine marks links to folders
+        EXPECT_FALSE(listeur.LiensConnus('U'));
+    }
+    DeleteFileW(L"T:\\listeur.tmp");
 }
