@@ -191,16 +191,20 @@ void Nettix::Effacer() {
     effacement_ = true;
     // The files that could not be deleted move up to the front (`gardés` of them so far):
     // the current file is on line `gardés` of the list. One pass, whatever the list's length.
-    size_t gardés = 0;
+    size_t& gardés = gardés_;
+    gardés = 0;
     for (size_t i = 0; i < liste_.size(); ++i) {
+        suivant_ = i;
         Choisit(static_cast<int32_t>(gardés));
         if (fichiers_.Supprimer(liste_[i].chemin)) {
             total_ -= std::min(total_, liste_[i].taille);
+            suivant_ = i + 1;
             vue_.ListeRetire(static_cast<int32_t>(gardés));
             sélection_ = -1;
         } else {
             if (gardés != i) liste_[gardés] = std::move(liste_[i]);
             ++gardés;
+            suivant_ = i + 1;
         }
         vue_.Cède();  // "Annuler" meanwhile empties the list, which ends the loop
     }
@@ -217,12 +221,24 @@ void Nettix::Effacer() {
     vue_.ConserverPermis(sélection_ >= 0);
 }
 
+size_t Nettix::NombreLignes() const {
+    return effacement_ ? gardés_ + (liste_.size() - std::min(suivant_, liste_.size()))
+                       : liste_.size();
+}
+
+const std::string& Nettix::Ligne(size_t k) const {
+    static const std::string vide;
+    if (effacement_ && k >= gardés_) k += suivant_ - gardés_;
+    return k < liste_.size() ? liste_[k].chemin : vide;
+}
+
 void Nettix::Annuler() {
     if (enCours_) {
         annule_ = true;
         return;
     }
     liste_.clear();
+    gardés_ = suivant_ = 0;
     sélection_ = -1;
     vue_.ListeVide();
     Montre(ÉtatFenêtre::Saisie);

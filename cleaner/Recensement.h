@@ -111,6 +111,10 @@ public:
     bool EnCours() const { return enCours_; }
     bool Occupé() const { return enCours_ || effacement_; }  // a census or a deletion runs
     const std::vector<FichierTrouvé>& Trouvés() const { return liste_; }
+    // The lines of the file list as the view shows them, also while the deletion runs
+    // (the files that could not be deleted first, then those still to delete).
+    size_t NombreLignes() const;
+    const std::string& Ligne(size_t k) const;
     uint64_t Total() const { return total_; }
 
 private:
@@ -125,5 +129,8 @@ private:
     int32_t sélection_ = -1;
     uint64_t total_ = 0;
     bool enCours_ = false, annule_ = false, effacement_ = false;
+    // During the deletion: liste_[0, gardés_) could not be deleted, liste_[suivant_, end)
+    // is still to delete; what lies between is gone.
+    size_t gardés_ = 0, suivant_ = 0;
     ÉtatFenêtre état_ = ÉtatFenêtre::Saisie;
 };

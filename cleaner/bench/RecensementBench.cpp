@@ -3,6 +3,8 @@
 // run under the same system. Prints its results in Google Benchmark's JSON form, to the
 // file given with --benchmark_out=, so that tools/bench prints the ratio: X_Base is the
 // baseline of X. Usage: nettix_bench.exe FOLDER [--benchmark_out=FILE]
+// With --effacer=EXT it is instead the bare program that an unattended clean-up is timed
+// against, as a whole process: the same walk, deleting every file named *.EXT.
 #include <windows.h>
 
 #include <algorithm>
@@ -36,6 +38,28 @@ uint64_t Parcours(const std::wstring& rep) {
     return n;
 }
 
+// The bare clean-up: the walk, and DeleteFileW for every file whose name ends in `.ext`.
+uint64_t Efface(const std::wstring& rep, const std::wstring& suffixe) {
+    uint64_t n = 0;
+    std::vector<std::wstring> sous;
+    WIN32_FIND_DATAW d;
+    HANDLE h = FindFirstFileExW((rep + L"*").c_str(), FindExInfoBasic, &d, FindExSearchNameMatch,
+                                nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (h == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (d.cFileName[0] == L'.') continue;
+        const std::wstring nom = d.cFileName;
+        if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+            sous.push_back(nom);
+        else if (nom.size() > suffixe.size() &&
+                 _wcsicmp(nom.c_str() + nom.size() - suffixe.size(), suffixe.c_str()) == 0)
+            n += DeleteFileW((rep + nom).c_str()) != FALSE;
+    } while (FindNextFileW(h, &d));
+    FindClose(h);
+    for (const auto& s : sous) n += Efface(rep + s + L"\\", suffixe);
+    return n;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -46,8 +70,14 @@ int wmain(int argc, wchar_t** argv) {
     std::wstring racine = argv[1];
     if (racine.back() != L'\\') racine += L"\\";
     std::wstring sortie;
-    for (int i = 2; i < argc; ++i)
+    for (int i = 2; i < argc; ++i) {
         if (wcsncmp(argv[i], L"--benchmark_out=", 16) == 0) sortie = argv[i] + 16;
+        if (wcsncmp(argv[i], L"--effacer=", 10) == 0) {
+            const uint64_t n = Efface(racine, std::wstring(L".") + (argv[i] + 10));
+            std::printf("%llu files deleted\n", static_cast<unsigned long long>(n));
+            return 0;
+        }
+    }
 
     ParamètresNettix p = ParamètresBanc({DepuisUtf16(racine.substr(0, racine.size() - 1))});
 

@@ -59,6 +59,10 @@ struct VueJournal : VueNettix {
     bool conserver = false, automatique = false;
     std::string fin;  // "" running, "enregistre" or "immédiate"
     std::function<void()> pendantCession;
+    // The window draws the list's lines from the model: at every yield they must be the
+    // lines the view was given.
+    const Nettix* modèle = nullptr;
+    int lignesFausses = 0;
 
     void État(ÉtatFenêtre é) override { état = é; }
     void Statut(const std::string& t) override { statut = t; }
@@ -71,6 +75,11 @@ struct VueJournal : VueNettix {
     void Mode(bool a) override { automatique = a; }
     void Cède() override {
         ++cessions;
+        if (modèle) {
+            std::vector<std::string> lignes;
+            for (size_t k = 0; k < modèle->NombreLignes(); ++k) lignes.push_back(modèle->Ligne(k));
+            lignesFausses += lignes != liste;
+        }
         if (pendantCession) pendantCession();
     }
     void Bip() override { ++bips; }
@@ -151,7 +160,9 @@ struct Recenser : ::testing::Test {
     VueJournal vue;
     Nettix n{p, l, fichiers, vue};
 
+    void TearDown() override { EXPECT_EQ(vue.lignesFausses, 0); }
     void SetUp() override {
+        vue.modèle = &n;
         p.unités = UnitésConstruit({{"C:", "3"}, {"D:", "3"}, {"T:", "3"}});
         p.unités.Choisit(0, true);
         p.unités.Choisit(2, true);

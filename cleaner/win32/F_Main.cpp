@@ -90,8 +90,19 @@ bool F_Main::Crée(HINSTANCE instance) {
                            3780, 420, 1050, 375);
     bAnn_ = Contrôle(L"BUTTON", "Annuler", tab | BS_PUSHBUTTON, IdsNettix::bAnn, 4920, 420, 1050,
                      375);
-    lDel_ = Contrôle(L"LISTBOX", "", tab | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+    // The file list holds no text of its own: its lines are drawn from the model, so that
+    // a line costs the same to add, keep or delete whatever the list's length.
+    lDel_ = Contrôle(L"LISTBOX", "",
+                     tab | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
+                         LBS_NODATA | LBS_OWNERDRAWFIXED,
                      IdsNettix::lDel, 120, HautDeLDel, 5850, 2250, false, WS_EX_CLIENTEDGE);
+    if (lDel_) {
+        // Other programs (accessibility tools, the tests) read the lines with LB_GETTEXT,
+        // which the system carries across processes only to a list marked as holding
+        // strings: marked so after its creation, the list answers from the model.
+        SetWindowLongPtrW(lDel_, GWL_STYLE, GetWindowLongPtrW(lDel_, GWL_STYLE) | LBS_HASSTRINGS);
+        SetWindowSubclass(lDel_, ListeTextes, 0, reinterpret_cast<DWORD_PTR>(this));
+    }
     SendMessageW(lDel_, LB_SETHORIZONTALEXTENT, 4000, 0);
     défaut_ = IdsNettix::bGo;
     return bGo_ && lDel_;
@@ -121,8 +132,77 @@ LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return ProcédureFenêtre<F_Main>(hwnd, msg, wp, lp);
 }
 
+// The text messages of the file list, answered from the model's lines.
+LRESULT CALLBACK F_Main::ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                     DWORD_PTR données) {
+    const Nettix& m = reinterpret_cast<F_Main*>(données)->modèle_;
+    const auto n = m.NombreLignes();
+    switch (msg) {
+        case LB_GETTEXTLEN:
+            return wp < n ? static_cast<LRESULT>(VersUtf16(m.Ligne(wp)).size()) : LB_ERR;
+        case LB_GETTEXT: {
+            if (wp >= n || !lp) return LB_ERR;
+            const std::wstring t = VersUtf16(m.Ligne(wp));
+            std::copy(t.c_str(), t.c_str() + t.size() + 1, reinterpret_cast<wchar_t*>(lp));
+            return static_cast<LRESULT>(t.size());
+        }
+        case LB_FINDSTRINGEXACT: {
+            if (!lp || n == 0) return LB_ERR;
+            const auto* cherché = reinterpret_cast<const wchar_t*>(lp);
+            const size_t début = wp < n ? wp + 1 : 0;
+            for (size_t j = 0; j < n; ++j) {
+                const size_t k = (début + j) % n;
+                const std::wstring t = VersUtf16(m.Ligne(k));
+                if (CompareStringOrdinal(t.c_str(), static_cast<int>(t.size()), cherché, -1, TRUE) ==
+                    CSTR_EQUAL)
+                    return static_cast<LRESULT>(k);
+            }
+            return LB_ERR;
+        }
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(h, ListeTextes, 0);
+            break;
+    }
+    return DefSubclassProc(h, msg, wp, lp);
+}
+
+void F_Main::LigneDessine(const DRAWITEMSTRUCT& d) const {
+    if (d.itemID == static_cast<UINT>(-1)) {
+        if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
+        return;
+    }
+    const bool choisie = d.itemState & ODS_SELECTED;
+    SetBkColor(d.hDC, GetSysColor(choisie ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetTextColor(d.hDC, GetSysColor(choisie ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+    const std::wstring t = d.itemID < modèle_.NombreLignes()
+                               ? VersUtf16(modèle_.Ligne(d.itemID))
+                               : std::wstring();
+    ExtTextOutW(d.hDC, d.rcItem.left + 1, d.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &d.rcItem,
+                t.c_str(), static_cast<UINT>(t.size()), nullptr);
+    if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
+}
+
 LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
+        case WM_MEASUREITEM: {
+            // A line of the file list is as high as a line of text in its font.
+            auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+            if (m->CtlType != ODT_LISTBOX) break;
+            HDC dc = GetDC(hwnd_);
+            HGDIOBJ ancienne = SelectObject(dc, police_ ? police_ : GetStockObject(DEFAULT_GUI_FONT));
+            TEXTMETRICW tm{};
+            GetTextMetricsW(dc, &tm);
+            SelectObject(dc, ancienne);
+            ReleaseDC(hwnd_, dc);
+            m->itemHeight = static_cast<UINT>(tm.tmHeight);
+            return TRUE;
+        }
+        case WM_DRAWITEM: {
+            const auto* d = reinterpret_cast<const DRAWITEMSTRUCT*>(lp);
+            if (d->hwndItem != lDel_) break;
+            LigneDessine(*d);
+            return TRUE;
+        }
         case WM_COMMAND:
             Commande(LOWORD(wp), HIWORD(wp));
             return 0;
@@ -284,10 +364,10 @@ void F_Main::ListeGèle() {
     listeÀMontrer_ = true;
 }
 
-void F_Main::ListeAjoute(const std::string& chemin) {
+void F_Main::ListeAjoute(const std::string&) {
     ListeGèle();
     finEnVue_ = true;
-    SendMessageW(lDel_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(VersUtf16(chemin).c_str()));
+    SendMessageW(lDel_, LB_ADDSTRING, 0, 0);  // the line is drawn from the model
     if (!modèle_.Occupé()) MontreÉcrits();
 }
 

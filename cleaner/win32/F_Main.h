@@ -61,6 +61,9 @@ private:
     template <class T>
     friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                        DWORD_PTR données);
+    void LigneDessine(const DRAWITEMSTRUCT& d) const;
     HWND Contrôle(const wchar_t* classe, const std::string& texte, DWORD style, int id, double x,
                   double y, double l, double h, bool gras = false, DWORD exStyle = 0);
     void Commande(int id, int code);
