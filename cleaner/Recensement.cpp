@@ -59,6 +59,7 @@ struct Niveau {
 void Nettoyer(std::string rep, ListeurDossiers& listeur, const std::vector<std::string>& extensions,
               SuiviRecensement& suivi) {
     if (rep.empty() || rep.back() != '\\') rep += "\\";
+    listeur.Commence(rep);
     std::vector<std::string> suffixes;
     for (const auto& e : extensions) suffixes.push_back("." + Majuscules(e));
 
@@ -121,7 +122,6 @@ void Nettix::Recenser() {
     vue_.Total(TotalTexte(0));
     enCours_ = true;
     annule_ = false;
-    listeur_.Commence();
 
     struct Suivi : SuiviRecensement {
         Nettix& n;

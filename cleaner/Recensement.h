@@ -34,8 +34,9 @@ struct ListeurDossiers {
     // symbolic link seen through a compatibility layer). Asked only for the folders the
     // census would enter and the files it would list.
     virtual bool LienCaché(const std::string& /*chemin*/, bool /*dossier*/) { return false; }
-    // A census begins: what the listing learnt of the tree before may be out of date.
-    virtual void Commence() {}
+    // The census of the folder `racine` (ending with a backslash) begins: what the listing
+    // learnt of a tree before may be out of date.
+    virtual void Commence(const std::string& /*racine*/) {}
 };
 
 struct FichierTrouvé {

@@ -69,6 +69,7 @@ int wmain(int argc, wchar_t** argv) {
                         return l.Liste(rep, c);
                     }
                     bool LienCaché(const std::string& c, bool d) override { return l.LienCaché(c, d); }
+                    void Commence(const std::string& r) override { l.Commence(r); }
                 } compteur(listeur, entrées);
                 entrées = 0;
                 VueBanc vue;

@@ -100,8 +100,11 @@ bool F_Main::Crée(HINSTANCE instance) {
         // Other programs (accessibility tools, the tests) read the lines with LB_GETTEXT,
         // which the system carries across processes only to a list marked as holding
         // strings: marked so after its creation, the list answers from the model.
+        // (The common controls' SetWindowSubclass costs some 90 us a message under Wine.)
         SetWindowLongPtrW(lDel_, GWL_STYLE, GetWindowLongPtrW(lDel_, GWL_STYLE) | LBS_HASSTRINGS);
-        SetWindowSubclass(lDel_, ListeTextes, 0, reinterpret_cast<DWORD_PTR>(this));
+        SetWindowLongPtrW(lDel_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        procListe_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+            lDel_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&F_Main::ListeTextes)));
     }
     SendMessageW(lDel_, LB_SETHORIZONTALEXTENT, 4000, 0);
     défaut_ = IdsNettix::bGo;
@@ -133,9 +136,10 @@ LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 // The text messages of the file list, answered from the model's lines.
-LRESULT CALLBACK F_Main::ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                     DWORD_PTR données) {
-    const Nettix& m = reinterpret_cast<F_Main*>(données)->modèle_;
+LRESULT CALLBACK F_Main::ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+    const auto* f = reinterpret_cast<const F_Main*>(GetWindowLongPtrW(h, GWLP_USERDATA));
+    if (!f || !f->procListe_) return DefWindowProcW(h, msg, wp, lp);
+    const Nettix& m = f->modèle_;
     const auto n = m.NombreLignes();
     switch (msg) {
         case LB_GETTEXTLEN:
@@ -159,11 +163,8 @@ LRESULT CALLBACK F_Main::ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp, UIN
             }
             return LB_ERR;
         }
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(h, ListeTextes, 0);
-            break;
     }
-    return DefSubclassProc(h, msg, wp, lp);
+    return CallWindowProcW(f->procListe_, h, msg, wp, lp);
 }
 
 void F_Main::LigneDessine(const DRAWITEMSTRUCT& d) const {
@@ -387,7 +388,11 @@ void F_Main::ListeSélectionne(int32_t i) {
     SendMessageW(lDel_, LB_SETCURSEL, i, 0);
     if (!modèle_.Occupé()) MontreÉcrits();
 }
-void F_Main::ConserverPermis(bool permis) { EnableWindow(bConserver_, permis); }
+void F_Main::ConserverPermis(bool permis) {
+    // Asked for every file of a deletion; EnableWindow costs a round trip to the window
+    // system even when nothing changes (some 45 us under Wine).
+    if ((IsWindowEnabled(bConserver_) != FALSE) != permis) EnableWindow(bConserver_, permis);
+}
 
 void F_Main::Mode(bool automatique) {
     SetWindowTextW(bAuto_, automatique ? L"Manuel" : L"Auto");

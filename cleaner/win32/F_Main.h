@@ -61,8 +61,7 @@ private:
     template <class T>
     friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                        DWORD_PTR données);
+    static LRESULT CALLBACK ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp);
     void LigneDessine(const DRAWITEMSTRUCT& d) const;
     HWND Contrôle(const wchar_t* classe, const std::string& texte, DWORD style, int id, double x,
                   double y, double l, double h, bool gras = false, DWORD exStyle = 0);
@@ -82,6 +81,7 @@ private:
     HWND bVud_{}, fUnités_{}, bLocal_{}, lUnités_{}, fExt_{}, lExt_{}, bGo_{}, z_{};
     HWND bAuto_{}, bEffacer_{}, bConserver_{}, bAnn_{}, lDel_{}, eTaille_{}, eExec_{};
     HFONT police_ = nullptr, gras_ = nullptr;
+    WNDPROC procListe_ = nullptr;  // the list box's own procedure, under ListeTextes
     Dpi dpi_;
     int défaut_ = 0;
     std::string statut_, total_;

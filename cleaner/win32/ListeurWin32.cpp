@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <cctype>
-
 #include "LecteursWin32.h"
 #include "Texte.h"
 #include "Utf16.h"
@@ -114,34 +112,36 @@ constexpr unsigned long long AttenteMaximale = 10 * 60 * 1000;  // then each fil
 }  // namespace
 
 ListeurWin32::~ListeurWin32() {
-    Commence();
+    Abandonne();
 }
 
-void ListeurWin32::Commence() {
+void ListeurWin32::Abandonne() {
     // A list that is still to come would be of another census: dropped, and its file too.
-    for (auto& [lecteur, l] : liens_)
-        if (l.état == LiensHôte::État::EnCours) {
-            DeleteFileW(l.sortie.c_str());
-            DeleteFileW((l.sortie + L".part").c_str());
-        }
+    if (état_ == État::EnCours) {
+        DeleteFileW(sortie_.c_str());
+        DeleteFileW((sortie_ + L".part").c_str());
+    }
+    état_ = État::Aucune;
     liens_.clear();
 }
 
-ListeurWin32::LiensHôte* ListeurWin32::Liens(char lecteur) {
-    if (const auto it = liens_.find(lecteur); it != liens_.end()) return &it->second;
-    LiensHôte& l = liens_[lecteur];
-    l.état = LiensHôte::État::Échec;
+void ListeurWin32::Commence(const std::string& racine) {
+    Abandonne();
+    racine_ = Majuscules(racine);
+}
+
+void ListeurWin32::Demande() {
+    état_ = État::Échec;
     wchar_t temp[MAX_PATH + 1];
     const DWORD n = GetTempPathW(MAX_PATH + 1, temp);
-    if (n == 0 || n > MAX_PATH) return &l;
-    l.sortie = std::wstring(temp, n) + L"nettix-liens-" + std::to_wstring(GetCurrentProcessId()) +
-               L"-" + std::to_wstring(++série_) + L".txt";
-    const wchar_t racine[] = {static_cast<wchar_t>(lecteur), L':', L'\\', 0};
-    std::string hôteRacine = CheminHôte(racine);
+    if (n == 0 || n > MAX_PATH) return;
+    sortie_ = std::wstring(temp, n) + L"nettix-liens-" + std::to_wstring(GetCurrentProcessId()) +
+              L"-" + std::to_wstring(++série_) + L".txt";
+    std::string hôteRacine = CheminHôte(VersUtf16(racine_));
     if (!hôteRacine.empty() && hôteRacine.back() != '/') hôteRacine += '/';
-    const std::string hôteSortie = CheminHôte(l.sortie);
+    const std::string hôteSortie = CheminHôte(sortie_);
     const std::wstring shell = CheminWindows("/bin/sh");
-    if (!Citable(hôteRacine) || !Citable(hôteSortie) || shell.empty()) return &l;
+    if (!Citable(hôteRacine) || !Citable(hôteSortie) || shell.empty()) return;
     // The list is written aside and renamed when whole, which tells that it is done: the
     // host's programs give Wine no exit status to wait for.
     std::wstring ligne = L"\"" + shell +
@@ -153,23 +153,22 @@ ListeurWin32::LiensHôte* ListeurWin32::Liens(char lecteur) {
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         nullptr, &si, &pi))
-        return &l;
+        return;
     CloseHandle(pi.hThread);
     CloseHandle(pi.hProcess);
-    l.état = LiensHôte::État::EnCours;
-    l.début = GetTickCount64();
-    return &l;
+    état_ = État::EnCours;
+    début_ = relevé_ = GetTickCount64();
 }
 
-void ListeurWin32::Relève(LiensHôte& l) {
+void ListeurWin32::Relève() {
     const unsigned long long maintenant = GetTickCount64();
-    if (maintenant - l.relevé < IntervalleRelevé) return;
-    l.relevé = maintenant;
-    if (GetFileAttributesW(l.sortie.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        if (maintenant - l.début > AttenteMaximale) l.état = LiensHôte::État::Échec;
+    if (maintenant - relevé_ < IntervalleRelevé) return;
+    relevé_ = maintenant;
+    if (GetFileAttributesW(sortie_.c_str()) == INVALID_FILE_ATTRIBUTES) {
+        if (maintenant - début_ > AttenteMaximale) état_ = État::Échec;
         return;
     }
-    HANDLE h = CreateFileW(l.sortie.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+    HANDLE h = CreateFileW(sortie_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
                            nullptr, OPEN_EXISTING, 0, nullptr);
     std::string octets;
     bool lu = h != INVALID_HANDLE_VALUE;
@@ -180,35 +179,30 @@ void ListeurWin32::Relève(LiensHôte& l) {
             octets.append(tampon, n);
         CloseHandle(h);
     }
-    DeleteFileW(l.sortie.c_str());
-    l.état = lu ? LiensHôte::État::Prête : LiensHôte::État::Échec;
+    DeleteFileW(sortie_.c_str());
+    état_ = lu ? État::Prête : État::Échec;
     for (size_t début = 0; lu && début < octets.size();) {
         size_t fin = octets.find('\0', début);
         if (fin == std::string::npos) fin = octets.size();
         const std::wstring w = CheminWindows(octets.substr(début, fin - début).c_str());
         if (w.empty()) {
-            l.état = LiensHôte::État::Échec;  // a link the census could not recognise
+            état_ = État::Échec;  // a link the census could not recognise: each file is opened
             break;
         }
-        l.chemins.insert(Majuscules(DepuisUtf16(w)));
+        liens_.insert(Majuscules(DepuisUtf16(w)));
         début = fin + 1;
     }
-}
-
-bool ListeurWin32::LiensConnus(char lecteur) const {
-    const auto it = liens_.find(lecteur);
-    return it != liens_.end() && it->second.état == LiensHôte::État::Prête;
 }
 
 bool ListeurWin32::LienCaché(const std::string& chemin, bool dossier) {
     if (!FonctionUnix()) return false;
     // Wine gives a link to a folder the reparse-point attribute: the census does not ask.
     if (dossier) return false;
-    if (chemin.size() > 3 && chemin[1] == ':' && chemin[2] == '\\' &&
-        std::isalpha(static_cast<unsigned char>(chemin[0]))) {
-        LiensHôte* l = Liens(static_cast<char>(std::toupper(static_cast<unsigned char>(chemin[0]))));
-        if (l->état == LiensHôte::État::EnCours) Relève(*l);
-        if (l->état == LiensHôte::État::Prête) return l->chemins.count(Majuscules(chemin)) > 0;
+    const std::string clé = Majuscules(chemin);
+    if (!racine_.empty() && clé.compare(0, racine_.size(), racine_) == 0) {
+        if (état_ == État::Aucune) Demande();
+        if (état_ == État::EnCours) Relève();
+        if (état_ == État::Prête) return liens_.count(clé) > 0;
     }
     return LienParOuverture(chemin, dossier);
 }

@@ -1,7 +1,6 @@
 // The folder-listing port over FindFirstFileExW, and the drives the cleaner may offer.
 #pragma once
 
-#include <map>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -22,30 +21,30 @@ public:
     bool Liste(const std::string& rep, VisiteurDossier& visiteur) override;
     // Under Wine a host symbolic link to a file carries no reparse-point attribute, and
     // deleting it would delete its target (links to folders do carry the attribute, and
-    // the census skips them). The host lists the links of a drive once per census, in the
-    // background, from the first file the census would list: from then on a file is a
-    // link when that list holds it. Until the list is there, or when the host cannot give
-    // it, each file is opened: it is a link when its final path is not the path itself.
-    // On Windows nothing is hidden: always false.
+    // the census skips them). The host lists the links under the census's folder once per
+    // census, in the background, from the first file the census would list: from then on
+    // a file is a link when that list holds it. Until the list is there, or when the host
+    // cannot give it, each file is opened: it is a link when its final path is not the
+    // path itself. On Windows nothing is hidden: always false.
     bool LienCaché(const std::string& chemin, bool dossier) override;
-    void Commence() override;
-    // Whether the host's list of the links under a drive has come for this census.
-    bool LiensConnus(char lecteur) const;
+    void Commence(const std::string& racine) override;
+    // Whether the host's list of the links under the census's folder has come.
+    bool LiensConnus() const { return état_ == État::Prête; }
 
 private:
-    // The host's list of the symbolic links under one drive.
-    struct LiensHôte {
-        enum class État { EnCours, Prête, Échec } état = État::EnCours;
-        std::wstring sortie;         // the file the host writes the list into, when done
-        unsigned long long début = 0, relevé = 0;  // start and last look, in ms
-        std::unordered_set<std::string> chemins;   // the links, in upper case
-    };
-    LiensHôte* Liens(char lecteur);
-    void Relève(LiensHôte& l);
+    enum class État { Aucune, EnCours, Prête, Échec };
+    void Demande();
+    void Relève();
+    void Abandonne();
 
     EntréeDossier entrée_;  // reused: its name keeps its capacity from entry to entry
-    std::map<char, LiensHôte> liens_;
-    unsigned série_ = 0;  // names the output files of the census
+    // The host's list of the symbolic links under the census's folder.
+    std::string racine_;                     // the census's folder, in upper case
+    État état_ = État::Aucune;
+    std::wstring sortie_;                    // the file the host writes the list into
+    unsigned long long début_ = 0, relevé_ = 0;  // start and last look, in ms
+    std::unordered_set<std::string> liens_;  // the links, in upper case
+    unsigned série_ = 0;                     // names the output files
 };
 
 // True under Wine when the drive maps the host's root folder "/" (Wine's Z:), found with

@@ -339,19 +339,20 @@ TEST(ListeurWin32, LesLiensDeLHoteEnUneListeParRecensement) {
     ÉcritBrut(std::wstring(L"T:\\listeur.tmp"), "x");
     ListeurWin32 listeur;
     for (int recensement = 0; recensement < 2; ++recensement) {
-        listeur.Commence();
-        EXPECT_FALSE(listeur.LiensConnus('T'));
+        listeur.Commence("T:\\");
+        EXPECT_FALSE(listeur.LiensConnus());
         EXPECT_TRUE(listeur.LienCaché("T:\\lien.tmp", false));  // opened: the list is not there yet
         EXPECT_FALSE(listeur.LienCaché("T:\\listeur.tmp", false));
         ASSERT_TRUE(AttendsQue([&] {
             listeur.LienCaché("t:\\listeur.tmp", false);
-            return listeur.LiensConnus('T');
+            return listeur.LiensConnus();
         }, 10s));
         EXPECT_TRUE(listeur.LienCaché("T:\\lien.tmp", false));
         EXPECT_TRUE(listeur.LienCaché("t:\\LIEN.TMP", false));
         EXPECT_FALSE(listeur.LienCaché("T:\\listeur.tmp", false));
         EXPECT_FALSE(listeur.LienCaché("T:\\lien", true));  // Wine marks links to folders
-        EXPECT_FALSE(listeur.LiensConnus('U'));
+        // Outside the census's folder each file is opened.
+        EXPECT_TRUE(listeur.LienCaché("U:\\absent.tmp", false));
     }
     DeleteFileW(L"T:\\listeur.tmp");
 }
