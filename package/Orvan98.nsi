@@ -48,6 +48,9 @@ VIAddVersionKey /LANG=1036 "OriginalFilename" "Orvan98-${VERSION}-setup.exe"
 !define MUI_ICON "${ICONE}"
 !define MUI_UNICON "${ICONE}"
 !define MUI_ABORTWARNING
+; The details of the work stay on screen until the user goes on.
+!define MUI_FINISHPAGE_NOAUTOCLOSE
+!define MUI_UNFINISHPAGE_NOAUTOCLOSE
 !define MUI_WELCOMEPAGE_TEXT "Cet assistant installe ${SUITE} ${VERSION} dans C:\Vud\ : Horlo, Nettix, Pensil et Remplo.$\r$\n$\r$\nSi ${SUITE} y est déjà installé, les programmes sont remplacés ; vos tâches (Auto.dat), votre note (tel.txt), le journal de Horlo et vos réglages sont conservés.$\r$\n$\r$\n$_CLICK"
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_INSTFILES
