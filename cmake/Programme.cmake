@@ -3,7 +3,8 @@
 # with the support library's Win32 layer, carrying a version resource, its icon (res/NAME.ico
 # beside its CMakeLists.txt, else the suite's icon) and the suite's application manifest.
 # The version is the suite's (PROJECT_VERSION). The program installs into Vud/, unless
-# ESSAI marks it as a test host.
+# ESSAI marks it as a test host. The suite's programs are stripped after the link; their
+# symbols stay in the build tree.
 # Does nothing outside the windows build.
 #
 # orvan_liste_programmes(), called once every program is declared, writes
@@ -34,7 +35,11 @@ function(orvan_programme NAME)
   set(ORVAN_MANIFESTE ${ORVAN_CMAKE_DIR}/orvan.manifest)
   set(rc ${CMAKE_CURRENT_BINARY_DIR}/${NAME}.rc)
   configure_file(${ORVAN_CMAKE_DIR}/Programme.rc.in ${rc} @ONLY)
-  add_executable(${NAME} WIN32 ${P_SOURCES} ${rc})
+  set(terminaison)
+  if(NOT MSVC)  # an object of the program itself, so that libstdc++'s handler is not linked
+    set(terminaison ${PROJECT_SOURCE_DIR}/support/win32/Terminaison.cpp)
+  endif()
+  add_executable(${NAME} WIN32 ${P_SOURCES} ${rc} ${terminaison})
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${ORVAN_ICONE};${ORVAN_MANIFESTE}")
   target_link_libraries(${NAME} PRIVATE support_win32)
   if(NOT MSVC)
@@ -42,6 +47,14 @@ function(orvan_programme NAME)
   endif()
   if(NOT P_ESSAI)  # test hosts are not part of the suite
     install(TARGETS ${NAME} RUNTIME DESTINATION Vud)
+    # The shipped program carries no symbols: they stay beside it in the build tree, in
+    # NAME.exe.debug (for crash reports), which the program names in its .gnu_debuglink.
+    if(NOT MSVC AND CMAKE_OBJCOPY)
+      add_custom_command(TARGET ${NAME} POST_BUILD
+        COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${NAME}.exe ${NAME}.exe.debug
+        COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${NAME}.exe.debug ${NAME}.exe
+        WORKING_DIRECTORY $<TARGET_FILE_DIR:${NAME}> VERBATIM)
+    endif()
   endif()
   set_property(GLOBAL APPEND PROPERTY ORVAN_PROGRAMMES ${NAME})
 endfunction()

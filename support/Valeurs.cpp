@@ -1,6 +1,7 @@
 // Conversions of the suite's values (see Valeurs.h).
 #include "Valeurs.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -91,8 +92,10 @@ std::optional<double> LireNombre(std::string_view texte) {
         négatif = texte.back() == '-';
         texte.remove_suffix(1);
     }
-    // Rebuilt in the one form from_chars reads, after checking the shape by hand so that
-    // "inf", "nan" and hexadecimal forms are not taken for numbers.
+    // Rebuilt in the one plain decimal form, after checking the shape by hand so that
+    // "inf", "nan" and hexadecimal forms are not taken for numbers; read with strtod (no
+    // program sets a C locale, so the point is the separator), which the programs link
+    // anyway, rather than the floating-point from_chars and its 33 KB of tables.
     std::string forme;
     size_t i = 0, chiffres = 0;
     bool point = false;
@@ -119,9 +122,11 @@ std::optional<double> LireNombre(std::string_view texte) {
             forme += texte[i];
         if (exposant == 0 || i < texte.size()) return std::nullopt;
     }
-    double x = 0;
-    const auto [fin, erreur] = std::from_chars(forme.data(), forme.data() + forme.size(), x);
-    if (erreur != std::errc() || fin != forme.data() + forme.size() || !std::isfinite(x))
+    errno = 0;
+    char* fin = nullptr;
+    const double x = std::strtod(forme.c_str(), &fin);
+    // Out of range: too large, or so small that it reads as zero (subnormals are numbers).
+    if (fin != forme.c_str() + forme.size() || !std::isfinite(x) || (errno == ERANGE && x == 0))
         return std::nullopt;
     return négatif ? -x : x;
 }

@@ -35,6 +35,7 @@ void IcôneRetire() {
 bool F_Main::Crée() {
     ClasseEnregistre(p_.instance, IdsMain::Classe, Procédure);
     tâcheBarreCréée_ = RegisterWindowMessageW(L"TaskbarCreated");
+    fin_ = RegisterWindowMessageW(IdsMain::MessageFin);
     CreateWindowExW(0, IdsMain::Classe, L"Form1", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                     CW_USEDEFAULT, 320, 240, nullptr, nullptr, p_.instance, this);
     if (!hwnd_) return false;
@@ -164,6 +165,10 @@ LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == tâcheBarreCréée_ && msg != 0) {  // Explorer restarted: the icon comes back
         IcôneAjoute();
+        return 0;
+    }
+    if (msg == fin_ && msg != 0) {  // the setup program: the end of "Quitter", unasked
+        DestroyWindow(hwnd_);
         return 0;
     }
     switch (msg) {

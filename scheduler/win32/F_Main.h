@@ -16,6 +16,9 @@ inline constexpr wchar_t Classe[] = L"Horlo.F_Main";
 inline constexpr UINT IcôneId = 1;
 inline constexpr UINT MessageIcône = WM_APP + 1;  // the tray icon's callback message
 inline constexpr UINT MinuterieId = 1;
+// Registered message that ends Horlo without a question, as "&Quitter" answered Oui (the
+// setup program sends it before it replaces or removes the programs).
+inline constexpr wchar_t MessageFin[] = L"Orvan98.Horlo.Fin";
 inline constexpr int mnuopen = 101, orv = 102, showme = 103, bn = 104, MNU_screen = 105,
                      Menu = 106;
 }  // namespace IdsMain
@@ -65,6 +68,7 @@ class F_Main {
     HWND hwnd_ = nullptr;
     HMENU xx_ = nullptr;
     UINT tâcheBarreCréée_ = 0;
+    UINT fin_ = 0;
     bool sessionFinie_ = false;
 };
 

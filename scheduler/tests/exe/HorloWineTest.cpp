@@ -247,3 +247,31 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     EXPECT_NE(fin.find("\tarret\t4\tA\t-1\t30.12.1899\t00:00\t" + Date(maintenant, "date")), std::string::npos) << fin;
     EXPECT_EQ(Compte(fin, "\r\n"), 5u) << fin;
 }
+
+// The setup program's end message: Horlo ends at once, without a question, and leaves its
+// task file as it was; a plain WM_CLOSE (the system menu) only hides the window.
+TEST(HorloExe, MessageDeFinSansQuestion) {
+    DossierTemporaire d("HorloFin ");
+    const std::string horlo = d / "Horlo.exe";
+    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(), std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
+    const std::string tâches = "C:\\windows\\notepad.exe\t\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00\r\n";
+    ÉcritBrut(d / "Auto.dat", tâches);
+    std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    Processus tray;
+    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &si, &tray.pi));
+    HWND principale = tray.Attends(L"Horlo.F_Main", false);
+    ASSERT_TRUE(principale);
+    PostMessageW(principale, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(tray.Fini(1s));
+    PostMessageW(principale, RegisterWindowMessageW(L"Orvan98.Horlo.Fin"), 0, 0);
+    ASSERT_TRUE(tray.Fini(10s)) << "a question may be open: " << Toutes(L"#32770", tray.pi.dwProcessId).size();
+    DWORD code = 1;
+    GetExitCodeProcess(tray.pi.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_EQ(LitBrut(d / "Auto.dat"), tâches);
+}
