@@ -20,8 +20,9 @@
 
 namespace {
 
-// The bare walk: every folder listed whole, then its sub-folders, as the census does.
-uint64_t Parcours(const std::wstring& rep) {
+// The bare walk: every folder listed whole, then its sub-folders, as the census does. With
+// a suffix (".tmp"), the bare clean-up: every file whose name ends with it is deleted.
+uint64_t Parcours(const std::wstring& rep, const std::wstring& effacer = L"") {
     uint64_t n = 0;
     std::vector<std::wstring> sous;
     WIN32_FIND_DATAW d;
@@ -31,32 +32,15 @@ uint64_t Parcours(const std::wstring& rep) {
     do {
         if (d.cFileName[0] == L'.') continue;
         ++n;
-        if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) sous.push_back(d.cFileName);
-    } while (FindNextFileW(h, &d));
-    FindClose(h);
-    for (const auto& s : sous) n += Parcours(rep + s + L"\\");
-    return n;
-}
-
-// The bare clean-up: the walk, and DeleteFileW for every file whose name ends in `.ext`.
-uint64_t Efface(const std::wstring& rep, const std::wstring& suffixe) {
-    uint64_t n = 0;
-    std::vector<std::wstring> sous;
-    WIN32_FIND_DATAW d;
-    HANDLE h = FindFirstFileExW((rep + L"*").c_str(), FindExInfoBasic, &d, FindExSearchNameMatch,
-                                nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (h == INVALID_HANDLE_VALUE) return 0;
-    do {
-        if (d.cFileName[0] == L'.') continue;
         const std::wstring nom = d.cFileName;
         if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
             sous.push_back(nom);
-        else if (nom.size() > suffixe.size() &&
-                 _wcsicmp(nom.c_str() + nom.size() - suffixe.size(), suffixe.c_str()) == 0)
-            n += DeleteFileW((rep + nom).c_str()) != FALSE;
+        else if (!effacer.empty() && nom.size() > effacer.size() &&
+                 _wcsicmp(nom.c_str() + nom.size() - effacer.size(), effacer.c_str()) == 0)
+            DeleteFileW((rep + nom).c_str());
     } while (FindNextFileW(h, &d));
     FindClose(h);
-    for (const auto& s : sous) n += Efface(rep + s + L"\\", suffixe);
+    for (const auto& s : sous) n += Parcours(rep + s + L"\\", effacer);
     return n;
 }
 
@@ -73,8 +57,8 @@ int wmain(int argc, wchar_t** argv) {
     for (int i = 2; i < argc; ++i) {
         if (wcsncmp(argv[i], L"--benchmark_out=", 16) == 0) sortie = argv[i] + 16;
         if (wcsncmp(argv[i], L"--effacer=", 10) == 0) {
-            const uint64_t n = Efface(racine, std::wstring(L".") + (argv[i] + 10));
-            std::printf("%llu files deleted\n", static_cast<unsigned long long>(n));
+            const uint64_t n = Parcours(racine, std::wstring(L".") + (argv[i] + 10));
+            std::printf("%llu entries walked\n", static_cast<unsigned long long>(n));
             return 0;
         }
     }
