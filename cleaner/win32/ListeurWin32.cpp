@@ -208,13 +208,9 @@ bool ListeurWin32::LienCaché(const std::string& chemin, bool dossier) {
 }
 
 bool RacineDeLHôte(char lettre) {
-    const UnixDe unix = FonctionUnix();
-    if (!unix) return false;
     const wchar_t racine[] = {static_cast<wchar_t>(lettre), L':', L'\\', 0};
-    char* chemin = unix(racine);
-    if (!chemin) return false;
-    std::string s = chemin;
-    HeapFree(GetProcessHeap(), 0, chemin);
+    std::string s = CheminHôte(racine);
+    if (s.empty()) return false;  // not under Wine, or no such drive
     // "/", "/." or "//" all name the root.
     while (!s.empty() && (s.back() == '/' || (s.back() == '.' && s.size() >= 2 &&
                                               s[s.size() - 2] == '/')))
