@@ -97,16 +97,16 @@ std::string TotalTexte(uint64_t total);
 
 // The census and deletion handlers of the main window, over the parameters.
 class Nettix {
-public:
+  public:
     Nettix(ParamètresNettix& p, ListeurDossiers& listeur, ::Fichiers& fichiers, VueNettix& vue)
         : p_(p), listeur_(listeur), fichiers_(fichiers), vue_(vue) {}
 
-    void Recenser();                   // bGo
-    void Conserver();                  // bConserver, double click on lDel
-    void Effacer();                    // bEffacer
-    void Annuler();                    // bAnn, Escape
-    void ModeBascule();                // bAuto
-    void Sélectionne(int32_t i);       // a click on lDel
+    void Recenser();              // bGo
+    void Conserver();             // bConserver, double click on lDel
+    void Effacer();               // bEffacer
+    void Annuler();               // bAnn, Escape
+    void ModeBascule();           // bAuto
+    void Sélectionne(int32_t i);  // a click on lDel
 
     ÉtatFenêtre État() const { return état_; }
     bool EnCours() const { return enCours_; }
@@ -118,7 +118,7 @@ public:
     const std::string& Ligne(size_t k) const;
     uint64_t Total() const { return total_; }
 
-private:
+  private:
     void Montre(ÉtatFenêtre é);
     void Choisit(int32_t i);
 

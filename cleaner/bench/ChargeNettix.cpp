@@ -6,8 +6,8 @@
 // worse than linear. Last, the deletion of 10,000 to 40,000 listed files. Each tree holds
 // the folders q0, q1, q2 and q3.
 // Usage: nettix_charge.exe NO_MATCH_TREE MATCH_TREE
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include <cstdio>
 #include <string>
@@ -33,7 +33,8 @@ double MoMémoire(bool pic) {
 // The drives of a census: the first `quarts` quarters of the tree.
 ParamètresNettix Paramètres(const std::wstring& arbre, int quarts) {
     std::vector<std::string> dossiers;
-    for (int q = 0; q < quarts; ++q) dossiers.push_back(DepuisUtf16(arbre) + "\\q" + std::to_string(q));
+    for (int q = 0; q < quarts; ++q)
+        dossiers.push_back(DepuisUtf16(arbre) + "\\q" + std::to_string(q));
     return ParamètresBanc(dossiers);
 }
 
@@ -64,11 +65,15 @@ int wmain(int argc, wchar_t** argv) {
                             VisiteurDossier& v;
                             uint64_t& n;
                             Compte(VisiteurDossier& x, uint64_t& c) : v(x), n(c) {}
-                            bool Entrée(const EntréeDossier& e) override { return ++n, v.Entrée(e); }
+                            bool Entrée(const EntréeDossier& e) override {
+                                return ++n, v.Entrée(e);
+                            }
                         } c(v, n);
                         return l.Liste(rep, c);
                     }
-                    bool LienCaché(const std::string& c, bool d) override { return l.LienCaché(c, d); }
+                    bool LienCaché(const std::string& c, bool d) override {
+                        return l.LienCaché(c, d);
+                    }
                     void Commence(const std::string& r) override { l.Commence(r); }
                 } compteur(listeur, entrées);
                 entrées = 0;
@@ -78,9 +83,13 @@ int wmain(int argc, wchar_t** argv) {
                 if (!vue.fin || !n.Trouvés().empty()) std::fprintf(stderr, "census found files\n");
             });
         }
-        std::printf("%-28d %-10llu %-12s %-14s %.1f MiB\n", quarts, static_cast<unsigned long long>(entrées),
+        std::printf("%-28d %-10llu %-12s %-14s %.1f MiB\n", quarts,
+                    static_cast<unsigned long long>(entrées),
                     (std::to_string(static_cast<long long>(m.réel)) + " ms").c_str(),
-                    (std::to_string(m.réel * 1e6 / static_cast<double>(entrées ? entrées : 1)).substr(0, 6) + " ns").c_str(),
+                    (std::to_string(m.réel * 1e6 / static_cast<double>(entrées ? entrées : 1))
+                         .substr(0, 6) +
+                     " ns")
+                        .c_str(),
                     MoMémoire(true));
         std::fflush(stdout);
     }
@@ -95,39 +104,46 @@ int wmain(int argc, wchar_t** argv) {
         explicit SansLiens(ListeurWin32& x) : l(x) {}
         bool Liste(const std::string& rep, VisiteurDossier& v) override { return l.Liste(rep, v); }
     } sansLiens(listeur);
-    for (ListeurDossiers* lequel : {static_cast<ListeurDossiers*>(&listeur),
-                                    static_cast<ListeurDossiers*>(&sansLiens)}) {
-    std::printf("%-28s %-10s %-12s %-14s %s\n", lequel == &listeur ? "census, every file listed" : "listed, no link check", "files", "time",
-                "per file", "peak memory");
-    for (int quarts : {1, 2, 4}) {
-        ParamètresNettix p = Paramètres(argv[2], quarts);
-        Mesure m;
-        size_t lignes = 0, trouvés = 0;
-        for (int essai = 0; essai < 2; ++essai) {
-            {
-                F_Main fenêtre({p, registre, fichiers, dialogues, *lequel, "", "(Nettix banc)"});
-                if (!fenêtre.Crée(GetModuleHandleW(nullptr))) return 1;
-                fenêtre.ListesRemplit();
-                fenêtre.Affiche(SW_SHOWNOACTIVATE);
-                Chronomètre(m, [&] {
-                    fenêtre.bGo_Click();
-                    UpdateWindow(fenêtre.Fenêtre());
-                });
-                lignes = static_cast<size_t>(SendMessageW(
-                    GetDlgItem(fenêtre.Fenêtre(), IdsNettix::lDel), LB_GETCOUNT, 0, 0));
-                trouvés = fenêtre.Trouvés();
+    for (ListeurDossiers* lequel :
+         {static_cast<ListeurDossiers*>(&listeur), static_cast<ListeurDossiers*>(&sansLiens)}) {
+        std::printf("%-28s %-10s %-12s %-14s %s\n",
+                    lequel == &listeur ? "census, every file listed" : "listed, no link check",
+                    "files", "time", "per file", "peak memory");
+        for (int quarts : {1, 2, 4}) {
+            ParamètresNettix p = Paramètres(argv[2], quarts);
+            Mesure m;
+            size_t lignes = 0, trouvés = 0;
+            for (int essai = 0; essai < 2; ++essai) {
+                {
+                    F_Main fenêtre(
+                        {p, registre, fichiers, dialogues, *lequel, "", "(Nettix banc)"});
+                    if (!fenêtre.Crée(GetModuleHandleW(nullptr))) return 1;
+                    fenêtre.ListesRemplit();
+                    fenêtre.Affiche(SW_SHOWNOACTIVATE);
+                    Chronomètre(m, [&] {
+                        fenêtre.bGo_Click();
+                        UpdateWindow(fenêtre.Fenêtre());
+                    });
+                    lignes = static_cast<size_t>(SendMessageW(
+                        GetDlgItem(fenêtre.Fenêtre(), IdsNettix::lDel), LB_GETCOUNT, 0, 0));
+                    trouvés = fenêtre.Trouvés();
+                }
+                // The window's end posted WM_QUIT: taken out, so that the next pump goes on.
+                MSG msg;
+                while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                }
             }
-            // The window's end posted WM_QUIT: taken out, so that the next pump goes on.
-            MSG msg;
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+            if (lignes != trouvés)
+                std::fprintf(stderr, "%zu lines for %zu files\n", lignes, trouvés);
+            std::printf("%-28d %-10zu %-12s %-14s %.1f MiB\n", quarts, trouvés,
+                        (std::to_string(static_cast<long long>(m.réel)) + " ms").c_str(),
+                        (std::to_string(m.réel * 1e3 / static_cast<double>(lignes ? lignes : 1))
+                             .substr(0, 6) +
+                         " us")
+                            .c_str(),
+                        MoMémoire(true));
+            std::fflush(stdout);
         }
-        if (lignes != trouvés) std::fprintf(stderr, "%zu lines for %zu files\n", lignes, trouvés);
-        std::printf("%-28d %-10zu %-12s %-14s %.1f MiB\n", quarts, trouvés,
-                    (std::to_string(static_cast<long long>(m.réel)) + " ms").c_str(),
-                    (std::to_string(m.réel * 1e3 / static_cast<double>(lignes ? lignes : 1)).substr(0, 6) + " us").c_str(),
-                    MoMémoire(true));
-        std::fflush(stdout);
-    }
     }
 
     // The deletion of every listed file but one read-only file (so that the window stays):
@@ -155,15 +171,16 @@ int wmain(int argc, wchar_t** argv) {
             restent = fenêtre.Trouvés();
         }
         MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {}
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        }
         const std::wstring seul = dossier + L"\\f" + std::to_wstring(n / 2) + L".tmp";
         SetFileAttributesW(seul.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(seul.c_str());
         RemoveDirectoryW(dossier.c_str());
         std::printf("%-28s %-10d %-12s %-14s %.1f MiB%s\n", "", n,
                     (std::to_string(static_cast<long long>(m.réel)) + " ms").c_str(),
-                    (std::to_string(m.réel * 1e3 / n).substr(0, 6) + " us").c_str(), MoMémoire(true),
-                    restent == 1 ? "" : "  (not one file left)");
+                    (std::to_string(m.réel * 1e3 / n).substr(0, 6) + " us").c_str(),
+                    MoMémoire(true), restent == 1 ? "" : "  (not one file left)");
         std::fflush(stdout);
     }
     return 0;

@@ -8,8 +8,8 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cwchar>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -81,7 +81,9 @@ int wmain(int argc, wchar_t** argv) {
                 Statut Ajouter(const std::string&, const std::string&) override { return {}; }
                 Statut Supprimer(const std::string&) override { return Statut::Échec("banc"); }
                 Statut Copier(const std::string&, const std::string&) override { return {}; }
-                Statut Renommer(const std::string&, const std::string&, bool) override { return {}; }
+                Statut Renommer(const std::string&, const std::string&, bool) override {
+                    return {};
+                }
             } fichiers;
             Nettix n(p, listeur, fichiers, vue);
             n.Recenser();

@@ -98,9 +98,9 @@ TEST(Nettoyer, ChaqueDossierEntierAvantSesSousDossiers) {
     l.Pose("C:\\Deux\\", {F("z.tmp")});
     SuiviJournal s;
     Nettoyer("C:", l, {"tmp", "old"}, s);
-    EXPECT_EQ(l.listés, (std::vector<std::string>{"C:\\", "C:\\Un\\", "C:\\Un\\Sous\\",
-                                                  "C:\\Un\\Sous\\Bas\\", "C:\\Un\\Autre\\",
-                                                  "C:\\Deux\\"}));
+    EXPECT_EQ(l.listés,
+              (std::vector<std::string>{"C:\\", "C:\\Un\\", "C:\\Un\\Sous\\", "C:\\Un\\Sous\\Bas\\",
+                                        "C:\\Un\\Autre\\", "C:\\Deux\\"}));
     EXPECT_EQ(s.journal,
               (std::vector<std::string>{
                   "dossier C:\\", "C:\\a.tmp", "C:\\b.TMP", "dossier C:\\Un\\", "C:\\Un\\x.old",
@@ -137,10 +137,11 @@ TEST(Nettoyer, ArbreTrèsProfond) {
 
 TEST(Nettoyer, RèglesDeCorrespondance) {
     ListeurMémoire l;
-    l.Pose("T:\\", {F("REPORT.TMP"), F("report.tmp.bak"), F(".tmp"), F("TMP"), F("atmp"),
-                    F("caché.tmp", 1, Attr::Caché | Attr::Système), F("seul.tmp", 1, Attr::LectureSeule),
-                    F("étÉ.ÉTÉ"), F("lien.tmp", 1, Attr::PointDAnalyse), F("VOLUME.TMP", 0, 0x8),
-                    D("jonction", Attr::Dossier | Attr::PointDAnalyse), D(".cache"), D("ok")});
+    l.Pose("T:\\",
+           {F("REPORT.TMP"), F("report.tmp.bak"), F(".tmp"), F("TMP"), F("atmp"),
+            F("caché.tmp", 1, Attr::Caché | Attr::Système), F("seul.tmp", 1, Attr::LectureSeule),
+            F("étÉ.ÉTÉ"), F("lien.tmp", 1, Attr::PointDAnalyse), F("VOLUME.TMP", 0, 0x8),
+            D("jonction", Attr::Dossier | Attr::PointDAnalyse), D(".cache"), D("ok")});
     l.Pose("T:\\jonction\\", {F("dehors.tmp")});
     l.Pose("T:\\.cache\\", {F("dehors.tmp")});
     SuiviJournal s;
@@ -184,8 +185,8 @@ struct Recenser : ::testing::Test {
 
 TEST_F(Recenser, RevueConserverPuisEffacerAvecUnÉchec) {
     n.Recenser();
-    EXPECT_EQ(vue.liste, (std::vector<std::string>{"C:\\a.tmp", "C:\\W\\b.old", "C:\\W\\c.tmp",
-                                                   "T:\\e.tmp"}));
+    EXPECT_EQ(vue.liste,
+              (std::vector<std::string>{"C:\\a.tmp", "C:\\W\\b.old", "C:\\W\\c.tmp", "T:\\e.tmp"}));
     EXPECT_EQ(vue.total, "4'123 bytes");
     EXPECT_EQ(vue.état, ÉtatFenêtre::Revue);
     EXPECT_EQ(vue.statut, "Fichiers à supprimer :");

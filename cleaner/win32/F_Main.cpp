@@ -76,20 +76,20 @@ bool F_Main::Crée(HINSTANCE instance) {
                      IdsNettix::lExt, 2660, 930, 2010, 2070, false, WS_EX_CLIENTEDGE);
     bGo_ = Contrôle(L"BUTTON", "Recenser", vu | tab | BS_DEFPUSHBUTTON, IdsNettix::bGo, 4920, 750,
                     1050, 420, true);
-    bVud_ = Contrôle(L"BUTTON", "Aide", vu | tab | BS_PUSHBUTTON, IdsNettix::bVud, 4920, 1290,
-                     1050, 375);
+    bVud_ = Contrôle(L"BUTTON", "Aide", vu | tab | BS_PUSHBUTTON, IdsNettix::bVud, 4920, 1290, 1050,
+                     375);
     // The execution panel pExec, at the same place, hidden.
     eExec_ = Contrôle(L"STATIC", "Fichiers à supprimer", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS,
                       IdsNettix::eExec, 120, 120, 5850, 255);
     eTaille_ = Contrôle(L"STATIC", "0 bytes", SS_LEFT, IdsNettix::eTaille, 120, 480, 2450, 255);
-    bAuto_ = Contrôle(L"BUTTON", "Auto", tab | BS_PUSHBUTTON, IdsNettix::bAuto, 2640, 420, 1050,
-                      375);
+    bAuto_ =
+        Contrôle(L"BUTTON", "Auto", tab | BS_PUSHBUTTON, IdsNettix::bAuto, 2640, 420, 1050, 375);
     bEffacer_ = Contrôle(L"BUTTON", "Effacer", tab | BS_PUSHBUTTON, IdsNettix::bEffacer, 2640, 420,
                          1050, 375, true);
-    bConserver_ = Contrôle(L"BUTTON", "Conserver", tab | BS_PUSHBUTTON, IdsNettix::bConserver,
-                           3780, 420, 1050, 375);
-    bAnn_ = Contrôle(L"BUTTON", "Annuler", tab | BS_PUSHBUTTON, IdsNettix::bAnn, 4920, 420, 1050,
-                     375);
+    bConserver_ = Contrôle(L"BUTTON", "Conserver", tab | BS_PUSHBUTTON, IdsNettix::bConserver, 3780,
+                           420, 1050, 375);
+    bAnn_ =
+        Contrôle(L"BUTTON", "Annuler", tab | BS_PUSHBUTTON, IdsNettix::bAnn, 4920, 420, 1050, 375);
     // The file list holds no text of its own: its lines are drawn from the model, so that
     // a line costs the same to add, keep or delete whatever the list's length.
     lDel_ = Contrôle(L"LISTBOX", "",
@@ -157,8 +157,8 @@ LRESULT CALLBACK F_Main::ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
             for (size_t j = 0; j < n; ++j) {
                 const size_t k = (début + j) % n;
                 const std::wstring t = VersUtf16(m.Ligne(k));
-                if (CompareStringOrdinal(t.c_str(), static_cast<int>(t.size()), cherché, -1, TRUE) ==
-                    CSTR_EQUAL)
+                if (CompareStringOrdinal(t.c_str(), static_cast<int>(t.size()), cherché, -1,
+                                         TRUE) == CSTR_EQUAL)
                     return static_cast<LRESULT>(k);
             }
             return LB_ERR;
@@ -175,9 +175,8 @@ void F_Main::LigneDessine(const DRAWITEMSTRUCT& d) const {
     const bool choisie = d.itemState & ODS_SELECTED;
     SetBkColor(d.hDC, GetSysColor(choisie ? COLOR_HIGHLIGHT : COLOR_WINDOW));
     SetTextColor(d.hDC, GetSysColor(choisie ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    const std::wstring t = d.itemID < modèle_.NombreLignes()
-                               ? VersUtf16(modèle_.Ligne(d.itemID))
-                               : std::wstring();
+    const std::wstring t =
+        d.itemID < modèle_.NombreLignes() ? VersUtf16(modèle_.Ligne(d.itemID)) : std::wstring();
     ExtTextOutW(d.hDC, d.rcItem.left + 1, d.rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &d.rcItem,
                 t.c_str(), static_cast<UINT>(t.size()), nullptr);
     if (d.itemState & ODS_FOCUS) DrawFocusRect(d.hDC, &d.rcItem);
@@ -190,7 +189,8 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
             auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             if (m->CtlType != ODT_LISTBOX) break;
             HDC dc = GetDC(hwnd_);
-            HGDIOBJ ancienne = SelectObject(dc, police_ ? police_ : GetStockObject(DEFAULT_GUI_FONT));
+            HGDIOBJ ancienne =
+                SelectObject(dc, police_ ? police_ : GetStockObject(DEFAULT_GUI_FONT));
             TEXTMETRICW tm{};
             GetTextMetricsW(dc, &tm);
             SelectObject(dc, ancienne);
@@ -293,8 +293,8 @@ void F_Main::bVud_Click() {
 
 void F_Main::Défaut(int id) {
     for (HWND b : {bGo_, bEffacer_})
-        SendMessageW(b, BM_SETSTYLE,
-                     GetDlgCtrlID(b) == id ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+        SendMessageW(b, BM_SETSTYLE, GetDlgCtrlID(b) == id ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON,
+                     TRUE);
     défaut_ = id;
 }
 
@@ -399,9 +399,9 @@ void F_Main::Mode(bool automatique) {
     RECT fenêtre{}, client{};
     GetWindowRect(hwnd_, &fenêtre);
     GetClientRect(hwnd_, &client);
-    const int hauteur =
-        automatique ? (fenêtre.bottom - fenêtre.top) - client.bottom + TwipsEnPixelsY(HautDeLDel, dpi_)
-                    : TwipsEnPixelsY(HauteurFenêtre, dpi_);
+    const int hauteur = automatique ? (fenêtre.bottom - fenêtre.top) - client.bottom +
+                                          TwipsEnPixelsY(HautDeLDel, dpi_)
+                                    : TwipsEnPixelsY(HauteurFenêtre, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, fenêtre.right - fenêtre.left, hauteur,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -430,7 +430,9 @@ void F_Main::Cède() {
     Pompe();
 }
 
-void F_Main::Bip() { MessageBeep(MB_OK); }
+void F_Main::Bip() {
+    MessageBeep(MB_OK);
+}
 
 void F_Main::Termine(bool enregistrer) {
     if (enregistrer && p_.arguments.empty()) ParamètresEnregistre(p_.registre, p_.p);

@@ -5,17 +5,16 @@
 
 #include <windows.h>
 
-#include "FenetresWin32.h"
-
 #include <string>
 
+#include "FenetresWin32.h"
 #include "Metriques.h"
 #include "Nettix.h"
 #include "Recensement.h"
 #include "Registre.h"
 
 class F_Main : public VueNettix {
-public:
+  public:
     struct Paramètres {
         ParamètresNettix& p;
         Registre& registre;
@@ -56,7 +55,7 @@ public:
     void Bip() override;
     void Termine(bool enregistrer) override;
 
-private:
+  private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     template <class T>
     friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
@@ -72,7 +71,8 @@ private:
     void Défaut(int id);   // the default button (Enter), 0 for none
     void Pompe();
     void MontreÉcrits();
-    void ListeGèle();  // no drawing of lDel until the next MontreÉcrits   // puts the folder and total texts of the census on screen
+    void ListeGèle();  // no drawing of lDel until the next MontreÉcrits   // puts the folder and
+                       // total texts of the census on screen
 
     Paramètres p_;
     Nettix modèle_;

@@ -97,7 +97,8 @@ bool LienParOuverture(const std::string& chemin, bool dossier) {
                            OPEN_EXISTING, dossier ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr);
     if (h == INVALID_HANDLE_VALUE) return true;  // cannot be examined: not entered, not listed
     wchar_t final[4096];
-    const DWORD n = GetFinalPathNameByHandleW(h, final, 4096, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    const DWORD n =
+        GetFinalPathNameByHandleW(h, final, 4096, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
     CloseHandle(h);
     if (n == 0 || n >= 4096) return true;
     std::wstring f(final, n);
@@ -106,7 +107,7 @@ bool LienParOuverture(const std::string& chemin, bool dossier) {
                                 static_cast<int>(w.size()), TRUE) != CSTR_EQUAL;
 }
 
-constexpr unsigned long long IntervalleRelevé = 10;           // ms between two looks
+constexpr unsigned long long IntervalleRelevé = 10;             // ms between two looks
 constexpr unsigned long long AttenteMaximale = 10 * 60 * 1000;  // then each file is opened
 
 }  // namespace
@@ -212,8 +213,8 @@ bool RacineDeLHôte(char lettre) {
     std::string s = CheminHôte(racine);
     if (s.empty()) return false;  // not under Wine, or no such drive
     // "/", "/." or "//" all name the root.
-    while (!s.empty() && (s.back() == '/' || (s.back() == '.' && s.size() >= 2 &&
-                                              s[s.size() - 2] == '/')))
+    while (!s.empty() &&
+           (s.back() == '/' || (s.back() == '.' && s.size() >= 2 && s[s.size() - 2] == '/')))
         s.pop_back();
     return s.empty();
 }

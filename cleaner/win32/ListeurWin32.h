@@ -12,7 +12,7 @@
 // system's "insert a disk" box is suppressed while a listing is open. Paths longer than
 // the classic limit are listed through the "\\?\" form.
 class ListeurWin32 : public ListeurDossiers {
-public:
+  public:
     ListeurWin32() = default;
     ListeurWin32(const ListeurWin32&) = delete;
     ListeurWin32& operator=(const ListeurWin32&) = delete;
@@ -31,7 +31,7 @@ public:
     // Whether the host's list of the links under the census's folder has come.
     bool LiensConnus() const { return état_ == État::Prête; }
 
-private:
+  private:
     enum class État { Aucune, EnCours, Prête, Échec };
     void Demande();
     void Relève();
@@ -39,12 +39,12 @@ private:
 
     EntréeDossier entrée_;  // reused: its name keeps its capacity from entry to entry
     // The host's list of the symbolic links under the census's folder.
-    std::string racine_;                     // the census's folder, in upper case
+    std::string racine_;  // the census's folder, in upper case
     État état_ = État::Aucune;
-    std::wstring sortie_;                    // the file the host writes the list into
+    std::wstring sortie_;                        // the file the host writes the list into
     unsigned long long début_ = 0, relevé_ = 0;  // start and last look, in ms
-    std::unordered_set<std::string> liens_;  // the links, in upper case
-    unsigned série_ = 0;                     // names the output files
+    std::unordered_set<std::string> liens_;      // the links, in upper case
+    unsigned série_ = 0;                         // names the output files
 };
 
 // True under Wine when the drive maps the host's root folder "/" (Wine's Z:), found with

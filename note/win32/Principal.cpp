@@ -36,9 +36,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
         HWND f = fenêtre.Fenêtre();
         // The note has no Esc action. Under dialog handling a multi-line edit closes its
         // parent on Esc, so the key never reaches the note's controls.
-        const bool échap = (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP ||
-                            msg.message == WM_CHAR) &&
-                           msg.wParam == VK_ESCAPE;
+        const bool échap =
+            (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_CHAR) &&
+            msg.wParam == VK_ESCAPE;
         if (échap && f && (msg.hwnd == f || IsChild(f, msg.hwnd))) continue;
         // Tab between the controls and Alt+O for "&Ok".
         if (f && IsDialogMessageW(f, &msg)) continue;

@@ -35,8 +35,8 @@ std::vector<std::wstring> Entrées(HWND liste) {
 // A real click at a point of a window's client area.
 void CliqueEn(HWND h, POINT p) {
     ClientToScreen(h, &p);
-    ASSERT_TRUE(Xdotool(nullptr, "mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) +
-                                     " click 1"));
+    ASSERT_TRUE(Xdotool(
+        nullptr, "mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1"));
 }
 void Clique(HWND contrôle) {
     RECT r{};
@@ -44,15 +44,16 @@ void Clique(HWND contrôle) {
     CliqueEn(contrôle, {r.right / 2, r.bottom / 2});
 }
 void CliqueEntrée(HWND liste, const std::wstring& texte) {
-    const LRESULT i =
-        SendMessageW(liste, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                     reinterpret_cast<LPARAM>(texte.c_str()));
+    const LRESULT i = SendMessageW(liste, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                   reinterpret_cast<LPARAM>(texte.c_str()));
     ASSERT_GE(i, 0) << DepuisUtf16(texte);
     RECT r{};
     SendMessageW(liste, LB_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
     CliqueEn(liste, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
 }
-void Touche(const char* touche) { ASSERT_TRUE(Xdotool(nullptr, std::string("key ") + touche)); }
+void Touche(const char* touche) {
+    ASSERT_TRUE(Xdotool(nullptr, std::string("key ") + touche));
+}
 
 // Tests run in parallel and other programs centre their windows: ours goes on top, in the
 // screen's corner, before it receives clicks at screen positions.
@@ -86,14 +87,16 @@ void Vide(const std::wstring& dossier) {
 // Clicks off every selected drive but T:.
 void SeulT(HWND lUnités) {
     for (const auto& u : Entrées(lUnités))
-        if (u != L"T:" && SendMessageW(lUnités, LB_GETSEL, static_cast<WPARAM>(
-                                           SendMessageW(lUnités, LB_FINDSTRINGEXACT, -1,
-                                                        reinterpret_cast<LPARAM>(u.c_str()))), 0) > 0)
+        if (u != L"T:" &&
+            SendMessageW(lUnités, LB_GETSEL,
+                         static_cast<WPARAM>(SendMessageW(lUnités, LB_FINDSTRINGEXACT, -1,
+                                                          reinterpret_cast<LPARAM>(u.c_str()))),
+                         0) > 0)
             CliqueEntrée(lUnités, u);
 }
 
 class NettixExe : public ::testing::Test {
-protected:
+  protected:
     std::wstring dossier, dehors;
     std::string arbre;  // the host folder that T: maps
     bool gros = false;  // T:\gros, thousands of files, is to be removed
@@ -135,7 +138,9 @@ protected:
         ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    dossier.c_str(), &si, &p.pi));
     }
-    std::wstring Param(const wchar_t* nom) { return LitRegistre(HKEY_CURRENT_USER, CléNettix, nom); }
+    std::wstring Param(const wchar_t* nom) {
+        return LitRegistre(HKEY_CURRENT_USER, CléNettix, nom);
+    }
 };
 
 }  // namespace
@@ -145,8 +150,8 @@ TEST_F(NettixExe, UnattendedDeletesExactlyTheMatchesAndSavesNothing) {
     Processus p;
     Démarre(p, L"/U:T /E:tmp,old");
     ASSERT_TRUE(p.Fini());
-    for (const wchar_t* parti : {L"T:\\a.tmp", L"T:\\B.OLD", L"T:\\sous\\c.tmp",
-                                 L"T:\\sous\\cach\u00E9e.old"})
+    for (const wchar_t* parti :
+         {L"T:\\a.tmp", L"T:\\B.OLD", L"T:\\sous\\c.tmp", L"T:\\sous\\cach\u00E9e.old"})
         EXPECT_FALSE(ExisteBrut(std::wstring(parti))) << DepuisUtf16(parti);
     for (const wchar_t* resté : {L"T:\\garde.txt", L"T:\\sous\\seule.tmp", L"T:\\sous\\d.bak",
                                  L"T:\\sous\\.tmp", L"T:\\lien.tmp", L"T:\\lien\\cible.tmp"})
@@ -200,9 +205,9 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     CliqueEntrée(lDel, L"T:\\a.tmp");
     ASSERT_EQ(Entrées(lDel).size(), 2u);
     Touche("Return");
-    ASSERT_TRUE(AttendsQue([&] {
-        return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :";
-    }, 10s)) << DepuisUtf16(TexteFenêtre(eExec));
+    ASSERT_TRUE(AttendsQue(
+        [&] { return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :"; }, 10s))
+        << DepuisUtf16(TexteFenêtre(eExec));
     EXPECT_EQ(Entrées(lDel), std::vector<std::wstring>{L"T:\\sous\\seule.tmp"});
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(f, IdsNettix::bEffacer)));
     EXPECT_TRUE(IsWindowVisible(bConserver));
@@ -222,12 +227,14 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     HWND aide = p.Première(IdsNettix::ClasseHelp);
     ASSERT_TRUE(aide);
     AuPremierPlan(aide);
-    EXPECT_EQ(TexteFenêtre(aide), L"(Nettix v1.0.0) Suppression des fichiers temporaires et autres "
-                           L"fichiers inutiles !");
+    EXPECT_EQ(TexteFenêtre(aide),
+              L"(Nettix v1.0.0) Suppression des fichiers temporaires et autres "
+              L"fichiers inutiles !");
     EXPECT_EQ(TexteFenêtre(GetDlgItem(aide, IdsNettix::t)).rfind(L"Nettix fait partie", 0), 0u);
     EXPECT_FALSE(IsWindowEnabled(f));
     Clique(GetDlgItem(aide, IdsNettix::bOk));
-    ASSERT_TRUE(AttendsQue([&] { return Fenêtres(IdsNettix::ClasseHelp, p.pi.dwProcessId).empty(); }, 5s));
+    ASSERT_TRUE(
+        AttendsQue([&] { return Fenêtres(IdsNettix::ClasseHelp, p.pi.dwProcessId).empty(); }, 5s));
     EXPECT_TRUE(AttendsQue([&] { return IsWindowEnabled(f) != FALSE; }, 5s));
 
     PostMessageW(f, WM_CLOSE, 0, 0);
@@ -257,9 +264,11 @@ TEST_F(NettixExe, CancelDuringCensusReturnsToInput) {
     EXPECT_NE(TexteFenêtre(GetDlgItem(f, IdsNettix::eExec)).rfind(L"U:\\", 0), std::wstring::npos);
     Clique(bAnn);
     // The panels change one control after the other: wait for the last one.
-    ASSERT_TRUE(AttendsQue([&] {
-        return IsWindowVisible(GetDlgItem(f, IdsNettix::lUnités)) && !IsWindowVisible(bAnn);
-    }, 10s));
+    ASSERT_TRUE(AttendsQue(
+        [&] {
+            return IsWindowVisible(GetDlgItem(f, IdsNettix::lUnités)) && !IsWindowVisible(bAnn);
+        },
+        10s));
     EXPECT_TRUE(Entrées(GetDlgItem(f, IdsNettix::lDel)).empty());
     PostMessageW(f, WM_CLOSE, 0, 0);
     ASSERT_TRUE(p.Fini());
@@ -273,8 +282,9 @@ TEST_F(NettixExe, KeepIsDisabledDuringTheDeletionAndAClickOnItChangesNothing) {
     constexpr LRESULT Nombre = 3000;
     gros = true;
     ASSERT_TRUE(CommandeHôte("mkdir '" + arbre + "/gros' && cd '" + arbre + "/gros' && head -c " +
-                             std::to_string(Nombre) +
-                             " /dev/zero | split -b 1 -a 5 -d --additional-suffix=.tmp - f", 30s));
+                                 std::to_string(Nombre) +
+                                 " /dev/zero | split -b 1 -a 5 -d --additional-suffix=.tmp - f",
+                             30s));
     const std::vector<std::wstring> verrouillés{L"T:\\gros\\f00000.tmp", L"T:\\gros\\f01500.tmp",
                                                 L"T:\\sous\\seule.tmp"};
     for (size_t i = 0; i < 2; ++i) {
@@ -291,7 +301,8 @@ TEST_F(NettixExe, KeepIsDisabledDuringTheDeletionAndAClickOnItChangesNothing) {
     Clique(GetDlgItem(f, IdsNettix::bGo));
     HWND eExec = GetDlgItem(f, IdsNettix::eExec), lDel = GetDlgItem(f, IdsNettix::lDel);
     HWND bConserver = GetDlgItem(f, IdsNettix::bConserver);
-    ASSERT_TRUE(AttendsQue([&] { return TexteFenêtre(eExec) == L"Fichiers \u00E0 supprimer :"; }, 60s))
+    ASSERT_TRUE(
+        AttendsQue([&] { return TexteFenêtre(eExec) == L"Fichiers \u00E0 supprimer :"; }, 60s))
         << DepuisUtf16(TexteFenêtre(eExec));
     const auto reste = [&] { return SendMessageW(lDel, LB_GETCOUNT, 0, 0); };
     ASSERT_EQ(reste(), Nombre + 3);  // and T:\a.tmp, T:\sous\c.tmp, T:\sous\seule.tmp
@@ -313,9 +324,9 @@ TEST_F(NettixExe, KeepIsDisabledDuringTheDeletionAndAClickOnItChangesNothing) {
                                              std::to_string(centre.y) + " click 1");
     ResumeThread(p.pi.hThread);
     ASSERT_TRUE(cliqué);
-    ASSERT_TRUE(AttendsQue([&] {
-        return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :";
-    }, 60s)) << DepuisUtf16(TexteFenêtre(eExec));
+    ASSERT_TRUE(AttendsQue(
+        [&] { return TexteFenêtre(eExec) == L"Impossible de supprimer ces fichiers :"; }, 60s))
+        << DepuisUtf16(TexteFenêtre(eExec));
 
     auto échecs = Entrées(lDel);
     std::sort(échecs.begin(), échecs.end());
@@ -343,10 +354,12 @@ TEST(ListeurWin32, LesLiensDeLHoteEnUneListeParRecensement) {
         EXPECT_FALSE(listeur.LiensConnus());
         EXPECT_TRUE(listeur.LienCaché("T:\\lien.tmp", false));  // opened: the list is not there yet
         EXPECT_FALSE(listeur.LienCaché("T:\\listeur.tmp", false));
-        ASSERT_TRUE(AttendsQue([&] {
-            listeur.LienCaché("t:\\listeur.tmp", false);
-            return listeur.LiensConnus();
-        }, 10s));
+        ASSERT_TRUE(AttendsQue(
+            [&] {
+                listeur.LienCaché("t:\\listeur.tmp", false);
+                return listeur.LiensConnus();
+            },
+            10s));
         EXPECT_TRUE(listeur.LienCaché("T:\\lien.tmp", false));
         EXPECT_TRUE(listeur.LienCaché("t:\\LIEN.TMP", false));
         EXPECT_FALSE(listeur.LienCaché("T:\\listeur.tmp", false));
