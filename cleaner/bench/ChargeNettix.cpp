@@ -6,8 +6,9 @@
 // worse than linear. Last, the deletion of 10,000 to 40,000 listed files. Each tree holds
 // the folders q0, q1, q2 and q3.
 // Usage: nettix_charge.exe NO_MATCH_TREE MATCH_TREE
-#include <psapi.h>
 #include <windows.h>
+// psapi.h needs the types of windows.h.
+#include <psapi.h>
 
 #include <cstdio>
 #include <string>
