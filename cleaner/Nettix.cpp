@@ -32,10 +32,9 @@ std::vector<std::string> Éléments(std::string texte, const std::string& sépar
 
 int32_t ListeChoix::Ajoute(const std::string& texte, int32_t donnée) {
     const std::string clé = Majuscules(texte);
-    auto it = std::upper_bound(entrées_.begin(), entrées_.end(), clé,
-                               [](const std::string& c, const Entrée& e) {
-                                   return c < Majuscules(e.texte);
-                               });
+    auto it = std::upper_bound(
+        entrées_.begin(), entrées_.end(), clé,
+        [](const std::string& c, const Entrée& e) { return c < Majuscules(e.texte); });
     it = entrées_.insert(it, {texte, donnée, false});
     return static_cast<int32_t>(it - entrées_.begin());
 }
@@ -231,8 +230,8 @@ std::string TexteAide() {
         {"Si aucune unité n'est spécifiée, tous les disques durs locaux seront traités", 12, 2},
         {"/E:[<extension>[,<extension>[,...]]]", 2, 1},
         {"Indication des extensions des fichiers temporaires", 12, 1},
-        {"Si aucune extension n'est indiquée, toutes les extensions par défaut seront traitées",
-         12, 2},
+        {"Si aucune extension n'est indiquée, toutes les extensions par défaut seront traitées", 12,
+         2},
         {"/AUTO", 2, 1},
         {"Lancement automatique avec les derniers paramètres utilisés", 12, 2},
         {"La présence de paramètres sur la ligne de commande empêche la mise à jour des "

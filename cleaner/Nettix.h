@@ -16,7 +16,7 @@ class Registre;
 // by their upper-case text, so "$$$" < "bak" < "Chk"; equal texts keep their arrival order.
 // As a Liste it can be searched with ListeCherche.
 class ListeChoix : public Liste {
-public:
+  public:
     struct Entrée {
         std::string texte;
         int32_t donnée = 0;  // drives: the type digit of LecteurType
@@ -43,7 +43,7 @@ public:
     std::string Texte(int32_t i) const override;
     int32_t Donnée(int32_t i) const override;
 
-private:
+  private:
     std::vector<Entrée> entrées_;
 };
 
@@ -84,9 +84,9 @@ ParamètresNettix ParamètresCharge(Registre& registre, ListeChoix unités, Dial
 void ParamètresEnregistre(Registre& registre, const ParamètresNettix& p);
 
 enum class Lancement {
-    Interactif,  // empty command line: the window waits for the user
-    Automatique, // unattended start: the census runs at once, the deletion follows
-    Arrêt,       // an unknown item was reported: the program ends at once
+    Interactif,   // empty command line: the window waits for the user
+    Automatique,  // unattended start: the census runs at once, the deletion follows
+    Arrêt,        // an unknown item was reported: the program ends at once
 };
 
 // Applies the program's argument text to the parameters; may show the /AUTO warning or

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* données, size_t taille) {
     FichiersMémoire f;
     HorlogeFixe horloge;
     Horlo h{f, horloge, Programme::DepuisChemin("C:\\Vud\\Horlo.exe")};
-    f.PoseFichier("C:\\Vud\\Autos.dat", std::string(reinterpret_cast<const char*>(données), taille));
+    f.PoseFichier("C:\\Vud\\Autos.dat",
+                  std::string(reinterpret_cast<const char*>(données), taille));
     VERIFIE(ModèlesCharge(h).ok);
     return 0;
 }

@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* données, size_t taille) {
             séparateurs.push_back(std::nullopt);
             continue;
         }
-        séparateurs.push_back(std::string(reinterpret_cast<const char*>(données + i),
-                                          std::min(l - 1, taille - i)));
+        séparateurs.push_back(
+            std::string(reinterpret_cast<const char*>(données + i), std::min(l - 1, taille - i)));
         i += std::min(l - 1, taille - i);
     }
     std::string texte(reinterpret_cast<const char*>(données + i), taille - i);

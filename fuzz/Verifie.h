@@ -4,11 +4,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define VERIFIE(condition)                                                             \
-    do {                                                                               \
-        if (!(condition)) {                                                            \
-            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__,   \
-                         #condition);                                                  \
-            std::abort();                                                              \
-        }                                                                              \
+#define VERIFIE(condition)                                                                        \
+    do {                                                                                          \
+        if (!(condition)) {                                                                       \
+            std::fprintf(stderr, "%s:%d: property broken: %s\n", __FILE__, __LINE__, #condition); \
+            std::abort();                                                                         \
+        }                                                                                         \
     } while (0)

@@ -10,9 +10,13 @@ namespace {
 constexpr char CRLF[] = "\r\n";
 constexpr int FenêtreNormale = 1;
 
-bool EstBlancOuTab(char c) { return c == ' ' || c == '\t'; }
+bool EstBlancOuTab(char c) {
+    return c == ' ' || c == '\t';
+}
 
-std::string_view SansBlancsNiTabs(std::string_view t) { return SansBlancs(t, " \t"); }
+std::string_view SansBlancsNiTabs(std::string_view t) {
+    return SansBlancs(t, " \t");
+}
 
 // Takes `"text"` off the front of `reste`; nothing when it does not start with a quote
 // or the closing quote is missing.
@@ -61,8 +65,8 @@ std::string ArgumentsDeLaLigne(std::string_view ligne) {
     return std::string(ligne.substr(i));
 }
 
-Remplo::Remplo(Fichiers& fichiers, Lanceur& lanceur, Dialogues& dialogues,
-               FenêtreRemplo& fenêtre, std::string nomProgramme, AttenteRemplo attente)
+Remplo::Remplo(Fichiers& fichiers, Lanceur& lanceur, Dialogues& dialogues, FenêtreRemplo& fenêtre,
+               std::string nomProgramme, AttenteRemplo attente)
     : fichiers_(fichiers),
       lanceur_(lanceur),
       dialogues_(dialogues),
@@ -159,9 +163,9 @@ IssueRemplo Remplo::Installe() {
             fichiers_.Supprimer(temporaire);
             dialogues_.Message("Je ne parviens pas à remplacer le programme \"" + destination +
                                    "\" : il est encore en cours d'exécution ou protégé en "
-                                   "écriture !" + CRLF + CRLF +
-                                   "L'ancienne version est conservée." + CRLF + CRLF + "(" +
-                                   libéré.erreur + ")",
+                                   "écriture !" +
+                                   CRLF + CRLF + "L'ancienne version est conservée." + CRLF + CRLF +
+                                   "(" + libéré.erreur + ")",
                                nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
             Relance(true);
             return IssueRemplo::RemplacementImpossible;
@@ -178,7 +182,8 @@ IssueRemplo Remplo::Installe() {
             fenêtre_.PointeurOccupé(false);
             dialogues_.Message("La nouvelle version de \"" + destination +
                                    "\" est installée, mais l'ancienne est encore en cours "
-                                   "d'exécution." + CRLF + CRLF +
+                                   "d'exécution." +
+                                   CRLF + CRLF +
                                    "La nouvelle version démarrera la prochaine fois que vous "
                                    "lancerez ce programme.",
                                nomProgramme_, Mb::Ok | Mb::IcôneInformation);

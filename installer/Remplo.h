@@ -64,7 +64,7 @@ enum class IssueRemplo {
 };
 
 class Remplo {
-public:
+  public:
     Remplo(Fichiers& fichiers, Lanceur& lanceur, Dialogues& dialogues, FenêtreRemplo& fenêtre,
            std::string nomProgramme, AttenteRemplo attente = {});
 
@@ -83,7 +83,7 @@ public:
     std::string CheminTemporaire() const { return ligne_.destination + ".nouveau"; }
     std::string CheminSauvegarde() const { return ligne_.destination + ".ancien"; }
 
-private:
+  private:
     bool EstFichier(const std::string& chemin);
     void RetireRésidus();
     bool NeRienInstaller();

@@ -161,8 +161,7 @@ bool Enregistrable(const std::string& programme, const std::string& paramètres)
 }
 
 std::string ParamètresÀEnregistrer(const ChampsSaisie& c) {
-    if (ParamètresVisibles(c.programme) || ChampRelisible(c.paramètres, false))
-        return c.paramètres;
+    if (ParamètresVisibles(c.programme) || ChampRelisible(c.paramètres, false)) return c.paramètres;
     return "";
 }
 

@@ -17,12 +17,13 @@ double Jour(int année, int mois, int jour) {
 }
 
 // The repeat code's letter, 0 for a code that is not one letter.
-char Code(const std::string& r) { return r.size() == 1 ? r[0] : 0; }
+char Code(const std::string& r) {
+    return r.size() == 1 ? r[0] : 0;
+}
 
 bool CodeRépétitif(char c) {
     return c == 'U' || c == 'J' || c == 'O' || c == 'S' || c == 'P' || c == 'D';
 }
-
 
 void Démarre(Horlo& h, Lanceur& lanceur, const Tâche& t) {
     const auto statut = lanceur.Lance(t.Programme + " " + t.Paramètres, t.Fenêtre);
@@ -73,8 +74,12 @@ bool FinDeSemaine(double date) {
     return j == 1 || j == 7;
 }
 
-double HeureDe(double date) { return std::fabs(date - std::trunc(date)); }
-double JourDe(double date) { return std::trunc(date) + 0.0; }
+double HeureDe(double date) {
+    return std::fabs(date - std::trunc(date));
+}
+double JourDe(double date) {
+    return std::trunc(date) + 0.0;
+}
 double JoursPlus(double date, int jours) {
     return DateAvecHeure(JourDe(date) + jours, HeureDe(date));
 }
@@ -90,9 +95,9 @@ std::optional<double> OccurrenceSuivante(const std::string& code, double prochai
     }
     if (c == 'P' || c == 'D') {
         const auto p = PartiesDepuisDate(tiré);
-        return DateAvecHeure(c == 'P' ? PremierOuvrable(p.mois + 1, p.année)
-                                      : DernierOuvrable(p.mois + 1, p.année),
-                             HeureDe(prochaine));
+        return DateAvecHeure(
+            c == 'P' ? PremierOuvrable(p.mois + 1, p.année) : DernierOuvrable(p.mois + 1, p.année),
+            HeureDe(prochaine));
     }
     return std::nullopt;
 }
@@ -113,17 +118,16 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
         const char c = Code(t.Répétition);
         if (t.Actif && c != 'A' && !Supprimée(t)) {
             const bool estL = c == 'L';
-            const bool due = (CodeRépétitif(c) && t.Prochaine <= maintenant &&
-                              (c != 'O' || jourOuvrable)) ||
-                             (estL && (h.Démarrage + HeureDe(t.Prochaine) <= maintenant ||
-                                       maintenant - h.Démarrage > t.Prochaine));
+            const bool due =
+                (CodeRépétitif(c) && t.Prochaine <= maintenant && (c != 'O' || jourOuvrable)) ||
+                (estL && (h.Démarrage + HeureDe(t.Prochaine) <= maintenant ||
+                          maintenant - h.Démarrage > t.Prochaine));
             if (due) {
                 modifié = true;
                 if (estL || ÀTemps(t.Prochaine, t.DélaiMax, maintenant)) {
                     if (EstMessage(t.Programme)) {
-                        ports.alarmes.Montre("Message programmé: " + SautLigne(2) +
-                                                 t.Programme.substr(1),
-                                             !fenêtre);
+                        ports.alarmes.Montre(
+                            "Message programmé: " + SautLigne(2) + t.Programme.substr(1), !fenêtre);
                         fenêtre = true;
                     } else {
                         Démarre(h, ports.lanceur, t);
@@ -139,8 +143,7 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     // Emptied entries go in one sweep: one by one, each would move the rest of the table.
     if (retirées) h.Tâches.RetireSi([](const Tâche& t) { return Supprimée(t); });
     // A save that failed before is tried again at every pass until it succeeds.
-    const auto statut =
-        modifié || h.EnregistrementEnAttente ? TâchesEnregistreÀJour(h) : Statut{};
+    const auto statut = modifié || h.EnregistrementEnAttente ? TâchesEnregistreÀJour(h) : Statut{};
     if (ports.éditeur && (relu || modifié || retirées)) ports.éditeur->ListeRemplit();
     return statut;
 }
@@ -180,8 +183,7 @@ Synchronisation TâchesSynchronise(Horlo& h) {
     const auto taille = h.fichiers.Taille(chemin);
     const bool existe = date && taille;
     const auto& e = h.EmpreinteAuto;
-    if (existe == e.connue && (!existe || (*date == e.date && *taille == e.taille)))
-        return {};
+    if (existe == e.connue && (!existe || (*date == e.date && *taille == e.taille))) return {};
     if (!existe) {
         // The file was removed: keep the table, it is written again at the next save.
         h.EmpreinteAuto.connue = false;
@@ -253,9 +255,10 @@ Statut TâchesEnregistreÀJour(Horlo& h) {
     const Synchronisation s = TâchesSynchronise(h);
     // Writing over a file whose changes could not be taken in would lose them.
     Statut statut = s.lecture ? TâchesEnregistre(h)
-                              : Statut::Échec("Le fichier a été changé par un autre programme et "
-                                              "ne peut pas être relu : " +
-                                              s.lecture.erreur);
+                              : Statut::Échec(
+                                    "Le fichier a été changé par un autre programme et "
+                                    "ne peut pas être relu : " +
+                                    s.lecture.erreur);
     h.EnregistrementEnAttente = !statut.ok;
     return statut;
 }

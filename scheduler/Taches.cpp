@@ -22,8 +22,12 @@ int16_t LireFenêtre(std::string_view s) {
     return static_cast<int16_t>(*v);
 }
 
-std::optional<double> Date(std::string_view s) { return LireDate(SansBlancs(s)); }
-std::optional<double> Heure(std::string_view s) { return LireHeure(SansBlancs(s)); }
+std::optional<double> Date(std::string_view s) {
+    return LireDate(SansBlancs(s));
+}
+std::optional<double> Heure(std::string_view s) {
+    return LireHeure(SansBlancs(s));
+}
 
 bool EstAscii(std::string_view s) {
     for (char c : s)
@@ -84,7 +88,9 @@ bool ÀProtéger(std::string_view texte, bool premier) {
 }
 
 // Quoting only reads back intact when no two quotes touch.
-bool Protégeable(std::string_view texte) { return texte.find("\"\"") == std::string_view::npos; }
+bool Protégeable(std::string_view texte) {
+    return texte.find("\"\"") == std::string_view::npos;
+}
 
 // The field as written: between quotes with its inner quotes doubled when it needs and
 // allows it, otherwise as it is (the form the file has always had); tabs and line ends,
@@ -200,7 +206,8 @@ std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
     }
     const std::string dateDernière = ChampSuivant(reste);
     const std::string heureDernière = ChampSuivant(reste);
-    if (const auto d = Date(dateDernière)) t.DernièreExécution = DateAvecHeure(*d, Heure(heureDernière).value_or(0));
+    if (const auto d = Date(dateDernière))
+        t.DernièreExécution = DateAvecHeure(*d, Heure(heureDernière).value_or(0));
     if (!EstBlanc(reste)) t.DélaiMax = Heure(ChampSuivant(reste)).value_or(0);
     return t;
 }
@@ -219,8 +226,12 @@ std::string OctetsJournal(const std::string& ligne) {
 
 }  // namespace
 
-std::string CheminAuto(const Horlo& h) { return h.programme.DossierLocal() + "Auto.dat"; }
-std::string CheminAutos(const Horlo& h) { return h.programme.DossierLocal() + "Autos.dat"; }
+std::string CheminAuto(const Horlo& h) {
+    return h.programme.DossierLocal() + "Auto.dat";
+}
+std::string CheminAutos(const Horlo& h) {
+    return h.programme.DossierLocal() + "Autos.dat";
+}
 std::string CheminJournal(const Horlo& h) {
     return h.programme.DossierLocal() + h.programme.nom + ".log";
 }
@@ -284,8 +295,9 @@ bool ChampRelisible(std::string_view texte, bool premier) {
 
 Statut TâchesEnregistre(Horlo& h) {
     if (h.AutoIllisible)
-        return Statut::Échec("Auto.dat n'a pas pu être lu au démarrage : il n'est pas remplacé, "
-                             "pour ne pas perdre les tâches qu'il contient.");
+        return Statut::Échec(
+            "Auto.dat n'a pas pu être lu au démarrage : il n'est pas remplacé, "
+            "pour ne pas perdre les tâches qu'il contient.");
     auto statut = h.fichiers.Écrire(CheminAuto(h), TâchesTexte(h.Tâches));
     if (statut) AutoNote(h);
     return statut;
@@ -338,7 +350,9 @@ std::string LigneTâche(const Tâche& t) {
     return ligne;
 }
 
-std::string LigneTâche(const Horlo& h, size_t i) { return LigneTâche(h.Tâches[i]); }
+std::string LigneTâche(const Horlo& h, size_t i) {
+    return LigneTâche(h.Tâches[i]);
+}
 
 size_t FeuillePosition(const ListeFeuilles& l, const std::string& nom) {
     const auto it = std::lower_bound(l.noms.begin(), l.noms.end(), nom);

@@ -20,12 +20,12 @@ struct Tâche {
     // Blank (trimmed) marks a deleted entry: it is neither listed nor written.
     std::string Programme;
     std::string Paramètres;
-    int16_t Fenêtre = 0;       // show-window code: 1, 2, 3, 4, 6 (0: hidden)
-    std::string Répétition;    // U J O S A L l P D
-    double Prochaine = 0;      // next due moment; the delay (below 1) for L and l
+    int16_t Fenêtre = 0;           // show-window code: 1, 2, 3, 4, 6 (0: hidden)
+    std::string Répétition;        // U J O S A L l P D
+    double Prochaine = 0;          // next due moment; the delay (below 1) for L and l
     double DernièreExécution = 0;  // 0 = never fired
     bool Actif = false;
-    double DélaiMax = 0;       // how late it may still fire; 0 = no limit
+    double DélaiMax = 0;  // how late it may still fire; 0 = no limit
     // Given by the table when the task is added, never reused within a run: the editor
     // tags its lines with it, so a line keeps designating its task when entries before
     // it are removed. Not stored in Auto.dat.
@@ -51,7 +51,7 @@ struct Modèle {
 // A table indexed from 1 to Dernier(); entry 0 always exists and holds nothing.
 template <class T>
 class TableDepuisUn {
-public:
+  public:
     TableDepuisUn() : entrées_(1) {}
     // Index of the last entry, 0 when the table is empty.
     size_t Dernier() const { return entrées_.size() - 1; }
@@ -65,8 +65,7 @@ public:
         return Dernier();
     }
     // Index of the entry with the given identity, 0 when none has it (removed meanwhile).
-    size_t IndexDe(uint64_t identité) const
-        requires requires(T e) { e.Identité; }
+    size_t IndexDe(uint64_t identité) const requires requires(T e) { e.Identité; }
     {
         if (identité == 0) return 0;
         for (size_t i = 1; i < entrées_.size(); ++i)
@@ -81,12 +80,13 @@ public:
     // Removes every entry for which `retirer` holds, keeping the order of the others.
     template <class P>
     void RetireSi(P retirer) {
-        entrées_.erase(std::remove_if(entrées_.begin() + 1, entrées_.end(), retirer), entrées_.end());
+        entrées_.erase(std::remove_if(entrées_.begin() + 1, entrées_.end(), retirer),
+                       entrées_.end());
     }
     void Efface() { entrées_.resize(1); }  // identities already given are not reused
     void Réserve(size_t n) { entrées_.reserve(n + 1); }
 
-private:
+  private:
     std::vector<T> entrées_;
     uint64_t dernièreIdentité_ = 0;
 };

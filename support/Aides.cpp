@@ -170,8 +170,8 @@ std::string NombreColonne(const Variant& valeur, const Variant& format, char sé
     const auto d = static_cast<int32_t>((f - std::trunc(f)) * 10 + 0.5);
     const auto w = static_cast<size_t>(std::trunc(f));
     const int chiffres = std::holds_alternative<float>(valeur) ? 7 : 15;
-    std::string texte =
-        std::string(SansBlancs(NombreMasque(std::fabs(*nombre), d, pourcent, séparateurDécimal, chiffres)));
+    std::string texte = std::string(
+        SansBlancs(NombreMasque(std::fabs(*nombre), d, pourcent, séparateurDécimal, chiffres)));
 
     if (!pourcent) {
         // Thousands separators, counted from the start of the decimal part.

@@ -38,7 +38,9 @@ void CivilDepuisJours(int64_t z, int& année, int& mois, int& jour) {
     année = static_cast<int>(annéeDÈre + ère * 400 + (mois <= 2));
 }
 
-bool Bissextile(int a) { return (a % 4 == 0 && a % 100 != 0) || a % 400 == 0; }
+bool Bissextile(int a) {
+    return (a % 4 == 0 && a % 100 != 0) || a % 400 == 0;
+}
 
 int JoursDuMois(int a, int m) {
     static constexpr int jours[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -75,7 +77,9 @@ JourEtSeconde Décompose(double date) {
     return r;
 }
 
-std::string_view Rogne(std::string_view t) { return SansBlancs(t, " \t"); }
+std::string_view Rogne(std::string_view t) {
+    return SansBlancs(t, " \t");
+}
 
 // Reads a run of 1 to `maxi` digits from the front of `t`; `chiffres` tells how many.
 bool LitNombre(std::string_view& t, std::size_t maxi, int& n, std::size_t& chiffres) {
@@ -130,7 +134,9 @@ void AjouteNombre(std::string& s, int64_t n, int largeur) {
     s += chiffres;
 }
 
-char Minuscule(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Minuscule(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 }  // namespace
 
@@ -183,7 +189,8 @@ std::string FormatDate(double date, std::string_view masque) {
                 n = std::min<std::size_t>(n, 2);
                 // A minute when it follows an hour or comes before seconds ("mm:ss").
                 std::size_t suite = i + n;
-                while (suite < masque.size() && !std::isalpha(static_cast<unsigned char>(masque[suite])))
+                while (suite < masque.size() &&
+                       !std::isalpha(static_cast<unsigned char>(masque[suite])))
                     ++suite;
                 const bool minutes =
                     aprèsHeure || (suite < masque.size() && Minuscule(masque[suite]) == 's');
@@ -237,7 +244,9 @@ std::optional<double> LireHeure(std::string_view texte) {
     return static_cast<double>(*secondes) / SecondesParJour;
 }
 
-double DateAvecHeure(double jour, double heure) { return jour < 0 ? jour - heure : jour + heure; }
+double DateAvecHeure(double jour, double heure) {
+    return jour < 0 ? jour - heure : jour + heure;
+}
 
 std::optional<double> LireDateHeure(std::string_view texte) {
     texte = Rogne(texte);

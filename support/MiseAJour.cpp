@@ -15,7 +15,9 @@ std::string AvecBarre(std::string s) {
     return s;
 }
 
-std::string Sauts(int n) { return SautLigne(Variant(static_cast<int32_t>(n))); }
+std::string Sauts(int n) {
+    return SautLigne(Variant(static_cast<int32_t>(n)));
+}
 
 std::string MessageRemploIntrouvable(const Programme& p) {
     return "Je ne trouve pas le programme \"Remplo.exe\" dans le répertoire \"" + p.dossier +
@@ -33,7 +35,9 @@ const char* const kTitreAvertissement = "Talmon - Avertissement";
 struct Vérification {
     ContexteMiseAJour& c;
 
-    bool RemploPrésent() { return FichierExiste(c.fichiers, c.programme.DossierLocal() + "Remplo.exe"); }
+    bool RemploPrésent() {
+        return FichierExiste(c.fichiers, c.programme.DossierLocal() + "Remplo.exe");
+    }
 
     void Avertit(const std::string& texte) {
         c.dialogues.Message(texte, kTitreAvertissement, Mb::Ok | Mb::IcôneExclamation);
@@ -44,9 +48,10 @@ struct Vérification {
         const std::string fin =
             EstBlanc(précédent)
                 ? std::string(")")
-                : std::string(", ou cliquez sur \"Annuler\" pour conserver le répertoire actuel "
-                              "et renoncer temporairement à la mise à jour automatique jusqu'à "
-                              "que ce répertoire soit à nouveau accessible)");
+                : std::string(
+                      ", ou cliquez sur \"Annuler\" pour conserver le répertoire actuel "
+                      "et renoncer temporairement à la mise à jour automatique jusqu'à "
+                      "que ce répertoire soit à nouveau accessible)");
         const std::string invite =
             "Ce programme est équipé du système de mise à jour automatique. Ceci lui permet de "
             "se mettre automatiquement à jour dès qu'une nouvelle version est disponible dans le "
@@ -100,7 +105,8 @@ struct Vérification {
             return IssueMiseAJour::Continuer;
         }
         if (!(*date > dateLocale)) return IssueMiseAJour::Continuer;
-        if (c.lanceur.Lance(LigneRemplo(c.programme, Dossier()), 1)) return IssueMiseAJour::Terminer;
+        if (c.lanceur.Lance(LigneRemplo(c.programme, Dossier()), 1))
+            return IssueMiseAJour::Terminer;
         const Réponse r = c.dialogues.Message(
             "Le programme \"" + c.programme.nom +
                 "\" doit être mis à jour mais je ne peux pas lancer le programme de mise à jour "
@@ -174,4 +180,6 @@ std::string LigneRemplo(const Programme& programme, const std::string& dossierMi
            programme.DossierLocal() + programme.nom + ".exe\"";
 }
 
-IssueMiseAJour MiseAJourVerifie(ContexteMiseAJour& c) { return Vérification{c, {}}.Exécute(); }
+IssueMiseAJour MiseAJourVerifie(ContexteMiseAJour& c) {
+    return Vérification{c, {}}.Exécute();
+}

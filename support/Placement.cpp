@@ -22,8 +22,8 @@ Cadre Centré(double largeur, double hauteur, const Cadre& écran) {
             écran.haut + (écran.hauteur - hauteur) / 2, largeur, hauteur};
 }
 
-std::optional<Cadre> PositionDepuisTexte(const std::string& texte, double largeur,
-                                         double hauteur, const Cadre& bureau) {
+std::optional<Cadre> PositionDepuisTexte(const std::string& texte, double largeur, double hauteur,
+                                         const Cadre& bureau) {
     const auto tab = texte.find('\t');
     if (tab == std::string::npos) return std::nullopt;
     const std::string reste = texte.substr(tab + 1);

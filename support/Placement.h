@@ -23,5 +23,5 @@ Cadre Centré(double largeur, double hauteur, const Cadre& écran);
 // A window's stored "left<TAB>top", in twips, for a window of this size: the place when the
 // text holds two numbers and the window would be reachable there; nothing otherwise (the
 // caller centres the window).
-std::optional<Cadre> PositionDepuisTexte(const std::string& texte, double largeur,
-                                         double hauteur, const Cadre& bureau);
+std::optional<Cadre> PositionDepuisTexte(const std::string& texte, double largeur, double hauteur,
+                                         const Cadre& bureau);

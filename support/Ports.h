@@ -94,6 +94,6 @@ struct Liste {
     // The control's type name, for the message about unsuitable controls ("TextBox").
     virtual std::string NomDeType() const = 0;
     virtual int32_t Nombre() const = 0;
-    virtual std::string Texte(int32_t i) const = 0;   // i from 0
-    virtual int32_t Donnée(int32_t i) const = 0;      // the entry's 32-bit data
+    virtual std::string Texte(int32_t i) const = 0;  // i from 0
+    virtual int32_t Donnée(int32_t i) const = 0;     // the entry's 32-bit data
 };

@@ -7,7 +7,9 @@
 
 // The text without the given characters (blanks by default) at either end.
 std::string_view SansBlancs(std::string_view texte, std::string_view blancs = " ");
-inline bool EstBlanc(std::string_view texte) { return SansBlancs(texte).empty(); }
+inline bool EstBlanc(std::string_view texte) {
+    return SansBlancs(texte).empty();
+}
 
 // Byte length of the UTF-8 character starting at i; 1 for a byte that does not start a
 // valid sequence, so that invalid text is walked byte by byte and never overrun.

@@ -79,7 +79,6 @@ std::string VersTexte(const Variant& v, char séparateur) {
     return std::visit(EnTexte{séparateur}, v);
 }
 
-
 std::optional<double> LireNombre(std::string_view texte) {
     const auto d = texte.find_first_not_of(" \t");
     if (d == std::string_view::npos) return std::nullopt;

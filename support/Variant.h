@@ -26,12 +26,18 @@ using Autre = variant_types::Autre;
 
 // Alternatives in this order: absent, null, integer (16 bits), long (32 bits), single,
 // double, currency, date, boolean, text, other.
-using Variant =
-    std::variant<Absent, Nul, int16_t, int32_t, float, double, Monnaie, DateV, bool, std::string, Autre>;
+using Variant = std::variant<Absent, Nul, int16_t, int32_t, float, double, Monnaie, DateV, bool,
+                             std::string, Autre>;
 
-inline bool EstTexte(const Variant& v) { return std::holds_alternative<std::string>(v); }
-inline bool EstAbsent(const Variant& v) { return std::holds_alternative<Absent>(v); }
-inline bool EstNul(const Variant& v) { return std::holds_alternative<Nul>(v); }
+inline bool EstTexte(const Variant& v) {
+    return std::holds_alternative<std::string>(v);
+}
+inline bool EstAbsent(const Variant& v) {
+    return std::holds_alternative<Absent>(v);
+}
+inline bool EstNul(const Variant& v) {
+    return std::holds_alternative<Nul>(v);
+}
 // Integer, long, single, double or currency.
 inline bool EstNombre(const Variant& v) {
     return std::holds_alternative<int16_t>(v) || std::holds_alternative<int32_t>(v) ||

@@ -59,7 +59,8 @@ inline double CpuMs() {
     FILETIME a, b, noyau, utilisateur;
     GetProcessTimes(GetCurrentProcess(), &a, &b, &noyau, &utilisateur);
     const auto ms = [](FILETIME f) {
-        return static_cast<double>((static_cast<uint64_t>(f.dwHighDateTime) << 32) | f.dwLowDateTime) /
+        return static_cast<double>((static_cast<uint64_t>(f.dwHighDateTime) << 32) |
+                                   f.dwLowDateTime) /
                1e4;
     };
     return ms(noyau) + ms(utilisateur);

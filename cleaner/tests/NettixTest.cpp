@@ -118,8 +118,7 @@ TEST_F(Paramètres, LigneDeCommande) {
         {"/e:EXE,,Tmp", "", Lancement::Automatique, "A:\tC:\tD:\tN:\t", "EXE\ttmp\t", "EXE", "",
          ""},
         {"/U:C  /E:tmp", "", Lancement::Arrêt, "C:\t", "", "", Inconnu(""), Version + " Erreur !"},
-        {"\"/U:D\" /X", "", Lancement::Arrêt, "D:\t", "", "", Inconnu("/X"),
-         Version + " Erreur !"},
+        {"\"/U:D\" /X", "", Lancement::Arrêt, "D:\t", "", "", Inconnu("/X"), Version + " Erreur !"},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.ligne);
@@ -129,8 +128,8 @@ TEST_F(Paramètres, LigneDeCommande) {
             b.PoseValeur(Racine::HKCU, Section, "Unités sélectionnées", RegistreBrut::TypeTexte,
                          c.unitésSauvées + '\0');
         DialoguesScript d;
-        ParamètresNettix p =
-            ParamètresCharge(r, UnitésConstruit({{"A:", "2"}, {"C:", "3"}, {"D:", "3"}, {"N:", "4"}}), d);
+        ParamètresNettix p = ParamètresCharge(
+            r, UnitésConstruit({{"A:", "2"}, {"C:", "3"}, {"D:", "3"}, {"N:", "4"}}), d);
         EXPECT_EQ(LigneDeCommandeApplique(p, c.ligne, d, Version), c.attendu);
         EXPECT_EQ(p.automatique, c.attendu == Lancement::Automatique);
         EXPECT_EQ(p.unités.ChoisiesTab(), c.unités);
@@ -160,7 +159,8 @@ TEST(Aide, VingtCinqLignesAvecLeursSauts) {
         if (fin == std::string::npos) break;
         début = fin + 2;
     }
-    // 25 lines and the blank lines the breaks leave: 2+1+2+2+2+2+1+2+2+1+2+1+2+3+2+2+1+1+2+1+1+2+1+2.
+    // 25 lines and the blank lines the breaks leave:
+    // 2+1+2+2+2+2+1+2+2+1+2+1+2+3+2+2+1+1+2+1+1+2+1+2.
     ASSERT_EQ(lignes.size(), 41u);
     EXPECT_NE(lignes[0].find("Orvan 98"), std::string::npos);
     EXPECT_NE(lignes[0].find("www.orvan98.ch"), std::string::npos);

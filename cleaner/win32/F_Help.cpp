@@ -22,10 +22,9 @@ void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     RECT r{0, 0, x(8400), y(5700)};
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_DLGMODALFRAME);
-    hwnd_ = CreateWindowExW(WS_EX_DLGMODALFRAME, IdsNettix::ClasseHelp,
-                            VersUtf16(VersionTexte() + TitreAide).c_str(), style, 0, 0,
-                            r.right - r.left, r.bottom - r.top, propriétaire, nullptr, instance,
-                            this);
+    hwnd_ = CreateWindowExW(
+        WS_EX_DLGMODALFRAME, IdsNettix::ClasseHelp, VersUtf16(VersionTexte() + TitreAide).c_str(),
+        style, 0, 0, r.right - r.left, r.bottom - r.top, propriétaire, nullptr, instance, this);
     if (!hwnd_) return;
     FeuilleCentre(hwnd_);
     NONCLIENTMETRICSW ncm{};
@@ -38,10 +37,10 @@ void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
                          x(120), y(120), x(8160), y(4920), hwnd_,
                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdsNettix::t)), instance,
                          nullptr);
-    bOk_ = CreateWindowExW(0, L"BUTTON", L"Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                           x(7080), y(5160), x(1200), y(420), hwnd_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdsNettix::bOk)), instance,
-                           nullptr);
+    bOk_ = CreateWindowExW(
+        0, L"BUTTON", L"Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, x(7080),
+        y(5160), x(1200), y(420), hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdsNettix::bOk)), instance, nullptr);
     for (HWND c : {t_, bOk_}) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
 
     EnableWindow(propriétaire, FALSE);

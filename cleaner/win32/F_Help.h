@@ -7,7 +7,7 @@
 #include "FenetresWin32.h"
 
 class F_Help {
-public:
+  public:
     F_Help() = default;
     ~F_Help();
     F_Help(const F_Help&) = delete;
@@ -17,7 +17,7 @@ public:
     // Escape or closing hides it; then the window is unloaded.
     void MontreModal(HINSTANCE instance, HWND propriétaire);
 
-private:
+  private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     template <class T>
     friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);

@@ -2,6 +2,7 @@
 // the parameters from the settings and the command line, then the census when unattended.
 #include <windows.h>
 
+#include "Demarrage.h"
 #include "DialoguesWin32.h"
 #include "F_Main.h"
 #include "FichiersWin32.h"
@@ -11,8 +12,6 @@
 #include "RegistreWin32.h"
 #include "Utf16.h"
 #include "VersionWin32.h"
-
-#include "Demarrage.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
     const Programme programme = ProgrammeCourant();

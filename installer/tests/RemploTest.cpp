@@ -1,11 +1,10 @@
 // Remplo's command line, its no-copy decisions and the installation over in-memory files.
-#include "Remplo.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "Doubles.h"
+#include "Remplo.h"
 
 namespace {
 
@@ -85,9 +84,9 @@ TEST(RemploAnalyse, LignesValides) {
 }
 
 TEST(RemploAnalyse, LignesMalFormées) {
-    for (const char* ligne : {"", "   ", "a.exe b.exe", "\"a.exe", "\"a.exe\"", "\"a.exe\" b.exe",
-                              "\"a.exe\" \"b.exe", "\"\" \"b.exe\"", "\"a.exe\" \"\"",
-                              "x \"a.exe\" \"b.exe\""}) {
+    for (const char* ligne :
+         {"", "   ", "a.exe b.exe", "\"a.exe", "\"a.exe\"", "\"a.exe\" b.exe", "\"a.exe\" \"b.exe",
+          "\"\" \"b.exe\"", "\"a.exe\" \"\"", "x \"a.exe\" \"b.exe\""}) {
         SCOPED_TRACE(ligne);
         EXPECT_FALSE(RemploAnalyse(ligne));
     }
@@ -276,9 +275,8 @@ TEST_F(RemploTest, AncienProgrammeQuiNeLibèreJamaisSonFichier) {
     EXPECT_EQ(fichiers.Contenu(Destination), "ancien");
     SansRésidus();
     ASSERT_EQ(dialogues.boîtes.size(), 1u);
-    EXPECT_EQ(dialogues.boîtes[0].texte.rfind("Je ne parviens pas à remplacer le programme \"" +
-                                                  Destination + "\"",
-                                              0),
+    EXPECT_EQ(dialogues.boîtes[0].texte.rfind(
+                  "Je ne parviens pas à remplacer le programme \"" + Destination + "\"", 0),
               0u);
     EXPECT_NE(dialogues.boîtes[0].texte.find("(Accès refusé.)"), std::string::npos);
     EXPECT_EQ(dialogues.boîtes[0].titre, "Remplo");
@@ -313,8 +311,7 @@ TEST_F(RemploTest, CopieÉchouéeGardeLAncienProgramme) {
         EXPECT_FALSE(f.Existe(Temporaire));
         EXPECT_FALSE(f.Existe(Sauvegarde));
         ASSERT_EQ(d.boîtes.size(), 1u);
-        EXPECT_EQ(d.boîtes[0].texte,
-                  c.erreur + "\r\nCopy " + Source + ", " + Destination);
+        EXPECT_EQ(d.boîtes[0].texte, c.erreur + "\r\nCopy " + Source + ", " + Destination);
         EXPECT_EQ(d.boîtes[0].titre, "Remplo");
         EXPECT_EQ(d.boîtes[0].drapeaux, Mb::Ok | Mb::IcôneExclamation);
         EXPECT_EQ(d.bips, 1);

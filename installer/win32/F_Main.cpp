@@ -13,8 +13,12 @@ constexpr int HauteurClient = 1320;
 constexpr int Marge = 180;
 constexpr int HauteurÉtiquette = 420;
 
-HCURSOR CurseurOccupé() { return LoadCursorW(nullptr, IDC_APPSTARTING); }
-HCURSOR CurseurNormal() { return LoadCursorW(nullptr, IDC_ARROW); }
+HCURSOR CurseurOccupé() {
+    return LoadCursorW(nullptr, IDC_APPSTARTING);
+}
+HCURSOR CurseurNormal() {
+    return LoadCursorW(nullptr, IDC_ARROW);
+}
 
 }  // namespace
 
@@ -43,12 +47,11 @@ F_Main::F_Main(HINSTANCE instance) {
         police_ = CreateFontIndirectW(&nc.lfMessageFont);
     for (int i = 0; i < 2; ++i) {
         // SS_NOPREFIX: an "&" in a path is shown, not taken as a mnemonic.
-        E_[i] = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-                                TwipsEnPixelsX(Marge, dpi),
-                                TwipsEnPixelsY(Marge + i * (HauteurÉtiquette + Marge), dpi),
-                                TwipsEnPixelsX(LargeurClient - 2 * Marge, dpi),
-                                TwipsEnPixelsY(HauteurÉtiquette, dpi), hwnd_, nullptr, instance,
-                                nullptr);
+        E_[i] = CreateWindowExW(
+            0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+            TwipsEnPixelsX(Marge, dpi), TwipsEnPixelsY(Marge + i * (HauteurÉtiquette + Marge), dpi),
+            TwipsEnPixelsX(LargeurClient - 2 * Marge, dpi), TwipsEnPixelsY(HauteurÉtiquette, dpi),
+            hwnd_, nullptr, instance, nullptr);
         if (E_[i] && police_) SendMessageW(E_[i], WM_SETFONT, reinterpret_cast<WPARAM>(police_), 0);
     }
     Form_Load();
@@ -59,7 +62,9 @@ F_Main::~F_Main() {
     if (police_) DeleteObject(police_);
 }
 
-void F_Main::Form_Load() { FeuilleCentre(hwnd_); }
+void F_Main::Form_Load() {
+    FeuilleCentre(hwnd_);
+}
 
 LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return ProcédureFenêtre<F_Main>(hwnd, msg, wp, lp);

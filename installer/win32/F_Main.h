@@ -5,14 +5,13 @@
 #include <windows.h>
 
 #include "FenetresWin32.h"
-
 #include "Remplo.h"
 
 inline constexpr wchar_t TitreF_Main[] = L"Mise à jour automatique de programme 32bits";
 inline constexpr wchar_t ClasseF_Main[] = L"Orvan98.Remplo.F_Main";
 
 class F_Main : public FenêtreRemplo {
-public:
+  public:
     // Creates the window hidden; a window that cannot be created leaves the installation
     // running without one.
     explicit F_Main(HINSTANCE instance);
@@ -28,7 +27,7 @@ public:
 
     HWND Handle() const { return hwnd_; }
 
-private:
+  private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     template <class T>
     friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);

@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "FenetresWin32.h"
-
 #include "Metriques.h"
 #include "Note.h"
 #include "Registre.h"

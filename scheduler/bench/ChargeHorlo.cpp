@@ -92,8 +92,8 @@ int wmain(int argc, wchar_t** argv) {
     LanceurMuet lanceur;
     AlarmesMuettes alarmes;
 
-    std::printf("%-8s %-22s %-22s %-22s %-22s %-22s\n", "tasks", "load Auto.dat",
-                "open editor", "pass, all due", "pass, all removed", "save one");
+    std::printf("%-8s %-22s %-22s %-22s %-22s %-22s\n", "tasks", "load Auto.dat", "open editor",
+                "pass, all due", "pass, all removed", "save one");
     // A first round of 1,024 tasks warms the caches and is not printed; each size is run
     // three times, and the best time of each step is printed.
     const size_t tailles[] = {1024, max / 4, max / 2, max};
@@ -144,13 +144,15 @@ int wmain(int argc, wchar_t** argv) {
         if (tour % 3 != 0 || tour == 0) continue;
         auto cellule = [n](double ms) {
             char s[64];
-            std::snprintf(s, sizeof s, "%.0f ms (%.1f us/task)", ms, ms * 1000.0 / static_cast<double>(n));
+            std::snprintf(s, sizeof s, "%.0f ms (%.1f us/task)", ms,
+                          ms * 1000.0 / static_cast<double>(n));
             return std::string(s);
         };
         std::printf("%-8zu %-22s %-22s %-22s %-22s %-22s%s%s%s\n", n, cellule(meilleur[0]).c_str(),
                     cellule(meilleur[1]).c_str(), cellule(meilleur[2]).c_str(),
-                    cellule(meilleur[3]).c_str(), cellule(meilleur[4]).c_str(), toutes ? "" : "  (not every task started)",
-                    vide ? "" : "  (entries left)", listée ? "" : "  (not every task listed)");
+                    cellule(meilleur[3]).c_str(), cellule(meilleur[4]).c_str(),
+                    toutes ? "" : "  (not every task started)", vide ? "" : "  (entries left)",
+                    listée ? "" : "  (not every task listed)");
         std::fflush(stdout);
     }
     DeleteFileW(VersUtf16(dossier + "\\Auto.dat").c_str());

@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-Statut ÉchecErrno() { return Statut::Échec(std::strerror(errno)); }
+Statut ÉchecErrno() {
+    return Statut::Échec(std::strerror(errno));
+}
 
 // Writes every byte to an open descriptor.
 bool ÉcritTout(int fd, const std::string& octets) {

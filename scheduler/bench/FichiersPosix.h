@@ -8,7 +8,7 @@
 #include "Ports.h"
 
 class FichiersPosix : public Fichiers {
-public:
+  public:
     explicit FichiersPosix(std::filesystem::path racine) : racine_(std::move(racine)) {}
 
     // The host path of a Windows path: drive letter dropped, backslashes turned to slashes.
@@ -26,6 +26,6 @@ public:
     Statut Renommer(const std::string& source, const std::string& destination,
                     bool remplacer) override;
 
-private:
+  private:
     std::filesystem::path racine_;
 };

@@ -112,9 +112,15 @@ void ToutesDues(benchmark::State& état, const char* code) {
 
 }  // namespace
 
-BENCHMARK_CAPTURE(ToutesDues, journalières, "J")->Name("TâchesExécute/toutes dues J")
-    ->RangeMultiplier(2)->Range(8192, 32768)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ToutesDues, uniques, "U")->Name("TâchesExécute/toutes dues U")
-    ->RangeMultiplier(2)->Range(8192, 32768)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ToutesDues, journalières, "J")
+    ->Name("TâchesExécute/toutes dues J")
+    ->RangeMultiplier(2)
+    ->Range(8192, 32768)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ToutesDues, uniques, "U")
+    ->Name("TâchesExécute/toutes dues U")
+    ->RangeMultiplier(2)
+    ->Range(8192, 32768)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(TâchesExécute_)->Name("TâchesExécute")->Unit(benchmark::kMillisecond);
 BENCHMARK(TâchesExécute_Base)->Name("TâchesExécute_Base")->Unit(benchmark::kMillisecond);

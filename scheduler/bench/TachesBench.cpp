@@ -43,13 +43,15 @@ struct Banc {
         const char* codes[] = {"U", "J", "O", "S", "A", "L", "P", "D"};
         for (size_t i = 0; i < NombreDeTâches; ++i) {
             Tâche t;
-            t.Programme = i % 10 == 0 ? "\"Réunion n° " + std::to_string(i)
-                                      : "C:\\Program Files\\Outil\\prog" + std::to_string(i) + ".exe";
+            t.Programme = i % 10 == 0
+                              ? "\"Réunion n° " + std::to_string(i)
+                              : "C:\\Program Files\\Outil\\prog" + std::to_string(i) + ".exe";
             t.Paramètres = i % 3 == 0 ? "" : "/a /b:fichier" + std::to_string(i) + ".txt";
             t.Fenêtre = static_cast<int16_t>(1 + i % 4);
             t.Répétition = codes[i % 8];
             t.Actif = i % 7 != 0;
-            t.Prochaine = t.Répétition == "L" ? 0.00381944 : 36136.0 + static_cast<double>(i) / 97.0;
+            t.Prochaine =
+                t.Répétition == "L" ? 0.00381944 : 36136.0 + static_cast<double>(i) / 97.0;
             t.DernièreExécution = i % 5 == 0 ? 0 : 36000.25 + static_cast<double>(i) / 89.0;
             t.DélaiMax = i % 4 == 0 ? 0 : 1.0 / 24;
             h.Tâches.Ajoute(std::move(t));

@@ -1,19 +1,21 @@
 // Horlo's command-line words and the start-up entry questions over the in-memory registry.
-#include "Commande.h"
-
 #include <gtest/gtest.h>
 
+#include "Commande.h"
 #include "Doubles.h"
 #include "RegistreMemoire.h"
 
 namespace {
 
 TEST(Commande, MotsDeLaLigne) {
-    const struct { const char* ligne; MotHorlo mot; } cas[] = {
-        {"/?", MotHorlo::Aide},          {"  /O  ", MotHorlo::Éditeur},
-        {"/o", MotHorlo::Éditeur},       {"/UnInstall", MotHorlo::Désinstalle},
-        {"/x", MotHorlo::Aucun},         {"", MotHorlo::Aucun},
-        {"/o /?", MotHorlo::Aucun},      {"(~!~)", MotHorlo::Aucun},
+    const struct {
+        const char* ligne;
+        MotHorlo mot;
+    } cas[] = {
+        {"/?", MotHorlo::Aide},     {"  /O  ", MotHorlo::Éditeur},
+        {"/o", MotHorlo::Éditeur},  {"/UnInstall", MotHorlo::Désinstalle},
+        {"/x", MotHorlo::Aucun},    {"", MotHorlo::Aucun},
+        {"/o /?", MotHorlo::Aucun}, {"(~!~)", MotHorlo::Aucun},
     };
     for (const auto& c : cas) EXPECT_EQ(MotDeLaLigne(c.ligne), c.mot) << c.ligne;
 }

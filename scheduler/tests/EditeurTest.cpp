@@ -428,7 +428,6 @@ TEST(Editeur, ProchainsMoments) {
     }
 }
 
-
 // Every date the editor writes into its fields reads back as the same moment, from 1950 to
 // 2099, whatever the year the editor runs in: Modifier (the stored moment), Ajouter
 // (tomorrow) and a catalogue choice (today).
@@ -485,13 +484,12 @@ TEST(Editeur, ApercuEtMoteurDAccord) {
         {"U passé", lundi, Option::UneFois, false, "7.12.98", "9:00", ""},
         {"O", D(1998, 12, 10, 12), Option::ChaqueJour, true, "11.12.98", "9:00", ""},
         {"O un samedi", D(1998, 12, 10, 12), Option::ChaqueJour, true, "12.12.98", "9:00", ""},
-        {"O en retard le samedi", D(1998, 12, 12, 12), Option::ChaqueJour, true, "11.12.98",
-         "9:00", ""},
+        {"O en retard le samedi", D(1998, 12, 12, 12), Option::ChaqueJour, true, "11.12.98", "9:00",
+         ""},
         {"S", lundi, Option::ChaqueSemaine, false, "1.12.98", "9:00", ""},
         {"P", lundi, Option::Premier, false, "1.1.98", "9:00", ""},
         {"D", lundi, Option::Dernier, false, "1.1.98", "9:00", ""},
-        {"J avant 1900", D(1899, 12, 28, 12), Option::ChaqueJour, false, "29.12.1899", "6:00",
-         ""},
+        {"J avant 1900", D(1899, 12, 28, 12), Option::ChaqueJour, false, "29.12.1899", "6:00", ""},
     };
     for (const auto& k : cas) {
         SCOPED_TRACE(k.nom);
@@ -529,7 +527,7 @@ TEST(Editeur, ApercuEtMoteurDAccord) {
         }
         std::string attendu;
         for (size_t i = 0; i < moments.size(); ++i) attendu += (i ? ", " : "") + moments[i];
-        attendu = moments.empty()           ? "Aucune exécution : le moment est dépassé"
+        attendu = moments.empty()       ? "Aucune exécution : le moment est dépassé"
                   : moments.size() == 1 ? "Prochaine fois : " + attendu
                                         : "Prochaines fois : " + attendu;
         EXPECT_EQ(ProchainsMoments(c, k.maintenant), attendu);

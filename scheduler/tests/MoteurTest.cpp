@@ -1,21 +1,22 @@
 // The engine pass over a fixed clock, the working-day calendar and the sharing of
 // Auto.dat with another instance.
-#include "Moteur.h"
-
 #include <gtest/gtest.h>
-
-#include "DateHeure.h"
-#include "Doubles.h"
 
 #include <algorithm>
 #include <stdexcept>
+
+#include "DateHeure.h"
+#include "Doubles.h"
+#include "Moteur.h"
 
 namespace {
 
 double D(int a, int mo, int j, int h = 0, int mi = 0, int s = 0) {
     return *DateDepuisParties({a, mo, j, h, mi, s});
 }
-double H(int h, int mi, int s = 0) { return D(1899, 12, 30, h, mi, s); }
+double H(int h, int mi, int s = 0) {
+    return D(1899, 12, 30, h, mi, s);
+}
 
 Tâche T(std::string prog, std::string rép, double proch, double délai = 0, bool actif = true) {
     Tâche t;
@@ -34,7 +35,9 @@ struct AlarmesEnregistrées : Alarmes {
         bool nouvelle;
     };
     std::vector<Vue> vues;
-    void Montre(const std::string& texte, bool nouvelle) override { vues.push_back({texte, nouvelle}); }
+    void Montre(const std::string& texte, bool nouvelle) override {
+        vues.push_back({texte, nouvelle});
+    }
 };
 
 struct ÉditeurEnregistré : VueÉditeur {
@@ -59,31 +62,52 @@ struct MoteurTest : ::testing::Test {
         for (int k = 0; k < n; ++k) ASSERT_TRUE(TâchesExécute(h, ports).ok);
     }
     size_t Écritures() const {
-        return static_cast<size_t>(std::count(f.journal.begin(), f.journal.end(),
-                                              "Écrire " + auto_));
+        return static_cast<size_t>(
+            std::count(f.journal.begin(), f.journal.end(), "Écrire " + auto_));
     }
 };
 
 TEST(Calendrier, PremierEtDernierOuvrable) {
-    const struct { bool premier; int mois, année; double attendu; } cas[] = {
-        {true, 5, 1998, D(1998, 5, 1)},    {true, 13, 1998, D(1999, 1, 1)},
-        {true, 8, 1998, D(1998, 8, 3)},    {true, 2, 2026, D(2026, 2, 2)},
-        {false, 1, 1999, D(1999, 1, 29)},  {false, 12, 1998, D(1998, 12, 31)},
-        {false, 13, 1998, D(1999, 1, 29)}, {false, 2, 2000, D(2000, 2, 29)},
-        {false, 5, 1998, D(1998, 5, 29)},  {false, 4, 1998, D(1998, 4, 30)},
+    const struct {
+        bool premier;
+        int mois, année;
+        double attendu;
+    } cas[] = {
+        {true, 5, 1998, D(1998, 5, 1)},
+        {true, 13, 1998, D(1999, 1, 1)},
+        {true, 8, 1998, D(1998, 8, 3)},
+        {true, 2, 2026, D(2026, 2, 2)},
+        {false, 1, 1999, D(1999, 1, 29)},
+        {false, 12, 1998, D(1998, 12, 31)},
+        {false, 13, 1998, D(1999, 1, 29)},
+        {false, 2, 2000, D(2000, 2, 29)},
+        {false, 5, 1998, D(1998, 5, 29)},
+        {false, 4, 1998, D(1998, 4, 30)},
         // Every month of 2026.
-        {true, 1, 2026, D(2026, 1, 1)},    {false, 1, 2026, D(2026, 1, 30)},
-        {true, 3, 2026, D(2026, 3, 2)},    {false, 2, 2026, D(2026, 2, 27)},
-        {true, 4, 2026, D(2026, 4, 1)},    {false, 3, 2026, D(2026, 3, 31)},
-        {true, 5, 2026, D(2026, 5, 1)},    {false, 4, 2026, D(2026, 4, 30)},
-        {true, 6, 2026, D(2026, 6, 1)},    {false, 5, 2026, D(2026, 5, 29)},
-        {true, 7, 2026, D(2026, 7, 1)},    {false, 6, 2026, D(2026, 6, 30)},
-        {true, 8, 2026, D(2026, 8, 3)},    {false, 7, 2026, D(2026, 7, 31)},
-        {true, 9, 2026, D(2026, 9, 1)},    {false, 8, 2026, D(2026, 8, 31)},
-        {true, 10, 2026, D(2026, 10, 1)},  {false, 9, 2026, D(2026, 9, 30)},
-        {true, 11, 2026, D(2026, 11, 2)},  {false, 10, 2026, D(2026, 10, 30)},
-        {true, 12, 2026, D(2026, 12, 1)},  {false, 11, 2026, D(2026, 11, 30)},
-        {true, 13, 2026, D(2027, 1, 1)},   {false, 12, 2026, D(2026, 12, 31)},
+        {true, 1, 2026, D(2026, 1, 1)},
+        {false, 1, 2026, D(2026, 1, 30)},
+        {true, 3, 2026, D(2026, 3, 2)},
+        {false, 2, 2026, D(2026, 2, 27)},
+        {true, 4, 2026, D(2026, 4, 1)},
+        {false, 3, 2026, D(2026, 3, 31)},
+        {true, 5, 2026, D(2026, 5, 1)},
+        {false, 4, 2026, D(2026, 4, 30)},
+        {true, 6, 2026, D(2026, 6, 1)},
+        {false, 5, 2026, D(2026, 5, 29)},
+        {true, 7, 2026, D(2026, 7, 1)},
+        {false, 6, 2026, D(2026, 6, 30)},
+        {true, 8, 2026, D(2026, 8, 3)},
+        {false, 7, 2026, D(2026, 7, 31)},
+        {true, 9, 2026, D(2026, 9, 1)},
+        {false, 8, 2026, D(2026, 8, 31)},
+        {true, 10, 2026, D(2026, 10, 1)},
+        {false, 9, 2026, D(2026, 9, 30)},
+        {true, 11, 2026, D(2026, 11, 2)},
+        {false, 10, 2026, D(2026, 10, 30)},
+        {true, 12, 2026, D(2026, 12, 1)},
+        {false, 11, 2026, D(2026, 11, 30)},
+        {true, 13, 2026, D(2027, 1, 1)},
+        {false, 12, 2026, D(2026, 12, 31)},
     };
     for (const auto& c : cas)
         EXPECT_EQ(c.premier ? PremierOuvrable(c.mois, c.année) : DernierOuvrable(c.mois, c.année),
@@ -96,7 +120,8 @@ std::string Table(const Horlo& h) {
     std::string s;
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         const Tâche& t = h.Tâches[i];
-        s += t.Programme + " " + t.Répétition + " " + FormatDate(t.Prochaine, "dd.mm.yyyy hh:mm:ss") + ";";
+        s += t.Programme + " " + t.Répétition + " " +
+             FormatDate(t.Prochaine, "dd.mm.yyyy hh:mm:ss") + ";";
     }
     return s;
 }
@@ -111,49 +136,113 @@ TEST_F(MoteurTest, PassesSurUneHorlogeFixe) {
         std::string table;           // the table afterwards
         size_t écritures;            // saves of Auto.dat
     } cas[] = {
-        {"rattrapage sans délai", {T("j", "J", D(1998, 12, 4, 8, 0))},
+        {"rattrapage sans délai",
+         {T("j", "J", D(1998, 12, 4, 8, 0))},
          {lundi, lundi, lundi, lundi, lundi},
-         "j |j |j |j ", "j J 08.12.1998 08:00:00;", 4},
-        {"rattrapage avec délai", {T("j", "J", D(1998, 12, 4, 8, 0), H(1, 0))},
-         {lundi, lundi, lundi, lundi, lundi}, "", "j J 08.12.1998 08:00:00;", 4},
+         "j |j |j |j ",
+         "j J 08.12.1998 08:00:00;",
+         4},
+        {"rattrapage avec délai",
+         {T("j", "J", D(1998, 12, 4, 8, 0), H(1, 0))},
+         {lundi, lundi, lundi, lundi, lundi},
+         "",
+         "j J 08.12.1998 08:00:00;",
+         4},
         {"rattrapage, la dernière occurrence dans le délai",
-         {T("j", "J", D(1998, 12, 5, 9, 30), H(1, 0))}, {lundi, lundi, lundi}, "j ",
-         "j J 08.12.1998 09:30:00;", 3},
-        {"O au-delà d'un week-end", {T("o", "O", D(1998, 12, 4, 9, 0))},
-         {D(1998, 12, 5, 12, 0), D(1998, 12, 6, 12, 0), lundi, lundi, lundi}, "o |o ",
-         "o O 08.12.1998 09:00:00;", 2},
-        {"O du vendredi au lundi", {T("o", "O", D(1998, 12, 4, 9, 0))},
-         {D(1998, 12, 4, 10, 0)}, "o ", "o O 07.12.1998 09:00:00;", 1},
-        {"P en décembre", {T("p", "P", D(1998, 12, 15, 9, 0))}, {D(1998, 12, 15, 10, 0)},
-         "p ", "p P 01.01.1999 09:00:00;", 1},
-        {"D en mars", {T("d", "D", D(1998, 3, 31, 17, 0))}, {D(1998, 3, 31, 18, 0)}, "d ",
-         "d D 30.04.1998 17:00:00;", 1},
-        {"D en octobre", {T("d", "D", D(2026, 10, 30, 17, 0))}, {D(2026, 10, 30, 18, 0)}, "d ",
-         "d D 30.11.2026 17:00:00;", 1},
-        {"P en novembre", {T("p", "P", D(2026, 11, 2, 8, 0))}, {D(2026, 11, 2, 8, 0)}, "p ",
-         "p P 01.12.2026 08:00:00;", 1},
-        {"J avant 1900", {T("j", "J", D(1899, 12, 29, 6, 0))}, {D(1899, 12, 29, 6, 0)}, "j ",
-         "j J 30.12.1899 06:00:00;", 1},
-        {"J à l'instant du délai max", {T("j", "J", lundi - H(1, 0), H(1, 0))}, {lundi}, "",
-         "j J 08.12.1998 09:00:00;", 1},
-        {"J juste avant le délai max", {T("j", "J", lundi - H(0, 59), H(1, 0))}, {lundi}, "j ",
-         "j J 08.12.1998 09:01:00;", 1},
-        {"P en retard de plusieurs mois", {T("p", "P", D(1998, 1, 1, 9, 0), H(1, 0))},
-         {lundi, lundi}, "", "p P 01.01.1999 09:00:00;", 1},
+         {T("j", "J", D(1998, 12, 5, 9, 30), H(1, 0))},
+         {lundi, lundi, lundi},
+         "j ",
+         "j J 08.12.1998 09:30:00;",
+         3},
+        {"O au-delà d'un week-end",
+         {T("o", "O", D(1998, 12, 4, 9, 0))},
+         {D(1998, 12, 5, 12, 0), D(1998, 12, 6, 12, 0), lundi, lundi, lundi},
+         "o |o ",
+         "o O 08.12.1998 09:00:00;",
+         2},
+        {"O du vendredi au lundi",
+         {T("o", "O", D(1998, 12, 4, 9, 0))},
+         {D(1998, 12, 4, 10, 0)},
+         "o ",
+         "o O 07.12.1998 09:00:00;",
+         1},
+        {"P en décembre",
+         {T("p", "P", D(1998, 12, 15, 9, 0))},
+         {D(1998, 12, 15, 10, 0)},
+         "p ",
+         "p P 01.01.1999 09:00:00;",
+         1},
+        {"D en mars",
+         {T("d", "D", D(1998, 3, 31, 17, 0))},
+         {D(1998, 3, 31, 18, 0)},
+         "d ",
+         "d D 30.04.1998 17:00:00;",
+         1},
+        {"D en octobre",
+         {T("d", "D", D(2026, 10, 30, 17, 0))},
+         {D(2026, 10, 30, 18, 0)},
+         "d ",
+         "d D 30.11.2026 17:00:00;",
+         1},
+        {"P en novembre",
+         {T("p", "P", D(2026, 11, 2, 8, 0))},
+         {D(2026, 11, 2, 8, 0)},
+         "p ",
+         "p P 01.12.2026 08:00:00;",
+         1},
+        {"J avant 1900",
+         {T("j", "J", D(1899, 12, 29, 6, 0))},
+         {D(1899, 12, 29, 6, 0)},
+         "j ",
+         "j J 30.12.1899 06:00:00;",
+         1},
+        {"J à l'instant du délai max",
+         {T("j", "J", lundi - H(1, 0), H(1, 0))},
+         {lundi},
+         "",
+         "j J 08.12.1998 09:00:00;",
+         1},
+        {"J juste avant le délai max",
+         {T("j", "J", lundi - H(0, 59), H(1, 0))},
+         {lundi},
+         "j ",
+         "j J 08.12.1998 09:01:00;",
+         1},
+        {"P en retard de plusieurs mois",
+         {T("p", "P", D(1998, 1, 1, 9, 0), H(1, 0))},
+         {lundi, lundi},
+         "",
+         "p P 01.01.1999 09:00:00;",
+         1},
         {"U en retard, trop tard", {T("u", "U", lundi - H(2, 0), H(1, 0))}, {lundi}, "", "", 1},
         {"U en retard, sans délai", {T("u", "U", lundi - H(2, 0))}, {lundi}, "u ", "", 1},
         {"U à venir", {T("u", "U", lundi + H(0, 1))}, {lundi}, "", "u U 07.12.1998 10:01:00;", 0},
         {"S", {T("s", "S", lundi)}, {lundi}, "s ", "s S 14.12.1998 10:00:00;", 1},
         {"entrée supprimée retirée sans enregistrer",
-         {T("a", "J", lundi + 1), T("", "J", lundi - 1), T("", "U", 0, 0, false), T("b", "J", lundi + 1)},
-         {lundi}, "", "a J 08.12.1998 10:00:00;b J 08.12.1998 10:00:00;", 0},
-        {"code inconnu jamais dû", {T("x", "X", lundi - 3), T("y", "j", lundi - 3)}, {lundi, lundi},
-         "", "x X 04.12.1998 10:00:00;y j 04.12.1998 10:00:00;", 0},
-        {"A et inactive jamais dues", {T("a", "A", 0), T("i", "J", 0, 0, false), T("k", "a", 0)},
-         {lundi}, "", "a A 30.12.1899 00:00:00;i J 30.12.1899 00:00:00;k a 30.12.1899 00:00:00;", 0},
+         {T("a", "J", lundi + 1), T("", "J", lundi - 1), T("", "U", 0, 0, false),
+          T("b", "J", lundi + 1)},
+         {lundi},
+         "",
+         "a J 08.12.1998 10:00:00;b J 08.12.1998 10:00:00;",
+         0},
+        {"code inconnu jamais dû",
+         {T("x", "X", lundi - 3), T("y", "j", lundi - 3)},
+         {lundi, lundi},
+         "",
+         "x X 04.12.1998 10:00:00;y j 04.12.1998 10:00:00;",
+         0},
+        {"A et inactive jamais dues",
+         {T("a", "A", 0), T("i", "J", 0, 0, false), T("k", "a", 0)},
+         {lundi},
+         "",
+         "a A 30.12.1899 00:00:00;i J 30.12.1899 00:00:00;k a 30.12.1899 00:00:00;",
+         0},
         {"ordre de l'index, une fois par passe",
-         {T("b", "U", lundi - 1), T("c", "J", lundi - 1.5), T("d", "U", lundi)}, {lundi},
-         "b |c |d ", "c J 06.12.1998 22:00:00;", 1},
+         {T("b", "U", lundi - 1), T("c", "J", lundi - 1.5), T("d", "U", lundi)},
+         {lundi},
+         "b |c |d ",
+         "c J 06.12.1998 22:00:00;",
+         1},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -269,7 +358,9 @@ TEST_F(MoteurTest, TachesAArretDeWindows) {
 TEST_F(MoteurTest, ExceptionDuTravailAuJournal) {
     horloge.maintenant = D(1998, 12, 7, 18, 0);
     struct LanceurQuiLève : Lanceur {
-        Statut Lance(const std::string&, int) override { throw std::length_error("Ligne trop longue"); }
+        Statut Lance(const std::string&, int) override {
+            throw std::length_error("Ligne trop longue");
+        }
     } lève;
     PortsMoteur ports{lève, alarmes, nullptr};
     Pose({T("a.exe", "J", 0), T("b.exe", "A", 0)});
@@ -312,12 +403,12 @@ TEST_F(MoteurTest, UneAutreInstanceNePerdPasSesChangements) {
     EXPECT_EQ(lanceur.lancements.size(), 2u);  // "a" only: the L task stays fired
     EXPECT_EQ(h.Tâches.IndexDe(a), 1u);
     ASSERT_TRUE(TâchesCharge(autre).ok);
-    EXPECT_EQ(Table(autre), "a J 08.12.1998 10:00:00;b J 08.12.1998 10:00:00;"
-                            "l L 30.12.1899 00:00:02;nouvelle S 09.12.1998 10:00:00;");
+    EXPECT_EQ(Table(autre),
+              "a J 08.12.1998 10:00:00;b J 08.12.1998 10:00:00;"
+              "l L 30.12.1899 00:00:02;nouvelle S 09.12.1998 10:00:00;");
     EXPECT_EQ(autre.Tâches[2].Paramètres, "/changé");
     EXPECT_EQ(autre.Tâches[1].DernièreExécution, horloge.maintenant);
 }
-
 
 // Another instance's save that keeps the size but not the time, or the time but not the
 // size, is taken in; one that cannot be read is never written over: the change waits in
@@ -369,8 +460,9 @@ TEST_F(MoteurTest, FichierChangéAilleursRepris) {
 // A session end with no "A" task to start leaves Auto.dat as it is, heading lines included.
 TEST_F(MoteurTest, FinDeSessionSansTacheANeTouchePasAutoDat) {
     horloge.maintenant = D(1998, 12, 7, 18, 0);
-    const std::string octets = "[T\xE2\x63hes]\r\n\r\nj\t\t1\tJ\t-1\t08.12.1998\t09:00\r\n"
-                               "a\t\t1\tA\t0\r\n";
+    const std::string octets =
+        "[T\xE2\x63hes]\r\n\r\nj\t\t1\tJ\t-1\t08.12.1998\t09:00\r\n"
+        "a\t\t1\tA\t0\r\n";
     f.PoseFichier(auto_, octets);
     ASSERT_TRUE(TâchesCharge(h).ok);
     ASSERT_TRUE(TâchesArrêt(h, ports).ok);

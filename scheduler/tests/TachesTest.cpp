@@ -1,17 +1,18 @@
 // The task table's files, field cutting, list lines, open-window list and journal.
-#include "Taches.h"
-
 #include <gtest/gtest.h>
 
 #include "DateHeure.h"
 #include "Doubles.h"
+#include "Taches.h"
 
 namespace {
 
 double D(int a, int mo, int j, int h = 0, int mi = 0, int s = 0) {
     return *DateDepuisParties({a, mo, j, h, mi, s});
 }
-double H(int h, int mi, int s = 0) { return D(1899, 12, 30, h, mi, s); }
+double H(int h, int mi, int s = 0) {
+    return D(1899, 12, 30, h, mi, s);
+}
 
 Tâche T(std::string prog, std::string rép, double proch, bool actif = true, double der = 0,
         double délai = 0, std::string par = "", int16_t fen = 1) {
@@ -36,13 +37,15 @@ struct TâchesTest : ::testing::Test {
 };
 
 TEST(ChampSuivant, CoupeEtRetireLesGuillemets) {
-    const struct { std::string_view texte, champ, reste; } cas[] = {
-        {"a\tb\tc", "a", "b\tc"},         {"", "", ""},
-        {"abc", "abc", ""},               {"\ta", "", "a"},
-        {"a\t", "a", ""},                 {"\"x y\"\tz", "x y", "z"},
-        {"\"", "\"", ""},                 {"\"\"", "", ""},
-        {"\"a\"\"b\"", "a\"b", ""},       {"\"a\"\"\"\"b\"", "a\"b", ""},
-        {"a\"\"b", "a\"\"b", ""},         {"\"message", "\"message", ""},
+    const struct {
+        std::string_view texte, champ, reste;
+    } cas[] = {
+        {"a\tb\tc", "a", "b\tc"},   {"", "", ""},
+        {"abc", "abc", ""},         {"\ta", "", "a"},
+        {"a\t", "a", ""},           {"\"x y\"\tz", "x y", "z"},
+        {"\"", "\"", ""},           {"\"\"", "", ""},
+        {"\"a\"\"b\"", "a\"b", ""}, {"\"a\"\"\"\"b\"", "a\"b", ""},
+        {"a\"\"b", "a\"\"b", ""},   {"\"message", "\"message", ""},
     };
     for (const auto& c : cas) {
         std::string_view reste = c.texte;
@@ -150,7 +153,11 @@ TEST_F(TâchesTest, FichierAbsentOuIllisible) {
 // task is in the file, and the editor's check knows the field does not read back.
 TEST_F(TâchesTest, UneTâcheIntranscriptibleNeBloquePasLEnregistrement) {
     const std::string fin = "\t1\tJ\t-1\t30.12.1899\t00:00\t30.12.1899\t00:00\t00:00\r\n";
-    const struct { Tâche t; std::string ligne; bool premier; } cas[] = {
+    const struct {
+        Tâche t;
+        std::string ligne;
+        bool premier;
+    } cas[] = {
         {T("\xE2\x98\x83.exe", "J", 0), "?.exe\t", true},
         {T("a.exe", "J", 0, true, 0, 0, "x\ty"), "a.exe\tx y", false},
         {T("b.exe", "J", 0, true, 0, 0, "ligne\r\n2"), "b.exe\tligne  2", false},
@@ -221,13 +228,17 @@ TEST_F(TâchesTest, CatalogueUneEntréeParLigne) {
 
 TEST(LigneTâche, ColonneProgrammeEtDernièreExécution) {
     const double proch = D(1998, 12, 7, 14, 5), der = D(1998, 12, 6, 14, 5);
-    const struct { Tâche t; std::string ligne; } cas[] = {
+    const struct {
+        Tâche t;
+        std::string ligne;
+    } cas[] = {
         {T("p.exe", "J", proch, true, der), "07.12.98 14:05 p.exe (6.12.98 14:05)"},
         {T("p.exe", "J", proch, false, der), "(inactivé)     p.exe (6.12.98 14:05)"},
         {T("p.exe", "A", 0), "(avant arrêt)  p.exe"},
         {T("p.exe", "a", 0), "30.12.99 00:00 p.exe"},
         {T("p.exe", "L", H(0, 5, 30)), "Déb.+00:05:30 p.exe"},
-        {T("p.exe", "l", H(0, 5, 30), true, D(2000, 1, 2, 3, 4)), "Déb.+00:05:30 p.exe (2.1.00 3:04)"},
+        {T("p.exe", "l", H(0, 5, 30), true, D(2000, 1, 2, 3, 4)),
+         "Déb.+00:05:30 p.exe (2.1.00 3:04)"},
         {T("\"Réunion", "U", proch, true, D(1999, 12, 30)), "07.12.98 14:05 \"Réunion"},
     };
     for (const auto& c : cas) EXPECT_EQ(LigneTâche(c.t), c.ligne);
@@ -235,8 +246,9 @@ TEST(LigneTâche, ColonneProgrammeEtDernièreExécution) {
 
 TEST(FeuillesOuvertes, ResteTriéeSansDoublons) {
     ListeFeuilles l;
-    const std::vector<std::string> noms = {"F_Show", "F_Auto", "F_Vud", "F_Main", "A", "Z",
-                                           "F_Help", "B", "C", "D", "E", "F", "G", "F_Auto"};
+    const std::vector<std::string> noms = {"F_Show", "F_Auto", "F_Vud", "F_Main", "A",
+                                           "Z",      "F_Help", "B",     "C",      "D",
+                                           "E",      "F",      "G",     "F_Auto"};
     for (const auto& n : noms) FeuilleOuverte(l, n, true);
     ASSERT_EQ(l.noms.size(), 13u);
     EXPECT_TRUE(std::is_sorted(l.noms.begin(), l.noms.end()));

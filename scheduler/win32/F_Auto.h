@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
+#include "Feuilles.h"
 #include "Moteur.h"
 #include "Ports.h"
 #include "Registre.h"
-#include "Feuilles.h"
 #include "Taches.h"
 
 struct ContexteÉditeur {

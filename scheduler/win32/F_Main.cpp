@@ -1,12 +1,12 @@
 // F_Main: the hidden main window behind the tray icon.
 #include "F_Main.h"
-#include "FenetresWin32.h"
 
 #include <shellapi.h>
 
 #include "Aides.h"
 #include "Commande.h"
 #include "F_Auto.h"
+#include "FenetresWin32.h"
 #include "FichiersWin32.h"
 #include "Utf16.h"
 
@@ -36,8 +36,8 @@ bool F_Main::Crée() {
     ClasseEnregistre(p_.instance, IdsMain::Classe, Procédure);
     tâcheBarreCréée_ = RegisterWindowMessageW(L"TaskbarCreated");
     fin_ = RegisterWindowMessageW(IdsMain::MessageFin);
-    CreateWindowExW(0, IdsMain::Classe, L"Form1", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 320, 240, nullptr, nullptr, p_.instance, this);
+    CreateWindowExW(0, IdsMain::Classe, L"Form1", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
+                    320, 240, nullptr, nullptr, p_.instance, this);
     if (!hwnd_) return false;
     Form_Load();
     return true;
@@ -183,12 +183,23 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_COMMAND:
             switch (LOWORD(wp)) {
-                case IdsMain::mnuopen: mnuopen_Click(); break;
-                case IdsMain::orv: orv_Click(); break;
-                case IdsMain::showme: showme_Click(); break;
-                case IdsMain::bn: bn_Click(); break;
-                case IdsMain::Menu: Quit(); break;
-                default: break;  // MNU_screen has no action
+                case IdsMain::mnuopen:
+                    mnuopen_Click();
+                    break;
+                case IdsMain::orv:
+                    orv_Click();
+                    break;
+                case IdsMain::showme:
+                    showme_Click();
+                    break;
+                case IdsMain::bn:
+                    bn_Click();
+                    break;
+                case IdsMain::Menu:
+                    Quit();
+                    break;
+                default:
+                    break;  // MNU_screen has no action
             }
             return 0;
         case WM_CLOSE:

@@ -4,9 +4,8 @@
 
 #include <windows.h>
 
-#include "FenetresWin32.h"
-
 #include "F_Show.h"
+#include "FenetresWin32.h"
 #include "Moteur.h"
 #include "Registre.h"
 
@@ -19,8 +18,7 @@ inline constexpr UINT MinuterieId = 1;
 // Registered message that ends Horlo without a question, as "&Quitter" answered Oui (the
 // setup program sends it before it replaces or removes the programs).
 inline constexpr wchar_t MessageFin[] = L"Orvan98.Horlo.Fin";
-inline constexpr int mnuopen = 101, orv = 102, showme = 103, bn = 104, MNU_screen = 105,
-                     Menu = 106;
+inline constexpr int mnuopen = 101, orv = 102, showme = 103, bn = 104, MNU_screen = 105, Menu = 106;
 }  // namespace IdsMain
 
 class F_Main {

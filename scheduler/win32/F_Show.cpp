@@ -1,10 +1,10 @@
 // F_Show: the red message window. Its layout is kept in twips and converted at the real
 // screen resolution, so that it looks the same at any DPI.
 #include "F_Show.h"
-#include "FenetresWin32.h"
 
 #include <cmath>
 
+#include "FenetresWin32.h"
 #include "Utf16.h"
 
 namespace {
@@ -44,16 +44,17 @@ F_Show* F_Show::Crée(HINSTANCE instance) {
         return nullptr;
     }
     // MS Sans Serif 9.75 points, bold.
-    f->police_ = CreateFontW(-static_cast<int>(std::lround(9.75 * f->dpi_.y / 72.0)), 0, 0, 0,
-                             FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                             L"MS Sans Serif");
+    f->police_ =
+        CreateFontW(-static_cast<int>(std::lround(9.75 * f->dpi_.y / 72.0)), 0, 0, 0, FW_BOLD,
+                    FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"MS Sans Serif");
     NONCLIENTMETRICSW ncm{};
     ncm.cbSize = sizeof ncm;
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
         f->policeBouton_ = CreateFontIndirectW(&ncm.lfMessageFont);
-    f->e_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0,
-                            0, 0, f->hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdE}), instance, nullptr);
+    f->e_ =
+        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0, 0, 0,
+                        0, f->hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdE}), instance, nullptr);
     // IDOK: Enter (the default button) and Esc (IDCANCEL) both reach bOk_Click.
     f->bOk_ = CreateWindowExW(0, L"BUTTON", L"Ok",
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 0, 0, 0,
@@ -122,7 +123,9 @@ void F_Show::Place() {
                TwipsEnPixelsX(okLargeur_, dpi_), TwipsEnPixelsY(okHauteur_, dpi_), TRUE);
 }
 
-void F_Show::bOk_Click() { DestroyWindow(hwnd_); }
+void F_Show::bOk_Click() {
+    DestroyWindow(hwnd_);
+}
 
 LRESULT CALLBACK F_Show::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     return ProcédureFenêtre<F_Show>(hwnd, msg, wp, lp);

@@ -65,9 +65,8 @@ void PositionRestaure(HWND feuille, const std::string& nom, Registre& registre) 
     if (!texte || !GetWindowRect(feuille, &r)) return FeuilleCentre(feuille);
     const Dpi dpi = DpiÉcran();
     // Only a place within reach on today's desktop: its values then fit in pixels.
-    const auto place =
-        PositionDepuisTexte(*texte, PixelsEnTwipsX(r.right - r.left, dpi),
-                            PixelsEnTwipsY(r.bottom - r.top, dpi), BureauTwips());
+    const auto place = PositionDepuisTexte(*texte, PixelsEnTwipsX(r.right - r.left, dpi),
+                                           PixelsEnTwipsY(r.bottom - r.top, dpi), BureauTwips());
     if (!place) return FeuilleCentre(feuille);
     SetWindowPos(feuille, nullptr, TwipsEnPixelsX(place->gauche, dpi),
                  TwipsEnPixelsY(place->haut, dpi), 0, 0,

@@ -69,8 +69,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
 
     F_Main principale({h, registre, dialogues, lanceur, instance});
     if (mot == MotHorlo::Éditeur) {
-        if (!F_AutoOuvre({h, registre, dialogues, instance, [] { PostQuitMessage(0); }}))
-            return 1;
+        if (!F_AutoOuvre({h, registre, dialogues, instance, [] { PostQuitMessage(0); }})) return 1;
     } else if (!principale.Crée()) {
         return 1;
     }

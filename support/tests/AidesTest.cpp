@@ -90,12 +90,12 @@ TEST(NombreColonne, ExemplesDeColonnes) {
         {int32_t{-1234}, Absent{}, "-1'234"},
         {int32_t{0}, Absent{}, "0"},
         {int32_t{0}, 5.0, "    0"},
-        {123456789012345.0, Absent{}, "123'456'789'012'345"},  // 15 digits: fully grouped
-        {1234567890123456.0, Absent{}, "1234'567'890'123'460"},   // then four separators at most
+        {123456789012345.0, Absent{}, "123'456'789'012'345"},    // 15 digits: fully grouped
+        {1234567890123456.0, Absent{}, "1234'567'890'123'460"},  // then four separators at most
         {12345678901234567890.0, Absent{}, "12345678'901'234'600'000"},
-        {2.5, Absent{}, "3"},                                             // halves away from zero
+        {2.5, Absent{}, "3"},  // halves away from zero
         {-2.5, Absent{}, "-3"},
-        {2.675, 0.2, "2,68"},   // on the 15 digits, not the binary value
+        {2.675, 0.2, "2,68"},    // on the 15 digits, not the binary value
         {-0.001, 0.2, "-0,00"},  // rounds to zero: keeps its sign
         {999.999, 0.2, "1'000,00"},
         {0.25, std::string("%"), "25%"},

@@ -1,11 +1,11 @@
 // OLE dates: calendar conversions both ways, weekday, masks, and the parsing of typed
 // dates and times (accepted forms, two-digit years, impossible dates, bad input).
-#include "DateHeure.h"
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 
-#include <gtest/gtest.h>
+#include "DateHeure.h"
 
 namespace {
 constexpr double UneSeconde = 1.0 / 86400;
@@ -47,10 +47,10 @@ TEST(DateHeure, DatesConnues) {
 }
 
 TEST(DateHeure, PartiesImpossiblesRefusées) {
-    for (const auto& p : {P(1998, 2, 31), P(1999, 2, 29), P(1900, 2, 29), P(1998, 4, 31),
-                          P(1998, 13, 1), P(1998, 0, 1), P(1998, 1, 0), P(99, 12, 31),
-                          P(10000, 1, 1), P(1998, 1, 1, 24), P(1998, 1, 1, 12, 60),
-                          P(1998, 1, 1, 12, 0, 60), P(1998, 1, 1, -1)})
+    for (const auto& p :
+         {P(1998, 2, 31), P(1999, 2, 29), P(1900, 2, 29), P(1998, 4, 31), P(1998, 13, 1),
+          P(1998, 0, 1), P(1998, 1, 0), P(99, 12, 31), P(10000, 1, 1), P(1998, 1, 1, 24),
+          P(1998, 1, 1, 12, 60), P(1998, 1, 1, 12, 0, 60), P(1998, 1, 1, -1)})
         EXPECT_FALSE(DateDepuisParties(p)) << p.jour << "." << p.mois << "." << p.année;
     EXPECT_TRUE(DateDepuisParties(P(2000, 2, 29)));
     EXPECT_TRUE(DateDepuisParties(P(1996, 2, 29)));
@@ -69,8 +69,11 @@ TEST(DateHeure, ArrondiÀLaSecondeLaPlusProche) {
 TEST(DateHeure, ValeursHorsCalendrierSansPlantage) {
     const double bizarres[] = {std::numeric_limits<double>::quiet_NaN(),
                                std::numeric_limits<double>::infinity(),
-                               -std::numeric_limits<double>::infinity(), 1e300, -1e300,
-                               DateMaximum + 0.9 * UneSeconde, -700000.5};
+                               -std::numeric_limits<double>::infinity(),
+                               1e300,
+                               -1e300,
+                               DateMaximum + 0.9 * UneSeconde,
+                               -700000.5};
     for (const double d : bizarres) {
         const PartiesDate p = PartiesDepuisDate(d);
         EXPECT_TRUE(DateDepuisParties(p)) << d;
@@ -96,7 +99,7 @@ TEST(DateHeure, JourSemaine) {
         PartiesDate p;
         int jour;
     } cas[] = {
-        {P(1899, 12, 30), 7}, {P(1899, 12, 31), 1}, {P(1998, 12, 7), 2}, {P(1998, 12, 12), 7},
+        {P(1899, 12, 30), 7}, {P(1899, 12, 31), 1}, {P(1998, 12, 7), 2},  {P(1998, 12, 12), 7},
         {P(1998, 12, 13), 1}, {P(2000, 1, 1), 7},   {P(1899, 12, 24), 1}, {P(1800, 1, 1), 4},
     };
     for (const auto& c : cas) {
@@ -146,11 +149,11 @@ TEST(DateHeure, LireDateFormesAcceptées) {
         const char* texte;
         PartiesDate p;
     } cas[] = {
-        {"07.12.98", P(1998, 12, 7)},   {"7.12.98", P(1998, 12, 7)},
-        {"7.1.1998", P(1998, 1, 7)},    {"07.12.1998", P(1998, 12, 7)},
-        {"1.1.30", P(1930, 1, 1)},      {"31.12.99", P(1999, 12, 31)},
-        {"1.1.00", P(2000, 1, 1)},      {"31.12.29", P(2029, 12, 31)},
-        {"29.2.2000", P(2000, 2, 29)},  {"29.02.96", P(1996, 2, 29)},
+        {"07.12.98", P(1998, 12, 7)},    {"7.12.98", P(1998, 12, 7)},
+        {"7.1.1998", P(1998, 1, 7)},     {"07.12.1998", P(1998, 12, 7)},
+        {"1.1.30", P(1930, 1, 1)},       {"31.12.99", P(1999, 12, 31)},
+        {"1.1.00", P(2000, 1, 1)},       {"31.12.29", P(2029, 12, 31)},
+        {"29.2.2000", P(2000, 2, 29)},   {"29.02.96", P(1996, 2, 29)},
         {"  7.12.98\t", P(1998, 12, 7)}, {"1.1.0100", P(100, 1, 1)},
         {"31.12.9999", P(9999, 12, 31)}, {"30.12.1899", P(1899, 12, 30)},
     };
@@ -163,10 +166,11 @@ TEST(DateHeure, LireDateFormesAcceptées) {
 
 TEST(DateHeure, LireDateRefuse) {
     for (const char* texte :
-         {"", " ", "abc", "31.02.1998", "29.02.1999", "29.2.1900", "32.1.98", "1.13.98",
-          "0.1.98", "1.0.98", "7.12", "7.12.", "7.12.98.", "7.12.998", "7.12.8", "7.12.19988",
-          "007.12.98", "7.012.98", "7/12/98", "7-12-98", "7.12.98 14:05", "7 .12.98", "+7.12.98",
-          "-7.12.98", "1.1.0099", "7.12.98x", ".12.98", "7..98"})
+         {"",         " ",        "abc",           "31.02.1998", "29.02.1999", "29.2.1900",
+          "32.1.98",  "1.13.98",  "0.1.98",        "1.0.98",     "7.12",       "7.12.",
+          "7.12.98.", "7.12.998", "7.12.8",        "7.12.19988", "007.12.98",  "7.012.98",
+          "7/12/98",  "7-12-98",  "7.12.98 14:05", "7 .12.98",   "+7.12.98",   "-7.12.98",
+          "1.1.0099", "7.12.98x", ".12.98",        "7..98"})
         EXPECT_FALSE(LireDate(texte)) << '"' << texte << '"';
 }
 
@@ -175,8 +179,12 @@ TEST(DateHeure, LireHeure) {
         const char* texte;
         int secondes;
     } cas[] = {
-        {"14:05", 14 * 3600 + 5 * 60}, {"8:04", 8 * 3600 + 4 * 60}, {"0:00", 0},
-        {"00:05:30", 330},             {"23:59:59", 86399},         {" 9:30 ", 9 * 3600 + 1800},
+        {"14:05", 14 * 3600 + 5 * 60},
+        {"8:04", 8 * 3600 + 4 * 60},
+        {"0:00", 0},
+        {"00:05:30", 330},
+        {"23:59:59", 86399},
+        {" 9:30 ", 9 * 3600 + 1800},
         {"7:5", 7 * 3600 + 300},
     };
     for (const auto& c : cas) {
@@ -185,9 +193,9 @@ TEST(DateHeure, LireHeure) {
         EXPECT_NEAR(*h, c.secondes * UneSeconde, 1e-12) << c.texte;
         EXPECT_LT(*h, 1.0);
     }
-    for (const char* texte : {"", "24:00", "12:60", "12:00:60", "12", "12:", ":30", "12:30:",
-                              "123:00", "12:300", "12.30", "12:30 h", "-1:00", "1:2:3:4", "ab:cd",
-                              "12 :30"})
+    for (const char* texte :
+         {"", "24:00", "12:60", "12:00:60", "12", "12:", ":30", "12:30:", "123:00", "12:300",
+          "12.30", "12:30 h", "-1:00", "1:2:3:4", "ab:cd", "12 :30"})
         EXPECT_FALSE(LireHeure(texte)) << '"' << texte << '"';
 }
 
@@ -196,7 +204,8 @@ TEST(DateHeure, LireDateHeure) {
     ASSERT_TRUE(d);
     EXPECT_NEAR(*d, 36136.586806, 1e-6);
     EXPECT_EQ(*d, *DateDepuisParties(P(1998, 12, 7, 14, 5)));
-    EXPECT_EQ(LireDateHeure("  7.12.1998   14:05:40 "), DateDepuisParties(P(1998, 12, 7, 14, 5, 40)));
+    EXPECT_EQ(LireDateHeure("  7.12.1998   14:05:40 "),
+              DateDepuisParties(P(1998, 12, 7, 14, 5, 40)));
     EXPECT_EQ(LireDateHeure("7.12.1998"), DateDepuisParties(P(1998, 12, 7)));
     EXPECT_EQ(LireDateHeure("29.12.1899 06:00"), -1.25);
     for (const char* texte : {"", "14:05", "31.02.1998 14:05", "7.12.98 24:00", "7.12.98 14:05 x",

@@ -1,8 +1,7 @@
 // The start counter counts up from whatever is stored, absent or unreadable being 0.
-#include "Demarrage.h"
-
 #include <gtest/gtest.h>
 
+#include "Demarrage.h"
 #include "RegistreMemoire.h"
 
 TEST(CompteurDémarrage, CompteDepuisLaValeurStockée) {

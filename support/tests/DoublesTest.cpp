@@ -1,7 +1,7 @@
 // The file double behaves like the platform where the tests rely on it.
-#include "Doubles.h"
-
 #include <gtest/gtest.h>
+
+#include "Doubles.h"
 
 TEST(FichiersMémoire, CheminsSansCasseEtVerrou) {
     FichiersMémoire f;

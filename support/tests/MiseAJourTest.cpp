@@ -1,10 +1,9 @@
 // The self-update check over in-memory files, registry and dialogs.
-#include "MiseAJour.h"
-
 #include <gtest/gtest.h>
 
 #include "Demarrage.h"
 #include "Doubles.h"
+#include "MiseAJour.h"
 #include "RegistreMemoire.h"
 
 namespace {
@@ -54,8 +53,9 @@ TEST_F(MiseAJourTest, PremierDémarrageAnnuléNeStockeRien) {
     EXPECT_EQ(q.défaut, "");
     EXPECT_TRUE(FinitPar(q.invite, "mise à jour automatique)"));
     EXPECT_EQ(q.invite.find("Ce programme est équipé"), 0u);
-    EXPECT_NE(q.invite.find("répertoire de mise à jour.\r\n\r\nRépertoire de mise à jour :\r\n\r\n("),
-              std::string::npos);
+    EXPECT_NE(
+        q.invite.find("répertoire de mise à jour.\r\n\r\nRépertoire de mise à jour :\r\n\r\n("),
+        std::string::npos);
     EXPECT_TRUE(Absent());
     // The question comes again at the next start.
     MiseAJourVerifie(c);

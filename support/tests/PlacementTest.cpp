@@ -1,7 +1,7 @@
 // A stored window position is used only when the window stays within reach.
-#include "Placement.h"
-
 #include <gtest/gtest.h>
+
+#include "Placement.h"
 
 namespace {
 
@@ -13,16 +13,16 @@ TEST(Placement, PositionStockéeSeulementAtteignable) {
         std::optional<double> gauche, haut;
     } cas[] = {
         {"1500\t900", 1500, 900},
-        {"-19200\t0", -19200, 0},          // on the left monitor
-        {"-30000\t0", {}, {}},             // a monitor since removed
-        {"17700\t0", 17700, 0},            // its left 1500 twips on the desktop: enough
-        {"17701\t0", {}, {}},              // less than the visible band
-        {"0\t14100", 0, 14100},            // the title bar on the last line
-        {"0\t14101", {}, {}},              // below
-        {"0\t-1", {}, {}},                 // the title bar above the desktop
-        {"99999999999\t0", {}, {}},        // would not fit in pixels
+        {"-19200\t0", -19200, 0},    // on the left monitor
+        {"-30000\t0", {}, {}},       // a monitor since removed
+        {"17700\t0", 17700, 0},      // its left 1500 twips on the desktop: enough
+        {"17701\t0", {}, {}},        // less than the visible band
+        {"0\t14100", 0, 14100},      // the title bar on the last line
+        {"0\t14101", {}, {}},        // below
+        {"0\t-1", {}, {}},           // the title bar above the desktop
+        {"99999999999\t0", {}, {}},  // would not fit in pixels
         {"0\t1e300", {}, {}},
-        {"1e400\t0", {}, {}},              // infinite
+        {"1e400\t0", {}, {}},  // infinite
         {"abc\t0", {}, {}},
         {"100", {}, {}},
         {"", {}, {}},

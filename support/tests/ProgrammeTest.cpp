@@ -1,7 +1,7 @@
 // Program name and folder from the executable's path.
-#include "Programme.h"
-
 #include <gtest/gtest.h>
+
+#include "Programme.h"
 
 TEST(Programme, NomEtDossier) {
     const auto p = Programme::DepuisChemin("C:\\Vud\\Nettix.exe");

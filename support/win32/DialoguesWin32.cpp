@@ -14,14 +14,14 @@ namespace {
 
 // An in-memory DLGTEMPLATE: WORDs, items aligned on DWORDs.
 class ModèleDialogue {
-public:
+  public:
     ModèleDialogue(DWORD style, const std::wstring& titre, WORD nbÉléments) {
         Dword(style);
         Dword(0);  // extended style
         w_.push_back(nbÉléments);
         for (int i = 0; i < 4; ++i) w_.push_back(0);  // x, y, cx, cy: laid out later
-        w_.push_back(0);                               // no menu
-        w_.push_back(0);                               // standard dialog class
+        w_.push_back(0);                              // no menu
+        w_.push_back(0);                              // standard dialog class
         Texte(titre);
         w_.push_back(8);  // DS_SETFONT: point size and face
         Texte(L"MS Shell Dlg");
@@ -40,7 +40,7 @@ public:
     }
     const DLGTEMPLATE* Modèle() const { return reinterpret_cast<const DLGTEMPLATE*>(w_.data()); }
 
-private:
+  private:
     void Dword(DWORD d) {
         w_.push_back(LOWORD(d));
         w_.push_back(HIWORD(d));
@@ -65,7 +65,8 @@ void DisposeSaisie(HWND dlg, const std::wstring& invite) {
     MapDialogRect(dlg, &l);
 
     HDC dc = GetDC(dlg);
-    HGDIOBJ ancienne = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0)));
+    HGDIOBJ ancienne =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0)));
     const UINT format = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS;
     RECT naturel{0, 0, l.right, 0};
     DrawTextW(dc, invite.c_str(), -1, &naturel, format);
@@ -77,7 +78,8 @@ void DisposeSaisie(HWND dlg, const std::wstring& invite) {
     RECT travail{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &travail, 0);
     if (r.bottom > (travail.bottom - travail.top) * 2 / 3) {
-        largeur = std::max(largeur, static_cast<int>(travail.right - travail.left) * 9 / 10 - 2 * marge);
+        largeur =
+            std::max(largeur, static_cast<int>(travail.right - travail.left) * 9 / 10 - 2 * marge);
         r = RECT{0, 0, largeur, 0};
         DrawTextW(dc, invite.c_str(), -1, &r, format | DT_WORDBREAK);
     }
@@ -105,34 +107,34 @@ void DisposeSaisie(HWND dlg, const std::wstring& invite) {
 
 INT_PTR CALLBACK ProcSaisie(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
-    case WM_INITDIALOG: {
-        auto* état = reinterpret_cast<ÉtatSaisie*>(lp);
-        SetWindowLongPtrW(dlg, DWLP_USER, lp);
-        SetDlgItemTextW(dlg, SaisieIds::Invite, état->invite.c_str());
-        SetDlgItemTextW(dlg, SaisieIds::Texte, état->défaut.c_str());
-        DisposeSaisie(dlg, état->invite);
-        HWND champ = GetDlgItem(dlg, SaisieIds::Texte);
-        SetFocus(champ);
-        SendMessageW(champ, EM_SETSEL, 0, -1);
-        return FALSE;  // the focus is set
-    }
-    case WM_COMMAND:
-        switch (LOWORD(wp)) {
-        case IDOK: {
-            auto* état = reinterpret_cast<ÉtatSaisie*>(GetWindowLongPtrW(dlg, DWLP_USER));
+        case WM_INITDIALOG: {
+            auto* état = reinterpret_cast<ÉtatSaisie*>(lp);
+            SetWindowLongPtrW(dlg, DWLP_USER, lp);
+            SetDlgItemTextW(dlg, SaisieIds::Invite, état->invite.c_str());
+            SetDlgItemTextW(dlg, SaisieIds::Texte, état->défaut.c_str());
+            DisposeSaisie(dlg, état->invite);
             HWND champ = GetDlgItem(dlg, SaisieIds::Texte);
-            std::wstring texte(static_cast<size_t>(GetWindowTextLengthW(champ)) + 1, L'\0');
-            texte.resize(static_cast<size_t>(
-                GetWindowTextW(champ, texte.data(), static_cast<int>(texte.size()))));
-            état->résultat = std::move(texte);
-            EndDialog(dlg, IDOK);
-            return TRUE;
+            SetFocus(champ);
+            SendMessageW(champ, EM_SETSEL, 0, -1);
+            return FALSE;  // the focus is set
         }
-        case IDCANCEL:
-            EndDialog(dlg, IDCANCEL);
-            return TRUE;
-        }
-        break;
+        case WM_COMMAND:
+            switch (LOWORD(wp)) {
+                case IDOK: {
+                    auto* état = reinterpret_cast<ÉtatSaisie*>(GetWindowLongPtrW(dlg, DWLP_USER));
+                    HWND champ = GetDlgItem(dlg, SaisieIds::Texte);
+                    std::wstring texte(static_cast<size_t>(GetWindowTextLengthW(champ)) + 1, L'\0');
+                    texte.resize(static_cast<size_t>(
+                        GetWindowTextW(champ, texte.data(), static_cast<int>(texte.size()))));
+                    état->résultat = std::move(texte);
+                    EndDialog(dlg, IDOK);
+                    return TRUE;
+                }
+                case IDCANCEL:
+                    EndDialog(dlg, IDCANCEL);
+                    return TRUE;
+            }
+            break;
     }
     return FALSE;
 }
@@ -148,19 +150,21 @@ Réponse DialoguesWin32::Message(const std::string& texte, const std::string& ti
 
 std::string DialoguesWin32::Saisie(const std::string& invite, const std::string& titre,
                                    const std::string& défaut) {
-    ModèleDialogue m(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT |
-                         DS_SETFOREGROUND,
-                     VersUtf16(titre), 4);
+    ModèleDialogue m(
+        WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_SETFOREGROUND,
+        VersUtf16(titre), 4);
     m.Élément(SS_LEFT | SS_NOPREFIX, SaisieIds::Invite, 0x82, L"");
     m.Élément(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, SaisieIds::Texte, 0x81, L"");
     m.Élément(BS_DEFPUSHBUTTON | WS_TABSTOP, SaisieIds::Ok, 0x80, L"OK");
     m.Élément(BS_PUSHBUTTON | WS_TABSTOP, SaisieIds::Annuler, 0x80, L"Annuler");
 
     ÉtatSaisie état{VersUtf16(invite), VersUtf16(défaut), {}};
-    const INT_PTR r = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), m.Modèle(),
-                                              GetActiveWindow(), ProcSaisie,
-                                              reinterpret_cast<LPARAM>(&état));
+    const INT_PTR r =
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), m.Modèle(), GetActiveWindow(),
+                                ProcSaisie, reinterpret_cast<LPARAM>(&état));
     return r == IDOK ? DepuisUtf16(état.résultat) : std::string();
 }
 
-void DialoguesWin32::Bip() { MessageBeep(MB_OK); }
+void DialoguesWin32::Bip() {
+    MessageBeep(MB_OK);
+}

@@ -10,11 +10,13 @@
 
 namespace {
 
-Statut ÉchecSystème(DWORD code = GetLastError()) { return Statut::Échec(TexteErreur(code)); }
+Statut ÉchecSystème(DWORD code = GetLastError()) {
+    return Statut::Échec(TexteErreur(code));
+}
 
 // Owns a file handle; closes it once.
 class Poignée {
-public:
+  public:
     explicit Poignée(HANDLE h) : h_(h) {}
     Poignée(const Poignée&) = delete;
     Poignée& operator=(const Poignée&) = delete;
@@ -29,7 +31,7 @@ public:
         return ok != FALSE;
     }
 
-private:
+  private:
     HANDLE h_;
 };
 
@@ -144,9 +146,8 @@ Statut FichiersWin32::Écrire(const std::string& chemin, const std::string& octe
     DWORD erreur = ERROR_SUCCESS;
     if (!ÉcritTout(f.get(), octets) || !FlushFileBuffers(f.get())) erreur = GetLastError();
     if (!f.Ferme() && erreur == ERROR_SUCCESS) erreur = GetLastError();
-    if (erreur == ERROR_SUCCESS &&
-        !MoveFileExW(temporaire.c_str(), cible.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (erreur == ERROR_SUCCESS && !MoveFileExW(temporaire.c_str(), cible.c_str(),
+                                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         erreur = GetLastError();
     if (erreur != ERROR_SUCCESS) {
         DeleteFileW(temporaire.c_str());

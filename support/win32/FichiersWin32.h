@@ -5,7 +5,7 @@
 
 // Every failure carries the system's error text (TexteErreur of GetLastError()).
 class FichiersWin32 : public Fichiers {
-public:
+  public:
     std::optional<uint32_t> Attributs(const std::string& chemin) override;
     // Local time of the last write, as shown for that date (daylight saving of the
     // date itself), truncated to the second. Works for folders too.

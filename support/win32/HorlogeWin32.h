@@ -4,7 +4,7 @@
 #include "Ports.h"
 
 class HorlogeWin32 : public Horloge {
-public:
+  public:
     // GetLocalTime as an OLE Automation date, to the second.
     double Maintenant() override;
 };

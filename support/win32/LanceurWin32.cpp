@@ -20,7 +20,9 @@ std::string Minuscules(std::string s) {
 
 bool EstLot(const std::string& programme) {
     const std::string p = Minuscules(programme);
-    auto finit = [&](const char* ext) { return p.size() >= 4 && p.compare(p.size() - 4, 4, ext) == 0; };
+    auto finit = [&](const char* ext) {
+        return p.size() >= 4 && p.compare(p.size() - 4, 4, ext) == 0;
+    };
     return finit(".bat") || finit(".cmd");
 }
 
@@ -68,7 +70,8 @@ Statut LanceurWin32::Lance(const std::string& ligneDeCommande, int fenêtre) {
 
     // A batch file goes straight to the interpreter: /s keeps the line's own quotes.
     if (EstLot(programme)) {
-        const std::wstring viaCmd = L"\"" + Interpréteur() + L"\" /s /c \"" + VersUtf16(ligne) + L"\"";
+        const std::wstring viaCmd =
+            L"\"" + Interpréteur() + L"\" /s /c \"" + VersUtf16(ligne) + L"\"";
         const DWORD e = CréeProcessus(viaCmd, fenêtre);
         return e == ERROR_SUCCESS ? Statut::Réussi() : Statut::Échec(TexteErreur(e));
     }

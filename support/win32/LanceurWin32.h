@@ -9,7 +9,7 @@
 // start (a document, a name registered under App Paths) is handed to ShellExecuteExW.
 // The show-window code reaches the program as its STARTUPINFO.wShowWindow.
 class LanceurWin32 : public Lanceur {
-public:
+  public:
     Statut Lance(const std::string& ligneDeCommande, int fenêtre) override;
 };
 

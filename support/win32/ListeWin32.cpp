@@ -11,22 +11,24 @@ std::wstring Classe(HWND h) {
     return std::wstring(nom, static_cast<size_t>(n > 0 ? n : 0));
 }
 
-bool Égal(const std::wstring& a, const wchar_t* b) { return lstrcmpiW(a.c_str(), b) == 0; }
+bool Égal(const std::wstring& a, const wchar_t* b) {
+    return lstrcmpiW(a.c_str(), b) == 0;
+}
 
 std::string NomDuBouton(HWND h) {
     switch (GetWindowLongPtrW(h, GWL_STYLE) & BS_TYPEMASK) {
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_3STATE:
-    case BS_AUTO3STATE:
-        return "CheckBox";
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-        return "OptionButton";
-    case BS_GROUPBOX:
-        return "Frame";
-    default:
-        return "CommandButton";
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE:
+            return "CheckBox";
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON:
+            return "OptionButton";
+        case BS_GROUPBOX:
+            return "Frame";
+        default:
+            return "CommandButton";
     }
 }
 
@@ -51,9 +53,13 @@ ListeWin32::ListeWin32(HWND contrôle) : h_(contrôle), genre_(GenreListe::Autre
     }
 }
 
-GenreListe ListeWin32::Genre() const { return genre_; }
+GenreListe ListeWin32::Genre() const {
+    return genre_;
+}
 
-std::string ListeWin32::NomDeType() const { return nomDeType_; }
+std::string ListeWin32::NomDeType() const {
+    return nomDeType_;
+}
 
 int32_t ListeWin32::Nombre() const {
     LRESULT n = 0;
@@ -73,8 +79,8 @@ std::string ListeWin32::Texte(int32_t i) const {
                                   : (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE);
     const LONG_PTR chaînes = liste ? LBS_HASSTRINGS : CBS_HASSTRINGS;
     if ((style & dessin) && !(style & chaînes)) return {};
-    const LRESULT n = SendMessageW(h_, liste ? LB_GETTEXTLEN : CB_GETLBTEXTLEN,
-                                   static_cast<WPARAM>(i), 0);
+    const LRESULT n =
+        SendMessageW(h_, liste ? LB_GETTEXTLEN : CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
     if (n < 0) return {};
     std::wstring texte(static_cast<size_t>(n) + 1, L'\0');
     const LRESULT lu = SendMessageW(h_, liste ? LB_GETTEXT : CB_GETLBTEXT, static_cast<WPARAM>(i),
@@ -86,8 +92,9 @@ std::string ListeWin32::Texte(int32_t i) const {
 
 int32_t ListeWin32::Donnée(int32_t i) const {
     if (i < 0 || i >= Nombre()) return 0;
-    const LRESULT d = SendMessageW(
-        h_, genre_ == GenreListe::ListBox ? LB_GETITEMDATA : CB_GETITEMDATA, static_cast<WPARAM>(i), 0);
+    const LRESULT d =
+        SendMessageW(h_, genre_ == GenreListe::ListBox ? LB_GETITEMDATA : CB_GETITEMDATA,
+                     static_cast<WPARAM>(i), 0);
     // Item data holds the entry's 32-bit value; keep its low 32 bits, sign included.
     return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uintptr_t>(d)));
 }

@@ -11,7 +11,7 @@
 // "OptionButton", "Frame" or "CommandButton" for BUTTON by its style, otherwise the
 // class name). Does not own the window; an Autre control has no entries.
 class ListeWin32 : public Liste {
-public:
+  public:
     explicit ListeWin32(HWND contrôle);
     GenreListe Genre() const override;
     std::string NomDeType() const override;
@@ -21,7 +21,7 @@ public:
     // 0 for an index out of range.
     int32_t Donnée(int32_t i) const override;
 
-private:
+  private:
     HWND h_;
     GenreListe genre_;
     std::string nomDeType_;

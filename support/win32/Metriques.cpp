@@ -17,9 +17,13 @@ Dpi DpiÉcran() {
     return dpi;
 }
 
-int TwipsEnPixels(double twips, int dpi) { return MulDiv(static_cast<int>(twips), dpi, 1440); }
+int TwipsEnPixels(double twips, int dpi) {
+    return MulDiv(static_cast<int>(twips), dpi, 1440);
+}
 
-double PixelsEnTwips(int pixels, int dpi) { return pixels * 1440.0 / dpi; }
+double PixelsEnTwips(int pixels, int dpi) {
+    return pixels * 1440.0 / dpi;
+}
 
 namespace {
 

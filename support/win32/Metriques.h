@@ -13,10 +13,18 @@ Dpi DpiÉcran();
 // the vertical one.
 int TwipsEnPixels(double twips, int dpi);
 double PixelsEnTwips(int pixels, int dpi);
-inline int TwipsEnPixelsX(double twips, const Dpi& d) { return TwipsEnPixels(twips, d.x); }
-inline int TwipsEnPixelsY(double twips, const Dpi& d) { return TwipsEnPixels(twips, d.y); }
-inline double PixelsEnTwipsX(int pixels, const Dpi& d) { return PixelsEnTwips(pixels, d.x); }
-inline double PixelsEnTwipsY(int pixels, const Dpi& d) { return PixelsEnTwips(pixels, d.y); }
+inline int TwipsEnPixelsX(double twips, const Dpi& d) {
+    return TwipsEnPixels(twips, d.x);
+}
+inline int TwipsEnPixelsY(double twips, const Dpi& d) {
+    return TwipsEnPixels(twips, d.y);
+}
+inline double PixelsEnTwipsX(int pixels, const Dpi& d) {
+    return PixelsEnTwips(pixels, d.x);
+}
+inline double PixelsEnTwipsY(int pixels, const Dpi& d) {
+    return PixelsEnTwips(pixels, d.y);
+}
 
 struct Cadre;
 // The primary screen, where windows are centred, and the desktop over all monitors, where a

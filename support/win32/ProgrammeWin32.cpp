@@ -8,7 +8,8 @@
 std::string CheminExécutable() {
     std::wstring chemin(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD n = GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
+        const DWORD n =
+            GetModuleFileNameW(nullptr, chemin.data(), static_cast<DWORD>(chemin.size()));
         if (n == 0) return {};
         if (n < chemin.size()) {
             chemin.resize(n);

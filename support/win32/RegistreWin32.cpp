@@ -21,7 +21,9 @@ HKEY VersHkey(RegistreBrut::Clé clé) {
     return reinterpret_cast<HKEY>(clé);
 }
 
-RegistreBrut::Clé DepuisHkey(HKEY h) { return reinterpret_cast<RegistreBrut::Clé>(h); }
+RegistreBrut::Clé DepuisHkey(HKEY h) {
+    return reinterpret_cast<RegistreBrut::Clé>(h);
+}
 
 bool EstTexteW(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;

@@ -10,7 +10,7 @@
 // OuvreClé falls back to read access so that reading still works, and writes through
 // that key report access denied.
 class RegistreWin32 : public RegistreBrut {
-public:
+  public:
     int32_t CréeClé(Clé racine, const std::string& chemin, Clé& clé) override;
     int32_t OuvreClé(Clé racine, const std::string& chemin, Clé& clé) override;
     // Text values (REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ) come back as UTF-8, with a

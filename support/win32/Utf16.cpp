@@ -5,8 +5,8 @@
 
 std::wstring VersUtf16(std::string_view utf8) {
     if (utf8.empty()) return {};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
-                                      nullptr, 0);
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
     std::wstring w(static_cast<size_t>(n), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
     return w;
@@ -29,7 +29,8 @@ std::string TexteErreur(unsigned long code) {
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&tampon), 0, nullptr);
     std::wstring texte = n && tampon ? std::wstring(tampon, n) : std::wstring();
     if (tampon) LocalFree(tampon);
-    while (!texte.empty() && (texte.back() == L'\n' || texte.back() == L'\r' || texte.back() == L' '))
+    while (!texte.empty() &&
+           (texte.back() == L'\n' || texte.back() == L'\r' || texte.back() == L' '))
         texte.pop_back();
     if (texte.empty()) return "Erreur " + std::to_string(code);
     return DepuisUtf16(texte);

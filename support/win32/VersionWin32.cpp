@@ -29,4 +29,6 @@ std::string VersionTexte(const std::string& chemin) {
            std::to_string(mineur) + "." + std::to_string(révision) + ")";
 }
 
-std::string VersionTexte() { return VersionTexte(CheminExécutable()); }
+std::string VersionTexte() {
+    return VersionTexte(CheminExécutable());
+}

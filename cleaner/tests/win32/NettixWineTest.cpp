@@ -1,8 +1,8 @@
 // Nettix.exe end to end under Wine: the test drives T: and U: of the prefix map generated
 // trees (lecteurs-essai.sh), the real registry, the real window driven by real input
 // events (xdotool under Xvfb). Test names stay ASCII.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>

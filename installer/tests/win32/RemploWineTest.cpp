@@ -2,7 +2,6 @@
 // ends, restarts programs with the exact command line, and reports through real message
 // boxes that the tests read and answer.
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -42,8 +41,8 @@ struct DossierDeTest : ::testing::Test {
         ASSERT_TRUE(CreateDirectoryW((dossier + L"mise à jour").c_str(), nullptr));
         source = dossier + L"mise à jour\\prog.exe";
         destination = dossier + L"prog.exe";
-        ASSERT_TRUE(CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(),
-                              FALSE));
+        ASSERT_TRUE(
+            CopyFileW(CheminWine(REMPLO_EXE).c_str(), (dossier + L"Remplo.exe").c_str(), FALSE));
         ASSERT_TRUE(CopyFileW(CheminWine(TEMOIN_ANCIEN).c_str(), destination.c_str(), FALSE));
         ASSERT_TRUE(CopyFileW(CheminWine(TEMOIN_NOUVEAU).c_str(), source.c_str(), FALSE));
         DateDécale(destination, -1);
@@ -88,7 +87,8 @@ struct DossierDeTest : ::testing::Test {
             boîtes.push_back({TexteDe(b), TexteDe(GetDlgItem(b, 0xFFFF))});
             PostMessageW(b, WM_COMMAND, IDOK, 0);
         }
-        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 0), static_cast<DWORD>(WAIT_OBJECT_0)) << "Remplo is still running";
+        EXPECT_EQ(WaitForSingleObject(pi.hProcess, 0), static_cast<DWORD>(WAIT_OBJECT_0))
+            << "Remplo is still running";
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
         return boîtes;
@@ -142,8 +142,8 @@ TEST_F(RemploWine, RemplaceLeProgrammeEnCoursQuandIlSeTermine) {
     EXPECT_EQ(Journal().size(), 1u);
 
     // The old program ends: the new one takes its place and starts.
-    HANDLE h = CreateFileW((dossier + L"libere").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                           0, nullptr);
+    HANDLE h = CreateFileW((dossier + L"libere").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
+                           nullptr);
     CloseHandle(h);
     EXPECT_TRUE(AttendFin(remplo).empty());
     WaitForSingleObject(ancien.hProcess, 60000);
@@ -169,7 +169,7 @@ TEST_F(RemploWine, DestinationAbsenteInstalléeEtLancée) {
 TEST_F(RemploWine, SansCopieRelanceAvecLeMarqueur) {
     struct Cas {
         const char* nom;
-        int joursSource;    // modification date of the source, from now
+        int joursSource;  // modification date of the source, from now
         bool sourceAbsente;
         bool mêmeChemin;
     } cas[] = {
@@ -188,8 +188,8 @@ TEST_F(RemploWine, SansCopieRelanceAvecLeMarqueur) {
             FILETIME ft;
             GetFileTime(d, nullptr, nullptr, &ft);
             CloseHandle(d);
-            HANDLE s = CreateFileW(source.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                                   OPEN_EXISTING, 0, nullptr);
+            HANDLE s = CreateFileW(source.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                   0, nullptr);
             SetFileTime(s, nullptr, nullptr, &ft);
             CloseHandle(s);
         } else {
@@ -227,8 +227,8 @@ TEST_F(RemploWine, LigneMalForméeAfficheLUsage) {
 
 TEST_F(RemploWine, CopieImpossibleGardeEtRelanceLAncien) {
     // The new program held open without sharing: it cannot be read.
-    HANDLE verrou = CreateFileW(source.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                                nullptr);
+    HANDLE verrou =
+        CreateFileW(source.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(verrou, INVALID_HANDLE_VALUE);
     const auto boîtes = AttendFin(LanceRemplo(Args(source, destination)));
     CloseHandle(verrou);
@@ -303,8 +303,8 @@ TEST_F(RemploWine, AncienQuiNeFinitJamaisNouvelleVersionAuProchainDemarrage) {
     EXPECT_EQ(Version(destination + L".ancien"), "ancien");
     EXPECT_EQ(Journal().size(), 1u);  // nothing started beside the running program
 
-    CloseHandle(CreateFileW((dossier + L"libere").c_str(), GENERIC_WRITE, 0, nullptr,
-                            CREATE_NEW, 0, nullptr));
+    CloseHandle(CreateFileW((dossier + L"libere").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0,
+                            nullptr));
     WaitForSingleObject(ancien.hProcess, 60000);
     CloseHandle(ancien.hThread);
     CloseHandle(ancien.hProcess);
@@ -330,15 +330,16 @@ TEST_F(RemploWine, PannesGardentLAncienProgrammeEntier) {
         SetEnvironmentVariableW(L"ORVAN_REMPLO_ESSAIS", nullptr);
         CloseHandle(verrou);
         ASSERT_EQ(boîtes.size(), 1u);
-        EXPECT_EQ(boîtes[0].texte.rfind("Je ne parviens pas à remplacer le programme " +
-                                            Cité(destination), 0),
+        EXPECT_EQ(boîtes[0].texte.rfind(
+                      "Je ne parviens pas à remplacer le programme " + Cité(destination), 0),
                   0u)
             << boîtes[0].texte;
         EXPECT_EQ(Journal(1), std::vector<std::string>{"ancien|" + Cité(destination) + "  (~!~)"});
     }
     // A large new program, cut to a few bytes by the host as soon as the copy begins.
     {
-        HANDLE h = CreateFileW(source.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        HANDLE h =
+            CreateFileW(source.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(h, INVALID_HANDLE_VALUE);
         LARGE_INTEGER fin{};
         fin.QuadPart = 200ll << 20;
@@ -349,18 +350,17 @@ TEST_F(RemploWine, PannesGardentLAncienProgrammeEntier) {
         ASSERT_TRUE(WideCharToMultiByte(CP_UTF8, 0, source.c_str(), -1, unix, sizeof unix, nullptr,
                                         nullptr));
         // Wine's own path translation: the host side of C:\ is the prefix's drive_c.
-        const std::string hôteSource = std::string(getenv("WINEPREFIX")) + "/drive_c" +
-                                       [&] {
-                                           std::string s(unix + 2);
-                                           for (char& c : s)
-                                               if (c == '\\') c = '/';
-                                           return s;
-                                       }();
+        const std::string hôteSource = std::string(getenv("WINEPREFIX")) + "/drive_c" + [&] {
+            std::string s(unix + 2);
+            for (char& c : s)
+                if (c == '\\') c = '/';
+            return s;
+        }();
         const std::string hôteNouveau =
             hôteSource.substr(0, hôteSource.rfind("/mise")) + "/prog.exe.nouveau";
         ASSERT_TRUE(CommandeHôte("(for i in $(seq 1 4000); do [ -e '" + hôteNouveau +
-                                 "' ] && break; sleep 0.005; done; truncate -s 100 '" +
-                                 hôteSource + "') >/dev/null 2>&1 &"));
+                                 "' ] && break; sleep 0.005; done; truncate -s 100 '" + hôteSource +
+                                 "') >/dev/null 2>&1 &"));
         const auto boîtes = AttendFin(LanceRemplo(Args(source, destination)));
         ASSERT_EQ(boîtes.size(), 1u);
         EXPECT_NE(boîtes[0].texte.find("\r\nCopy " + DepuisUtf16(source)), std::string::npos)

@@ -2,8 +2,8 @@
 // the test prefix, the real window driven through its controls, and the self-update chain
 // through the real Remplo.exe. Test names stay ASCII: under Wine the test program's
 // arguments (the filter that runs one test) arrive in the ANSI code page.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
@@ -210,7 +210,8 @@ TEST_F(PensilExe, EchapNeFaitRien) {
     for (int essai = 0; essai < 4 && !tapé; ++essai) {
         ASSERT_TRUE(Xdotool(f, "key ctrl+End type --delay 20 zz"));
         tapé = AttendsQue(
-            [&] { return TexteFenêtre(Contrôle(f, IdsVud::T)).find(L"zz") != std::wstring::npos; }, 2s);
+            [&] { return TexteFenêtre(Contrôle(f, IdsVud::T)).find(L"zz") != std::wstring::npos; },
+            2s);
     }
     ASSERT_TRUE(tapé);
     ASSERT_TRUE(Xdotool(f, "key Escape"));
@@ -402,7 +403,8 @@ TEST_F(PensilExe, PannesDEcritureRienPerduUtilisateurAverti) {
                       " && umount " + hôte))
         GTEST_SKIP() << "this machine refuses to mount a file system for the test";
     enum class Panne { DisquePlein, DossierLectureSeule, FichierLectureSeule };
-    for (Panne panne : {Panne::DisquePlein, Panne::DossierLectureSeule, Panne::FichierLectureSeule}) {
+    for (Panne panne :
+         {Panne::DisquePlein, Panne::DossierLectureSeule, Panne::FichierLectureSeule}) {
         std::wstring ici = dossier;
         if (panne != Panne::FichierLectureSeule) {
             ASSERT_TRUE(CommandeHôte("mount -t tmpfs -o size=2m tmpfs " + hôte + " && ln -sfn " +

@@ -2,8 +2,8 @@
 // window driven by real key input (xdotool), Auto.dat on disk, the registry of the test
 // prefix, the single instance, the command-line words and the end of the session.
 // Test names stay ASCII (the filter reaches the program in the ANSI code page).
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
@@ -41,17 +41,22 @@ std::vector<HWND> Toutes(const wchar_t* classe, DWORD pid) {
 }
 
 // Real key input through the X server (the window brought to the front first).
-void Touche(HWND fenêtre, const char* touche) { Xdotool(fenêtre, std::string("key ") + touche); }
+void Touche(HWND fenêtre, const char* touche) {
+    Xdotool(fenêtre, std::string("key ") + touche);
+}
 
 // A started program, with a wait for its windows hidden ones included.
 struct Processus : ProcessusEssai {
     HWND Attends(const wchar_t* classe, bool visible = true) const {
         HWND h = nullptr;
-        AttendsQue([&] {
-            auto f = visible ? Fenêtres(classe, pi.dwProcessId) : Toutes(classe, pi.dwProcessId);
-            if (!f.empty()) h = f[0];
-            return h != nullptr;
-        }, 20s);
+        AttendsQue(
+            [&] {
+                auto f =
+                    visible ? Fenêtres(classe, pi.dwProcessId) : Toutes(classe, pi.dwProcessId);
+                if (!f.empty()) h = f[0];
+                return h != nullptr;
+            },
+            20s);
         return h;
     }
 };
@@ -89,8 +94,10 @@ size_t Compte(const std::string& texte, const std::string& quoi) {
 TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     DossierTemporaire d("HorloExe ");
     const std::string horlo = d / "Horlo.exe", témoin = d / "Temoin.exe";
-    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(), std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW(CheminWine(TEMOIN_EXE).c_str(), std::wstring(témoin.begin(), témoin.end()).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(),
+                          std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(CheminWine(TEMOIN_EXE).c_str(),
+                          std::wstring(témoin.begin(), témoin.end()).c_str(), FALSE));
     // No update question ("-" declines the service), no start-up question (value present).
     ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
     ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
@@ -119,8 +126,8 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
                          (mots.empty() ? L"" : L" " + std::wstring(mots.begin(), mots.end()));
         STARTUPINFOW si{};
         si.cb = sizeof si;
-        ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                   nullptr, &si, &p.pi));
+        ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                   &si, &p.pi));
     };
 
     Processus tray;
@@ -132,7 +139,8 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     HWND alarme = tray.Attends(L"Horlo.F_Show");
     ASSERT_TRUE(alarme);
     EXPECT_EQ(TexteFenêtre(alarme), L"Alarme");
-    EXPECT_EQ(TexteFenêtre(GetDlgItem(alarme, 100)), L"Message programm\u00E9: \r\n\r\nBonjour le monde");
+    EXPECT_EQ(TexteFenêtre(GetDlgItem(alarme, 100)),
+              L"Message programm\u00E9: \r\n\r\nBonjour le monde");
     RECT r{};
     GetWindowRect(alarme, &r);
     EXPECT_EQ(r.left, 0);
@@ -177,7 +185,8 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     EXPECT_EQ(Compte(a, "\tun\t"), 0u) << a;
     EXPECT_EQ(Compte(a, "Bonjour"), 0u) << a;
     EXPECT_NE(a.find("\tjour\t3\tJ\t-1\t" + Date(demain, "date") + "\t" + Date(retard, "heure")),
-              std::string::npos) << a;
+              std::string::npos)
+        << a;
     EXPECT_NE(a.find("\tl\t6\tL\t-1\t\t00:00:02\t"), std::string::npos) << a;
     EXPECT_NE(a.find("\tinactif\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00"), std::string::npos) << a;
 
@@ -231,7 +240,8 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     // Another writer adds a task to Auto.dat; then the session ends: the tray program
     // starts its "A" task without waiting, saves, and keeps the other writer's task.
     Sleep(1100);  // a later last-write time than the tray program's own save
-    ÉcritBrut(d / "Auto.dat", LitBrut(d / "Auto.dat") + ligne(prog, "ajout", 1, "S", false, "", ""));
+    ÉcritBrut(d / "Auto.dat",
+              LitBrut(d / "Auto.dat") + ligne(prog, "ajout", 1, "S", false, "", ""));
     Sleep(300);
     DWORD_PTR rép = 0;
     SendMessageTimeoutW(principale, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &rép);
@@ -244,7 +254,9 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     const std::string fin = LitBrut(d / "Auto.dat");
     EXPECT_NE(fin.find("\tajout\t1\tS\t0\t"), std::string::npos) << fin;
     const SYSTEMTIME maintenant = Dans(0);
-    EXPECT_NE(fin.find("\tarret\t4\tA\t-1\t30.12.1899\t00:00\t" + Date(maintenant, "date")), std::string::npos) << fin;
+    EXPECT_NE(fin.find("\tarret\t4\tA\t-1\t30.12.1899\t00:00\t" + Date(maintenant, "date")),
+              std::string::npos)
+        << fin;
     EXPECT_EQ(Compte(fin, "\r\n"), 5u) << fin;
 }
 
@@ -253,23 +265,26 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
 TEST(HorloExe, MessageDeFinSansQuestion) {
     DossierTemporaire d("HorloFin ");
     const std::string horlo = d / "Horlo.exe";
-    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(), std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(),
+                          std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
     ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
     ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
-    const std::string tâches = "C:\\windows\\notepad.exe\t\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00\r\n";
+    const std::string tâches =
+        "C:\\windows\\notepad.exe\t\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00\r\n";
     ÉcritBrut(d / "Auto.dat", tâches);
     std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"";
     STARTUPINFOW si{};
     si.cb = sizeof si;
     Processus tray;
-    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &tray.pi));
+    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                               &tray.pi));
     HWND principale = tray.Attends(L"Horlo.F_Main", false);
     ASSERT_TRUE(principale);
     PostMessageW(principale, WM_CLOSE, 0, 0);
     EXPECT_FALSE(tray.Fini(1s));
     PostMessageW(principale, RegisterWindowMessageW(L"Orvan98.Horlo.Fin"), 0, 0);
-    ASSERT_TRUE(tray.Fini(10s)) << "a question may be open: " << Toutes(L"#32770", tray.pi.dwProcessId).size();
+    ASSERT_TRUE(tray.Fini(10s)) << "a question may be open: "
+                                << Toutes(L"#32770", tray.pi.dwProcessId).size();
     DWORD code = 1;
     GetExitCodeProcess(tray.pi.hProcess, &code);
     EXPECT_EQ(code, 0u);

@@ -1,10 +1,9 @@
 // Auto.dat, Autos.dat and Horlo.log through the real Win32 file layer, in a throwaway
 // folder whose name holds a blank and an accent.
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
-
-#include <gtest/gtest.h>
 
 #include "FichiersWin32.h"
 #include "HorlogeWin32.h"
@@ -76,7 +75,8 @@ TEST_F(TâchesWin32, UnFichierEnLectureSeuleResteEntier) {
 }
 
 TEST_F(TâchesWin32, CatalogueEtJournalÀCôtéDuProgramme) {
-    ASSERT_TRUE(f.Écrire(CheminAutos(*h), "Bloc-notes\tnotepad.exe\t\tJ\t1\t00:30\t08:00\r\n\r\n").ok);
+    ASSERT_TRUE(
+        f.Écrire(CheminAutos(*h), "Bloc-notes\tnotepad.exe\t\tJ\t1\t00:30\t08:00\r\n\r\n").ok);
     ASSERT_TRUE(ModèlesCharge(*h).ok);
     EXPECT_EQ(h->Modèles.Dernier(), 2u);
     EXPECT_EQ(h->Modèles[1].Libellé, "Bloc-notes");

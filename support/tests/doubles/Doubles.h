@@ -18,10 +18,10 @@ struct FichiersMémoire : Fichiers {
         bool dossier = false;
         bool verrouillé = false;  // in use: cannot be deleted, replaced or written
     };
-    std::map<std::string, Entrée> entrées;  // key: upper-cased path
+    std::map<std::string, Entrée> entrées;      // key: upper-cased path
     std::map<std::string, std::string> échecs;  // "Écrire:PATH" etc. -> error text to return
-    std::vector<std::string> journal;          // operations in order ("Copier A -> B")
-    double dateSuivante = 36000;               // modification date given to written files
+    std::vector<std::string> journal;           // operations in order ("Copier A -> B")
+    double dateSuivante = 36000;                // modification date given to written files
 
     // Paths compare without regard to letter case, accented letters included, as on Windows.
     static std::string Clé(const std::string& chemin) {

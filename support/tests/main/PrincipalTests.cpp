@@ -18,7 +18,8 @@ int main(int argc, char** argv) {
     int n = 0;
     if (wchar_t** larges = CommandLineToArgvW(GetCommandLineW(), &n)) {
         for (int i = 0; i < n; ++i) {
-            const int taille = WideCharToMultiByte(CP_UTF8, 0, larges[i], -1, nullptr, 0, nullptr, nullptr);
+            const int taille =
+                WideCharToMultiByte(CP_UTF8, 0, larges[i], -1, nullptr, 0, nullptr, nullptr);
             std::string s(static_cast<size_t>(taille > 0 ? taille - 1 : 0), '\0');
             WideCharToMultiByte(CP_UTF8, 0, larges[i], -1, s.data(), taille, nullptr, nullptr);
             utf8.push_back(std::move(s));

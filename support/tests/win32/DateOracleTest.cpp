@@ -1,9 +1,7 @@
 // Our OLE date code against the platform's own (oleaut32) as an independent oracle:
 // calendar conversions, the parsing of typed dates and times, and the masks.
-#include "DateHeure.h"
-#include "Utf16.h"
-
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <oleauto.h>
 
 #include <cmath>
@@ -12,7 +10,8 @@
 #include <string>
 #include <vector>
 
-#include <gtest/gtest.h>
+#include "DateHeure.h"
+#include "Utf16.h"
 
 namespace {
 
@@ -78,8 +77,8 @@ std::optional<std::string> OracleFormate(double date, const std::string& masque)
 
 TEST(DateOracle, PartiesVersDateCommeSystemTimeToVariantTime) {
     Aléa a(1998);
-    std::vector<PartiesDate> cas = {{1899, 12, 30, 0, 0, 0}, {1998, 12, 7, 14, 5, 0},
-                                    {2000, 2, 29, 23, 59, 59}, {1900, 3, 1, 12, 0, 0},
+    std::vector<PartiesDate> cas = {{1899, 12, 30, 0, 0, 0},    {1998, 12, 7, 14, 5, 0},
+                                    {2000, 2, 29, 23, 59, 59},  {1900, 3, 1, 12, 0, 0},
                                     {9999, 12, 31, 23, 59, 59}, {1899, 12, 29, 6, 0, 0},
                                     {1600, 2, 29, 18, 30, 0}};
     for (int i = 0; i < 400; ++i) cas.push_back(PartiesAuHasard(a, i % 4 ? 1900 : 100, 9999));
@@ -101,8 +100,8 @@ TEST(DateOracle, PartiesVersDateCommeSystemTimeToVariantTime) {
 
 TEST(DateOracle, DateVersPartiesCommeVariantTimeToSystemTime) {
     Aléa a(36136);
-    std::vector<double> cas = {0, 1, 36136.586806, 36524, -1.25, -0.5, 0.5, 2958465.5,
-                               -657434, 36136 + 59.6 * UneSeconde};
+    std::vector<double> cas = {0,    1,   36136.586806, 36524,   -1.25,
+                               -0.5, 0.5, 2958465.5,    -657434, 36136 + 59.6 * UneSeconde};
     for (int i = 0; i < 400; ++i) {
         const double jour = i % 4 ? a.Entre(0, 80000) : a.Entre(-657434, 2958464);
         const double fraction = a.Suivant() / 4294967296.0;
@@ -142,8 +141,8 @@ TEST(DateOracle, SaisiesValidesCommeVarDateFromStr) {
         static const char* const masquesDate[] = {"dd.mm.yy", "d.m.yy", "d.m.yyyy", "dd.mm.yyyy"};
         static const char* const masquesHeure[] = {"hh:mm", "h:mm", "hh:mm:ss", "h:mm:ss"};
         const char* masque = masquesDate[i % 4];
-        dates.push_back(FormatDate(std::string(masque).find("yyyy") != std::string::npos ? d4 : d,
-                                   masque));
+        dates.push_back(
+            FormatDate(std::string(masque).find("yyyy") != std::string::npos ? d4 : d, masque));
         heures.push_back(FormatDate(d, masquesHeure[(i / 4) % 4]));
     }
     int comparés = 0;
@@ -180,9 +179,9 @@ TEST(DateOracle, MasquesCommeVarFormat) {
     std::vector<double> cas = {36136 + (14 * 3600 + 5 * 60 + 40) * UneSeconde, 0,
                                *DateDepuisParties({2003, 2, 1, 8, 4, 9})};
     for (int i = 0; i < 300; ++i) cas.push_back(*DateDepuisParties(PartiesAuHasard(a, 1900, 2099)));
-    const char* const masques[] = {"dd.mm.yyyy", "dd.mm.yyyy hh:mm", "dd.mm.yy hh:mm",
-                                   "d.m.yy h:mm", "hh:mm",      "hh:mm:ss",
-                                   "d.m.yyyy",   "h:mm"};
+    const char* const masques[] = {
+        "dd.mm.yyyy", "dd.mm.yyyy hh:mm", "dd.mm.yy hh:mm", "d.m.yy h:mm",
+        "hh:mm",      "hh:mm:ss",         "d.m.yyyy",       "h:mm"};
     for (const char* masque : masques) {
         ASSERT_TRUE(OracleFormate(cas[0], masque)) << masque;
         for (const double d : cas)

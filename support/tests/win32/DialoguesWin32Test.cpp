@@ -1,12 +1,10 @@
 // DialoguesWin32 under Xvfb: a helper thread finds the real box of this process by its
 // caption, reads and types into it, and clicks a button, while the test thread waits in
 // the modal loop (ended, and the test failed, when the helper does not answer it).
-#include "DialoguesWin32.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
+#include "DialoguesWin32.h"
 #include "OutilsTestWin32.h"
 #include "Utf16.h"
 
@@ -39,27 +37,28 @@ RECT RectDans(HWND dlg, int id) {
 std::string Pilote(const std::string& invite, const std::string& titre, const std::string& défaut,
                    const char* tapé, int commande, VuDansLaSaisie& vu) {
     std::string r;
-    AvecUtilisateur([&] { r = DialoguesWin32().Saisie(invite, titre, défaut); }, [&] {
-        HWND dlg = AttendsFenêtre(GetCurrentProcessId(), L"#32770", titre);
-        if (!dlg) return;
-        vu.trouvée = true;
-        vu.invite = TexteDe(GetDlgItem(dlg, SaisieIds::Invite));
-        vu.défaut = TexteDe(GetDlgItem(dlg, SaisieIds::Texte));
-        SendDlgItemMessageW(dlg, SaisieIds::Texte, EM_GETSEL,
-                            reinterpret_cast<WPARAM>(&vu.débutSélection),
-                            reinterpret_cast<LPARAM>(&vu.finSélection));
-        GetClientRect(dlg, &vu.client);
-        vu.invite_ = RectDans(dlg, SaisieIds::Invite);
-        vu.champ = RectDans(dlg, SaisieIds::Texte);
-        vu.ok = RectDans(dlg, SaisieIds::Ok);
-        vu.annuler = RectDans(dlg, SaisieIds::Annuler);
-        if (tapé) SetDlgItemTextW(dlg, SaisieIds::Texte, VersUtf16(tapé).c_str());
-        if (commande)
-            PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(commande, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(GetDlgItem(dlg, commande)));
-        else
-            PostMessageW(dlg, WM_CLOSE, 0, 0);
-    });
+    AvecUtilisateur([&] { r = DialoguesWin32().Saisie(invite, titre, défaut); },
+                    [&] {
+                        HWND dlg = AttendsFenêtre(GetCurrentProcessId(), L"#32770", titre);
+                        if (!dlg) return;
+                        vu.trouvée = true;
+                        vu.invite = TexteDe(GetDlgItem(dlg, SaisieIds::Invite));
+                        vu.défaut = TexteDe(GetDlgItem(dlg, SaisieIds::Texte));
+                        SendDlgItemMessageW(dlg, SaisieIds::Texte, EM_GETSEL,
+                                            reinterpret_cast<WPARAM>(&vu.débutSélection),
+                                            reinterpret_cast<LPARAM>(&vu.finSélection));
+                        GetClientRect(dlg, &vu.client);
+                        vu.invite_ = RectDans(dlg, SaisieIds::Invite);
+                        vu.champ = RectDans(dlg, SaisieIds::Texte);
+                        vu.ok = RectDans(dlg, SaisieIds::Ok);
+                        vu.annuler = RectDans(dlg, SaisieIds::Annuler);
+                        if (tapé) SetDlgItemTextW(dlg, SaisieIds::Texte, VersUtf16(tapé).c_str());
+                        if (commande)
+                            PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(commande, BN_CLICKED),
+                                         reinterpret_cast<LPARAM>(GetDlgItem(dlg, commande)));
+                        else
+                            PostMessageW(dlg, WM_CLOSE, 0, 0);
+                    });
     return r;
 }
 
@@ -84,7 +83,8 @@ TEST(DialoguesWin32, SaisieOkRendLeTexteTape) {
 
 TEST(DialoguesWin32, SaisieOkSansToucherRendLeDefaut) {
     VuDansLaSaisie vu;
-    EXPECT_EQ(Pilote("Invite", "Talmon saisie defaut", "C:\\Vud\\", nullptr, IDOK, vu), "C:\\Vud\\");
+    EXPECT_EQ(Pilote("Invite", "Talmon saisie defaut", "C:\\Vud\\", nullptr, IDOK, vu),
+              "C:\\Vud\\");
     EXPECT_TRUE(vu.trouvée);
 }
 
@@ -141,13 +141,15 @@ TEST(DialoguesWin32, MessageRendLeBoutonClique) {
         const std::string texte = "Désirez-vous CONSERVER ce nom de répertoire ?\r\n\r\nOUI";
         bool texteVu = false;
         Réponse r{};
-        AvecUtilisateur([&] { r = DialoguesWin32().Message(texte, titre, c.drapeaux); }, [&] {
-            HWND boîte = AttendsFenêtre(GetCurrentProcessId(), L"#32770", titre);
-            if (!boîte) return;
-            for (HWND e = GetWindow(boîte, GW_CHILD); e; e = GetWindow(e, GW_HWNDNEXT))
-                if (TexteDe(e) == texte) texteVu = true;
-            PostMessageW(boîte, WM_COMMAND, MAKEWPARAM(c.bouton, BN_CLICKED), 0);
-        });
+        AvecUtilisateur([&] { r = DialoguesWin32().Message(texte, titre, c.drapeaux); },
+                        [&] {
+                            HWND boîte = AttendsFenêtre(GetCurrentProcessId(), L"#32770", titre);
+                            if (!boîte) return;
+                            for (HWND e = GetWindow(boîte, GW_CHILD); e;
+                                 e = GetWindow(e, GW_HWNDNEXT))
+                                if (TexteDe(e) == texte) texteVu = true;
+                            PostMessageW(boîte, WM_COMMAND, MAKEWPARAM(c.bouton, BN_CLICKED), 0);
+                        });
         EXPECT_EQ(r, c.attendue) << titre;
         EXPECT_TRUE(texteVu) << titre;
     }

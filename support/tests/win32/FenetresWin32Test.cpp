@@ -1,7 +1,7 @@
 // FeuilleCentre on real windows under Xvfb.
-#include "FenetresWin32.h"
-
 #include <gtest/gtest.h>
+
+#include "FenetresWin32.h"
 
 namespace {
 

@@ -1,14 +1,12 @@
 // FichiersWin32 against real files in a throwaway folder: contents, attributes, dates,
 // and the atomic rewrite that never leaves a half-written or missing file.
-#include "FichiersWin32.h"
-
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
-#include <gtest/gtest.h>
-
+#include "FichiersWin32.h"
 #include "OutilsTestWin32.h"
 #include "Utf16.h"
 
@@ -164,8 +162,8 @@ TEST(FichiersWin32, EcrireRateLaisseLAncienFichierEntier) {
     SetFileAttributesW(VersUtf16(cible).c_str(), FILE_ATTRIBUTE_NORMAL);
 
     // Target held open by another program that shares nothing.
-    HANDLE h = CreateFileW(VersUtf16(cible).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0,
-                           nullptr);
+    HANDLE h =
+        CreateFileW(VersUtf16(cible).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(f.Écrire(cible, "nouveau"));
     CloseHandle(h);

@@ -1,11 +1,9 @@
 // LanceurWin32 really starts programs: each started command writes a file that the test
 // waits for. The probe (this test program) reports the show-window code it received.
-#include "LanceurWin32.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
+#include "LanceurWin32.h"
 #include "OutilsTestWin32.h"
 #include "SondeWin32.h"
 #include "Utf16.h"
@@ -25,7 +23,8 @@ TEST(LanceurWin32, ProgrammeDeLaLigne) {
         const char* ligne;
         const char* programme;
     } cas[] = {
-        {"\"C:\\Vud\\Remplo.exe\" \"N:\\Maj\\Nettix.exe\" \"C:\\Vud\\Nettix.exe\"", "C:\\Vud\\Remplo.exe"},
+        {"\"C:\\Vud\\Remplo.exe\" \"N:\\Maj\\Nettix.exe\" \"C:\\Vud\\Nettix.exe\"",
+         "C:\\Vud\\Remplo.exe"},
         {"C:\\Vud\\Remplo.exe \"a\" \"b\"", "C:\\Vud\\Remplo.exe"},
         {"  notepad.exe  fichier.txt", "notepad.exe"},
         {"cmd", "cmd"},

@@ -1,9 +1,8 @@
 // Drive type and readiness against the drive letters of the Wine prefix.
-#include "LecteursWin32.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
+
+#include "LecteursWin32.h"
 
 namespace {
 

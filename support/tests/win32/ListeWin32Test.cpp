@@ -1,20 +1,18 @@
 // ListeWin32 over real controls: kinds and type names from the window classes, entries
 // and item data of a LISTBOX and a COMBOBOX, and the list search running over them.
-#include "ListeWin32.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "../doubles/Doubles.h"
 #include "Aides.h"
+#include "ListeWin32.h"
 #include "Utf16.h"
 
 namespace {
 
 // A hidden top-level window holding the controls; destroyed with them at the end.
 class Fiche {
-public:
+  public:
     Fiche() {
         parent_ = CreateWindowExW(0, L"STATIC", L"Orvan essai liste", WS_OVERLAPPEDWINDOW, 0, 0,
                                   400, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -25,7 +23,7 @@ public:
                                parent_, nullptr, GetModuleHandleW(nullptr), nullptr);
     }
 
-private:
+  private:
     HWND parent_;
 };
 

@@ -1,11 +1,9 @@
 // The decimal separator agrees with the one oleaut32 writes numbers with.
-#include "LocaleWin32.h"
-
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <oleauto.h>
 
-#include <gtest/gtest.h>
-
+#include "LocaleWin32.h"
 #include "Utf16.h"
 
 TEST(LocaleWin32, SeparateurDecimalCommeVarFormat) {

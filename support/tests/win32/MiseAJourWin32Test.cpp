@@ -1,10 +1,9 @@
 // The update-folder question with the real registry, real files and the real input and
 // message boxes, which a helper thread answers as a user would.
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "DialoguesWin32.h"
 #include "FichiersWin32.h"
@@ -12,8 +11,8 @@
 #include "MiseAJour.h"
 #include "OutilsTestWin32.h"
 #include "RegistreWin32.h"
-#include "Valeurs.h"
 #include "Utf16.h"
+#include "Valeurs.h"
 
 namespace {
 
@@ -27,16 +26,16 @@ std::string TexteDe(HWND h) {
 // and the button pressed. What the box showed is kept for the assertions.
 struct Étape {
     std::string titre;
-    int bouton;                 // IDOK, IDCANCEL, IDYES, IDNO
-    std::string tapé = {};      // typed into the input box
+    int bouton;             // IDOK, IDCANCEL, IDYES, IDNO
+    std::string tapé = {};  // typed into the input box
     bool taper = false;
-    std::string texte = {};     // the prompt or the message shown
-    std::string défaut = {};    // the input box's field as it opened
+    std::string texte = {};   // the prompt or the message shown
+    std::string défaut = {};  // the input box's field as it opened
     bool vue = false;
 };
 
 class MiseAJourWin32 : public ::testing::Test {
-protected:
+  protected:
     DossierTemporaire dossier;
     RegistreWin32 brut;
     Registre registre{brut, "Pensil", ','};
@@ -64,25 +63,28 @@ protected:
     IssueMiseAJour Vérifie(std::vector<Étape>& étapes) {
         IssueMiseAJour issue{};
         ContexteMiseAJour c{registre, fichiers, dialogues, lanceur, programme};
-        AvecUtilisateur([&] { issue = MiseAJourVerifie(c); }, [&] {
-            for (auto& é : étapes) {
-                HWND box = AttendsFenêtre(GetCurrentProcessId(), L"#32770", é.titre);
-                if (!box) return;
-                é.vue = true;
-                if (HWND invite = GetDlgItem(box, SaisieIds::Invite); invite && é.titre == "Talmon") {
-                    é.texte = TexteDe(invite);
-                    é.défaut = TexteDe(GetDlgItem(box, SaisieIds::Texte));
-                    if (é.taper)
-                        SetDlgItemTextW(box, SaisieIds::Texte, VersUtf16(é.tapé).c_str());
-                } else {
-                    é.texte = TexteDe(GetDlgItem(box, 0xFFFF));  // a message box's text
+        AvecUtilisateur(
+            [&] { issue = MiseAJourVerifie(c); },
+            [&] {
+                for (auto& é : étapes) {
+                    HWND box = AttendsFenêtre(GetCurrentProcessId(), L"#32770", é.titre);
+                    if (!box) return;
+                    é.vue = true;
+                    if (HWND invite = GetDlgItem(box, SaisieIds::Invite);
+                        invite && é.titre == "Talmon") {
+                        é.texte = TexteDe(invite);
+                        é.défaut = TexteDe(GetDlgItem(box, SaisieIds::Texte));
+                        if (é.taper)
+                            SetDlgItemTextW(box, SaisieIds::Texte, VersUtf16(é.tapé).c_str());
+                    } else {
+                        é.texte = TexteDe(GetDlgItem(box, 0xFFFF));  // a message box's text
+                    }
+                    PostMessageW(box, WM_COMMAND, MAKEWPARAM(é.bouton, BN_CLICKED),
+                                 reinterpret_cast<LPARAM>(GetDlgItem(box, é.bouton)));
+                    // The next box may carry the same caption: wait for this one to go.
+                    AttendsQue([&] { return !IsWindow(box); });
                 }
-                PostMessageW(box, WM_COMMAND, MAKEWPARAM(é.bouton, BN_CLICKED),
-                             reinterpret_cast<LPARAM>(GetDlgItem(box, é.bouton)));
-                // The next box may carry the same caption: wait for this one to go.
-                AttendsQue([&] { return !IsWindow(box); });
-            }
-        });
+            });
         return issue;
     }
 };
@@ -119,9 +121,9 @@ TEST_F(MiseAJourWin32, DossierTapéSansBarreStockéAvecElle) {
 
 TEST_F(MiseAJourWin32, RemploAbsentNommeLeDossierDuProgramme) {
     DeleteFileW(VersUtf16(dossier / "Remplo.exe").c_str());
-    const std::string attendu = "Je ne trouve pas le programme \"Remplo.exe\" dans le répertoire \"" +
-                                dossier.Chemin() +
-                                "\" qui me sert à tenir vos programmes à jour !";
+    const std::string attendu =
+        "Je ne trouve pas le programme \"Remplo.exe\" dans le répertoire \"" + dossier.Chemin() +
+        "\" qui me sert à tenir vos programmes à jour !";
     // While asking: M3, then the question again with the typed folder as default.
     std::vector<Étape> étapes{{"Talmon", IDOK, dossier / "Maj", true},
                               {"Talmon - Attention !", IDOK},

@@ -1,9 +1,8 @@
 // The number part of NombreColonne against oleaut32's VarFormat, the platform's own
 // number formatting, on generated values and the masks "#0", "#0.0" ... and "#0%" ...
 #include <windows.h>
-#include <oleauto.h>
-
 #include <gtest/gtest.h>
+#include <oleauto.h>
 
 #include <cmath>
 #include <cstdint>
@@ -59,9 +58,9 @@ bool PerteDeRetenue(double valeur, bool pourcent, const std::string& nôtre) {
 // Values of many magnitudes and fraction lengths, halves and near-halves included,
 // from a fixed pseudo-random sequence so that every run checks the same ones.
 std::vector<double> Valeurs() {
-    std::vector<double> v = {0,      0.5,     1.5,    2.5,     -2.5,  0.05,  0.15, 0.25,
-                             1.005,  2.675,   9.995,  99.995,  0.045, -0.5,  1e-7, 123456789.125,
-                             -0.001, 1234.5,  -1234.5, 0.0049, 0.995, 1e14 + 0.5};
+    std::vector<double> v = {0,      0.5,    1.5,     2.5,    -2.5,  0.05,      0.15, 0.25,
+                             1.005,  2.675,  9.995,   99.995, 0.045, -0.5,      1e-7, 123456789.125,
+                             -0.001, 1234.5, -1234.5, 0.0049, 0.995, 1e14 + 0.5};
     uint64_t x = 0x9E3779B97F4A7C15ull;
     const auto suivant = [&x] {
         x ^= x << 13;

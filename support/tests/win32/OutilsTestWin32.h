@@ -14,7 +14,7 @@
 // counter (the default name holds a blank and an accent), removed with its contents at
 // the end of the test.
 class DossierTemporaire {
-public:
+  public:
     explicit DossierTemporaire(const std::string& préfixe = "Orvan essai é ");
     ~DossierTemporaire();
     DossierTemporaire(const DossierTemporaire&) = delete;
@@ -22,7 +22,7 @@ public:
     const std::string& Chemin() const { return chemin_; }
     std::string operator/(const std::string& nom) const { return chemin_ + "\\" + nom; }
 
-private:
+  private:
     std::string chemin_;
 };
 

@@ -1,12 +1,10 @@
 // The running program's identity, and the single-instance test within this process and
 // across processes (the probe is this test program started again).
-#include "ProgrammeWin32.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "OutilsTestWin32.h"
+#include "ProgrammeWin32.h"
 #include "SondeWin32.h"
 #include "Utf16.h"
 

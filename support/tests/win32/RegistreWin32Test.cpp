@@ -1,15 +1,13 @@
 // The settings store over the real registry of the Wine prefix. Every test works under
 // key and value names of its own, so tests may run side by side, and removes them.
-#include "RegistreWin32.h"
-#include "Valeurs.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include <optional>
 
+#include "RegistreWin32.h"
 #include "Utf16.h"
+#include "Valeurs.h"
 
 namespace {
 
@@ -48,12 +46,12 @@ std::vector<BYTE> OctetsW(const std::wstring& texte, bool avecZéro) {
 void ÉcritBrut(HKEY racine, const std::wstring& chemin, const std::wstring& nom, DWORD type,
                const std::vector<BYTE>& octets) {
     HKEY h = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(racine, chemin.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &h, nullptr),
+    ASSERT_EQ(RegCreateKeyExW(racine, chemin.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &h,
+                              nullptr),
               ERROR_SUCCESS);
-    ASSERT_EQ(RegSetValueExW(h, nom.c_str(), 0, type, octets.data(),
-                             static_cast<DWORD>(octets.size())),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegSetValueExW(h, nom.c_str(), 0, type, octets.data(), static_cast<DWORD>(octets.size())),
+        ERROR_SUCCESS);
     RegCloseKey(h);
 }
 bool CléExiste(HKEY racine, const std::wstring& chemin) {
@@ -75,7 +73,7 @@ struct RegistreWin32Test : ::testing::Test {
         RegDeleteTreeW(HKEY_CURRENT_USER, cléProgramme.c_str());
         RegDeleteTreeW(HKEY_LOCAL_MACHINE, cléProgramme.c_str());
         RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Talmon\\Talmon",
-                        VersUtf16(programme).c_str());
+                           VersUtf16(programme).c_str());
     }
 };
 
@@ -108,8 +106,7 @@ TEST_F(RegistreWin32Test, AllerRetourDesValeurs) {
     }
     EXPECT_EQ(VersNombre(registre.ParamProgLit("Tiers")), 1.0 / 3);
     EXPECT_EQ(Lu(registre.ParamProgLit("Top")), Rien);
-    EXPECT_EQ(Lu(registre.RegistreLit(Racine::HKCU, "Software\\Talmon\\Aucune\\Clé", "Top")),
-              Rien);
+    EXPECT_EQ(Lu(registre.RegistreLit(Racine::HKCU, "Software\\Talmon\\Aucune\\Clé", "Top")), Rien);
 }
 
 TEST_F(RegistreWin32Test, ContenusÉcritsParD_AutresProgrammes) {

@@ -1,8 +1,8 @@
 // The probe that the support tests start as a child process.
 #include "SondeWin32.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include "OutilsTestWin32.h"
 #include "ProgrammeWin32.h"

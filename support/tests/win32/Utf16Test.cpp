@@ -1,9 +1,8 @@
 // UTF-8 <-> UTF-16 round trip of accented text, and the platform's error texts.
-#include "Utf16.h"
-
 #include <windows.h>
-
 #include <gtest/gtest.h>
+
+#include "Utf16.h"
 
 TEST(Utf16, AllerRetourDesAccents) {
     const std::string texte = "RépertoireMiseAJour — œ €";

@@ -1,23 +1,21 @@
 // VersionTexte reads the fixed version of real executables: this test program (no
 // version resource) and a copy of it given one with UpdateResourceW.
-#include "VersionWin32.h"
-
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "OutilsTestWin32.h"
 #include "ProgrammeWin32.h"
 #include "Utf16.h"
+#include "VersionWin32.h"
 
 namespace {
 
 // A VS_VERSIONINFO block holding only the fixed part, FILEVERSION a,b,c,d.
 std::vector<BYTE> BlocVersion(WORD a, WORD b, WORD c, WORD d) {
     const wchar_t clé[] = L"VS_VERSION_INFO";
-    const size_t entête = 6 + sizeof clé;           // wLength, wValueLength, wType, key
+    const size_t entête = 6 + sizeof clé;            // wLength, wValueLength, wType, key
     const size_t début = (entête + 3) & ~size_t{3};  // the value is DWORD-aligned
     std::vector<BYTE> bloc(début + sizeof(VS_FIXEDFILEINFO), 0);
     const WORD mots[3] = {static_cast<WORD>(bloc.size()), sizeof(VS_FIXEDFILEINFO), 0};

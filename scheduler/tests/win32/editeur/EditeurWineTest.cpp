@@ -2,8 +2,8 @@
 // and mouse input (xdotool under Xvfb), read back through its controls, Auto.dat and the
 // registry. Real keys reach whichever window has the X focus, so these tests run alone.
 // The host runs the real engine's passes ("/moteur"), as the tray program does.
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <cmath>
@@ -289,11 +289,13 @@ TEST(EditeurWine, CatalogueALaSourisEtAuClavierEtPositionHorsEcran) {
     Xdotool("mousemove " + std::to_string(r.right - 6) + " " + std::to_string(r.top + 8) +
             " click 1");
     HWND liste = nullptr;
-    ASSERT_TRUE(AttendsQue([&] {
-        const auto v = Fenêtres(L"ComboLBox", e.pi.dwProcessId);
-        liste = v.empty() ? nullptr : v[0];
-        return liste != nullptr;
-    }, 5s));
+    ASSERT_TRUE(AttendsQue(
+        [&] {
+            const auto v = Fenêtres(L"ComboLBox", e.pi.dwProcessId);
+            liste = v.empty() ? nullptr : v[0];
+            return liste != nullptr;
+        },
+        5s));
     RECT rl{};
     GetWindowRect(liste, &rl);
     const auto hauteur = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
@@ -432,8 +434,8 @@ TEST(EditeurWine, PannesDEnregistrementRienPerduUtilisateurAverti) {
         ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
         EXPECT_EQ(e.T(IdsAuto::cProg), "\"Message 1");
         EXPECT_TRUE(e.CliqueDevant(IdsAuto::cDésactivé));
-        ASSERT_TRUE(AttendsQue(
-            [&] { return e.Coché(IdsAuto::cDésactivé) && e.Actif(IdsAuto::bOk); }, 5s));
+        ASSERT_TRUE(
+            AttendsQue([&] { return e.Coché(IdsAuto::cDésactivé) && e.Actif(IdsAuto::bOk); }, 5s));
         EXPECT_TRUE(e.CliqueDevant(IdsAuto::bOk));
 
         // The user is told, in French, by the process under test.
