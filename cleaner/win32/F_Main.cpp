@@ -12,7 +12,8 @@
 namespace {
 
 constexpr double LargeurClient = 6090, HauteurFenêtre = 3720, HautDeLDel = 900;
-constexpr ULONGLONG IntervalleCession = 25;  // ms between two yields, well under 50
+constexpr ULONGLONG IntervalleCession = 25;     // ms between two yields, well under 50
+constexpr ULONGLONG IntervalleAffichage = 250;  // ms between two drawings of the progress
 
 }  // namespace
 
@@ -415,7 +416,6 @@ bool F_Main::Traite(MSG& msg) {
 }
 
 void F_Main::Pompe() {
-    MontreÉcrits();
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
         if (!Traite(msg)) ExitProcess(static_cast<UINT>(msg.wParam));
@@ -427,6 +427,12 @@ void F_Main::Cède() {
     const ULONGLONG maintenant = GetTickCount64();
     if (maintenant - dernièreCession_ < IntervalleCession) return;
     dernièreCession_ = maintenant;
+    // Drawing the list and its themed scroll bar costs milliseconds, far more under load:
+    // at every yield it took most of a long census or deletion.
+    if (maintenant - dernierAffichage_ >= IntervalleAffichage) {
+        dernierAffichage_ = maintenant;
+        MontreÉcrits();
+    }
     Pompe();
 }
 

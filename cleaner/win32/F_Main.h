@@ -69,10 +69,10 @@ class F_Main : public VueNettix {
     void bVud_Click();
     void Listes_Change();  // the selection of lUnités or lExt changed
     void Défaut(int id);   // the default button (Enter), 0 for none
-    void Pompe();
+    void Pompe();          // handles the waiting messages
+    // Puts the folder and total texts of the census on screen, and draws lDel.
     void MontreÉcrits();
-    void ListeGèle();  // no drawing of lDel until the next MontreÉcrits   // puts the folder and
-                       // total texts of the census on screen
+    void ListeGèle();  // no drawing of lDel until the next MontreÉcrits
 
     Paramètres p_;
     Nettix modèle_;
@@ -86,10 +86,10 @@ class F_Main : public VueNettix {
     int défaut_ = 0;
     std::string statut_, total_;
     bool statutÀMontrer_ = false, totalÀMontrer_ = false;
-    // During the census and the deletion the list is drawn and scrolled at the yields
-    // only: a list box that redraws and scrolls at every line costs milliseconds a line.
+    // During the census and the deletion the list is drawn and scrolled a few times a
+    // second only: a list box that redraws and scrolls at every line costs milliseconds a line.
     bool listeÀMontrer_ = false;
     bool finEnVue_ = false;  // lines were appended: the last ten go in view
-    ULONGLONG dernièreCession_ = 0;
+    ULONGLONG dernièreCession_ = 0, dernierAffichage_ = 0;
     unsigned appels_ = 0;
 };
