@@ -6,17 +6,18 @@ namespace {
 thread_local ClavierDialogue* actif = nullptr;
 }  // namespace
 
-ClavierDialogue::ClavierDialogue(HWND fenêtre, HWND liste) : fenêtre_(fenêtre), liste_(liste) {
+ClavierDialogue::ClavierDialogue(HWND fenêtre, HWND liste)
+    : fenêtre_(fenêtre),
+      liste_(liste),
+      crochet_(SetWindowsHookExW(WH_GETMESSAGE, Filtre, nullptr, GetCurrentThreadId())) {
     actif = this;
-    crochet_ = SetWindowsHookExW(WH_GETMESSAGE, Crochet, nullptr, GetCurrentThreadId());
 }
 
 ClavierDialogue::~ClavierDialogue() {
-    if (crochet_) UnhookWindowsHookEx(crochet_);
     if (actif == this) actif = nullptr;
 }
 
-LRESULT CALLBACK ClavierDialogue::Crochet(int code, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK ClavierDialogue::Filtre(int code, WPARAM wp, LPARAM lp) {
     auto* msg = reinterpret_cast<MSG*>(lp);
     const ClavierDialogue* c = actif;
     if (code == HC_ACTION && wp == PM_REMOVE && c && msg->hwnd &&

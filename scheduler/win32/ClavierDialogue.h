@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "Possession.h"
+
 class ClavierDialogue {
   public:
     // Hooks the calling thread's messages for `fenêtre` and its controls. While the
@@ -16,8 +18,8 @@ class ClavierDialogue {
     ClavierDialogue& operator=(const ClavierDialogue&) = delete;
 
   private:
-    static LRESULT CALLBACK Crochet(int code, WPARAM wp, LPARAM lp);
+    static LRESULT CALLBACK Filtre(int code, WPARAM wp, LPARAM lp);
 
     HWND fenêtre_, liste_;
-    HHOOK crochet_ = nullptr;
+    Crochet crochet_;
 };

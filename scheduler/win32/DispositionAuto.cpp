@@ -58,7 +58,7 @@ constexpr Contrôle Table[] = {
     {Champ, tHeure, "", Tab, {6420, 2370, 900, HChamp}, R},
     {Étiquette, eÉtiquettes + 6, "hh:mm:ss", 0, {5160, 2670, 1200, HLigne}, R},
     {Champ, tDélai, "", Tab | Inactif, {5160, 2880, 1200, HChamp}, R},
-    {Cadre, fRépet, "Répétition", Groupe, {120, 1560, 7560, 2400}, S},
+    {Encadré, fRépet, "Répétition", Groupe, {120, 1560, 7560, 2400}, S},
     {Étiquette, eÉtiquettes + 7, "hh:mm", 0, {2640, 4020, 900, HLigne}, S},
     {Étiquette, eÉtiquettes + 8, "Dans un délai maximum de", 0, {120, 4290, 2460, HLigne}, S},
     {Champ, tMax, "", Tab, {2640, 4260, 900, HChamp}, S},
@@ -66,7 +66,7 @@ constexpr Contrôle Table[] = {
     {Option, oTyp0 + 1, "Réduite", 0, {5220, 4290, 1140, HLigne}, S},
     {Option, oTyp0 + 2, "Agrandie", 0, {6420, 4290, 1140, HLigne}, S},
     {Case, cFocus, "Activée", Groupe | Tab, {4020, 4590, 1500, HLigne}, S},
-    {Cadre, ZF, "Type de fenêtre", Groupe, {3900, 4020, 3780, 900}, S},
+    {Encadré, ZF, "Type de fenêtre", Groupe, {3900, 4020, 3780, 900}, S},
     // No default button: Enter does not save.
     {Bouton, bOk, "Enregistrer", Groupe | Tab | Inactif, {120, 5100, 1500, HBouton}, S},
     {Bouton, bAnn, "Renoncer", Tab, {1740, 5100, 1500, HBouton}, S},
@@ -88,24 +88,24 @@ static_assert(IdsUniques(), "each control of F_Auto has an id of its own");
 Sorte SorteDe(Genre g) {
     switch (g) {
         case Liste:
-            return {"LISTBOX", WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+            return {L"LISTBOX", WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                     WS_EX_CLIENTEDGE};
         case Combo:
-            return {"COMBOBOX", WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
+            return {L"COMBOBOX", WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
         case Champ:
-            return {"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+            return {L"EDIT", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
         case Bouton:
-            return {"BUTTON", BS_PUSHBUTTON, 0};
+            return {L"BUTTON", BS_PUSHBUTTON, 0};
         case Case:
-            return {"BUTTON", BS_AUTOCHECKBOX, 0};
+            return {L"BUTTON", BS_AUTOCHECKBOX, 0};
         case Option:
-            return {"BUTTON", BS_AUTORADIOBUTTON, 0};
-        case Cadre:
-            return {"BUTTON", BS_GROUPBOX, 0};
+            return {L"BUTTON", BS_AUTORADIOBUTTON, 0};
+        case Encadré:
+            return {L"BUTTON", BS_GROUPBOX, 0};
         case Étiquette:
             break;
     }
-    return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    return {L"STATIC", SS_LEFT | SS_NOPREFIX, 0};
 }
 
 std::span<const Contrôle> Contrôles() {

@@ -6,6 +6,8 @@
 
 #include <span>
 
+#include "Placement.h"
+
 namespace DispositionAuto {
 
 // The client area; both panels start at its top left corner.
@@ -16,23 +18,19 @@ inline constexpr double LargeurClient = 7800, HauteurClient = 6300;
 enum class Panneau { Liste, Saisie, Répétition };
 
 // A kind gives the window class and the style bits every control of that kind has.
-enum class Genre { Liste, Combo, Champ, Bouton, Case, Option, Cadre, Étiquette };
-
-struct Place {
-    double x, y, l, h;
-};
+enum class Genre { Liste, Combo, Champ, Bouton, Case, Option, Encadré, Étiquette };
 
 struct Contrôle {
     Genre genre;
     int id;
     const char* texte;
     DWORD style;  // added to WS_CHILD | WS_CLIPSIBLINGS and the kind's own style
-    Place place;
+    Cadre place;  // in twips
     Panneau panneau;
 };
 
 struct Sorte {
-    const char* classe;
+    const wchar_t* classe;
     DWORD style, exStyle;
 };
 Sorte SorteDe(Genre g);

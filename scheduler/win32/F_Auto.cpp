@@ -3,15 +3,11 @@
 // in DispositionAuto.cpp.
 #include "F_Auto.h"
 
-#include <commctrl.h>
-
 #include <unordered_set>
 
-#include "FenetresWin32.h"
+#include "DispositionAuto.h"
 #include "IdsAuto.h"
-#include "Texte.h"
 #include "Utf16.h"
-#include "Valeurs.h"
 #include "VersionWin32.h"
 
 static_assert(sizeof(LPARAM) >= sizeof(uint64_t), "list lines carry 64-bit task identities");
@@ -22,66 +18,29 @@ constexpr const char* FiltreProgrammes =
     "Programmes|*.exe|Lots|*.bat|Son wave|*.wav|Son midi|*.mid";
 constexpr UINT MsgProgChoisi = WM_APP + 1;  // put ProgChoisi back after the combo's own text
 
-std::string TexteDe(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring w(static_cast<size_t>(n) + 1, L'\0');
-    const int lu = GetWindowTextW(h, w.data(), n + 1);
-    w.resize(static_cast<size_t>(lu > 0 ? lu : 0));
-    return DepuisUtf16(w);
-}
-
 }  // namespace
 
-F_Auto::~F_Auto() {
-    clavier_.reset();
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
-    if (police_) DeleteObject(police_);
-    if (gras_) DeleteObject(gras_);
-}
-
-HWND F_Auto::Nouveau(const char* classe, const std::string& texte, DWORD style, int id,
-                     DispositionAuto::Place p, DWORD exStyle) {
-    HWND h = CreateWindowExW(
-        exStyle, VersUtf16(classe).c_str(), VersUtf16(texte).c_str(),
-        WS_CHILD | WS_CLIPSIBLINGS | style, TwipsEnPixelsX(p.x, dpi_), TwipsEnPixelsY(p.y, dpi_),
-        TwipsEnPixelsX(p.l, dpi_), TwipsEnPixelsY(p.h, dpi_), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), c_.instance, nullptr);
-    if (h && police_) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
-    return h;
-}
-
 bool F_Auto::Crée() {
-    ClasseEnregistre(c_.instance, IdsAuto::Classe, Procédure);
     dpi_ = DpiÉcran();
-
     // No close, minimise or maximise button: the window closes by "Ok" or eMsg.
     const DWORD style = WS_OVERLAPPED | WS_CAPTION;
     RECT r{0, 0, TwipsEnPixelsX(DispositionAuto::LargeurClient, dpi_),
            TwipsEnPixelsY(DispositionAuto::HauteurClient, dpi_)};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     // 1. The title from the version tag.
-    hwnd_ =
-        CreateWindowExW(0, IdsAuto::Classe, VersUtf16(VersionTexte() + " Programmation").c_str(),
-                        style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
-                        nullptr, nullptr, c_.instance, this);
-    if (!hwnd_) return false;
-
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) {
-        police_ = CreateFontIndirectW(&ncm.lfMessageFont);
-        LOGFONTW lf = ncm.lfMessageFont;
-        lf.lfWeight = FW_BOLD;
-        gras_ = CreateFontIndirectW(&lf);
-    }
+    const std::wstring titre = VersUtf16(VersionTexte() + " Programmation");
+    if (!Fenêtre::Crée(c_.instance, {IdsAuto::Classe},
+                       {titre.c_str(), style, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
+                        r.bottom - r.top}))
+        return false;
+    police_ = PoliceMessage();
+    gras_ = PoliceMessage(true);
 
     // The controls in the table's order, which is the tab order, each into its panel.
     for (const DispositionAuto::Contrôle& c : DispositionAuto::Contrôles()) {
         const DispositionAuto::Sorte s = DispositionAuto::SorteDe(c.genre);
-        const HWND h = Nouveau(s.classe, c.texte, s.style | c.style, c.id, c.place, s.exStyle);
+        const HWND h = ContrôleCrée(hwnd_, s.classe, c.texte, WS_CLIPSIBLINGS | s.style | c.style,
+                                    c.id, c.place, dpi_, police_.get(), s.exStyle);
         if (!h) return false;
         (c.panneau == DispositionAuto::Panneau::Liste ? fSelect_ : fSaisie_).push_back(h);
         if (c.panneau == DispositionAuto::Panneau::Répétition) dansRépet_.push_back(h);
@@ -89,7 +48,8 @@ bool F_Auto::Crée() {
     lAutom_ = Ctl(IdsAuto::lAutom);
     cProg_ = Ctl(IdsAuto::cProg);
     SendMessageW(lAutom_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(15000, dpi_), 0);
-    if (gras_) SendMessageW(Ctl(IdsAuto::eMsg), WM_SETFONT, reinterpret_cast<WPARAM>(gras_), FALSE);
+    if (gras_)
+        SendMessageW(Ctl(IdsAuto::eMsg), WM_SETFONT, reinterpret_cast<WPARAM>(gras_.get()), FALSE);
     // tParam and its label stay hidden until a program ending in ".exe" is typed.
     Dépendants();
 
@@ -112,10 +72,6 @@ bool F_Auto::Crée() {
     SetForegroundWindow(hwnd_);
     SetFocus(lAutom_);
     return true;
-}
-
-LRESULT CALLBACK F_Auto::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return ProcédureFenêtre<F_Auto>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Auto::Message(UINT msg, WPARAM wp, LPARAM lp) {
@@ -310,8 +266,8 @@ void F_Auto::Ferme() {
 ChampsSaisie F_Auto::Lit() const {
     using namespace IdsAuto;
     ChampsSaisie c;
-    c.programme = TexteDe(cProg_);
-    c.paramètres = TexteDe(Ctl(tParam));
+    c.programme = TexteDeFenêtre(cProg_);
+    c.paramètres = TexteDeFenêtre(Ctl(tParam));
     for (int k = 0; k < 3; ++k)
         if (IsDlgButtonChecked(hwnd_, oTyp0 + k) == BST_CHECKED) c.fenêtre = k;
     c.focus = IsDlgButtonChecked(hwnd_, IdsAuto::cFocus) == BST_CHECKED;
@@ -319,10 +275,10 @@ ChampsSaisie F_Auto::Lit() const {
         if (IsDlgButtonChecked(hwnd_, oRépet0 + k) == BST_CHECKED) c.répétition = k;
     c.weekEnd = IsDlgButtonChecked(hwnd_, cWeekEnd) == BST_CHECKED;
     c.désactivé = IsDlgButtonChecked(hwnd_, cDésactivé) == BST_CHECKED;
-    c.jour = TexteDe(Ctl(tJour));
-    c.heure = TexteDe(Ctl(tHeure));
-    c.délai = TexteDe(Ctl(tDélai));
-    c.max = TexteDe(Ctl(tMax));
+    c.jour = TexteDeFenêtre(Ctl(tJour));
+    c.heure = TexteDeFenêtre(Ctl(tHeure));
+    c.délai = TexteDeFenêtre(Ctl(tDélai));
+    c.max = TexteDeFenêtre(Ctl(tMax));
     return c;
 }
 
@@ -330,9 +286,10 @@ void F_Auto::Écrit(const ChampsSaisie& c) {
     using namespace IdsAuto;
     remplissage_ = true;
     const auto texte = [&](int id, const std::string& t) {
-        if (TexteDe(Ctl(id)) != t) SetWindowTextW(Ctl(id), VersUtf16(t).c_str());
+        if (TexteDeFenêtre(Ctl(id)) != t) SetWindowTextW(Ctl(id), VersUtf16(t).c_str());
     };
-    if (TexteDe(cProg_) != c.programme) SetWindowTextW(cProg_, VersUtf16(c.programme).c_str());
+    if (TexteDeFenêtre(cProg_) != c.programme)
+        SetWindowTextW(cProg_, VersUtf16(c.programme).c_str());
     texte(tParam, c.paramètres);
     for (int k = 0; k < 3; ++k)
         CheckDlgButton(hwnd_, oTyp0 + k, c.fenêtre == k ? BST_CHECKED : BST_UNCHECKED);
@@ -428,7 +385,7 @@ void F_Auto::cProg_Click() {
 void F_Auto::ProgChoisiRemet() {
     if (!àRemettre_) return;
     remplissage_ = true;
-    if (TexteDe(cProg_) != ProgChoisi) SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
+    if (TexteDeFenêtre(cProg_) != ProgChoisi) SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
     remplissage_ = false;
     Dépendants();
     Contrôle();

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "ClavierDialogue.h"
-#include "DispositionAuto.h"
 #include "Editeur.h"
+#include "Fenetre.h"
 #include "Feuilles.h"
 #include "Metriques.h"
 #include "Moteur.h"
@@ -41,32 +41,22 @@ VueÉditeur* F_AutoVue();
 // The open editor's window handle, nullptr when closed.
 HWND F_AutoFenêtre();
 
-class F_Auto : public VueÉditeur {
+class F_Auto : public Fenêtre, public VueÉditeur {
   public:
     // Its name in FeuillesOuvertes and for its stored position.
     static constexpr const char* NomFeuille = "F_Auto";
 
     explicit F_Auto(const ContexteÉditeur& c) : c_(c) {}
-    ~F_Auto() override;
-    F_Auto(const F_Auto&) = delete;
-    F_Auto& operator=(const F_Auto&) = delete;
 
     // Makes and shows the window, with the tasks and the catalogue. Once it has succeeded
     // the object belongs to its window: it deletes itself when the window closes.
     bool Crée();
-    HWND Fenêtre() const { return hwnd_; }
 
     void ListeRemplit() override;
 
   private:
-    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    template <class T>
-    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
     void Commande(int id, int notification);
-
-    HWND Nouveau(const char* classe, const std::string& texte, DWORD style, int id,
-                 DispositionAuto::Place p, DWORD exStyle = 0);
     HWND Ctl(int id) const { return GetDlgItem(hwnd_, id); }
 
     // Event handlers.
@@ -91,9 +81,8 @@ class F_Auto : public VueÉditeur {
     void Ferme();
     // The window went without Ferme (its owner was destroyed, or DestroyWindow from
     // elsewhere): the editor closes all the same, so that nobody keeps a closed editor.
-    void Détruite() { Ferme(); }
+    void Détruite() override { Ferme(); }
 
-    void LigneChange(uint64_t identité, const std::string& texte);
     void LigneRetire(uint64_t identité);
     int LigneDe(uint64_t identité) const;
     uint64_t IdentitéChoisie() const;
@@ -103,10 +92,10 @@ class F_Auto : public VueÉditeur {
     void ÉchecSignale(const Statut& s);
 
     ContexteÉditeur c_;
-    HWND hwnd_ = nullptr, lAutom_ = nullptr, cProg_ = nullptr;
+    HWND lAutom_ = nullptr, cProg_ = nullptr;
     std::vector<HWND> fSelect_, fSaisie_;  // the controls of each panel
     std::vector<HWND> dansRépet_;          // what the frame fRépet holds
-    HFONT police_ = nullptr, gras_ = nullptr;
+    Police police_, gras_;
     std::optional<ClavierDialogue> clavier_;
     Dpi dpi_;
     bool listeVisible_ = true;

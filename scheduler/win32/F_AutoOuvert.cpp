@@ -10,8 +10,8 @@ F_Auto* ouvert = nullptr;  // the open editor
 
 F_Auto* F_AutoOuvre(const ContexteÉditeur& c) {
     if (ouvert) {
-        if (IsIconic(ouvert->Fenêtre())) ShowWindow(ouvert->Fenêtre(), SW_RESTORE);
-        SetForegroundWindow(ouvert->Fenêtre());
+        if (IsIconic(ouvert->Handle())) ShowWindow(ouvert->Handle(), SW_RESTORE);
+        SetForegroundWindow(ouvert->Handle());
         return ouvert;
     }
     // Once the window has closed and its object is gone, the engine sees no editor.
@@ -35,5 +35,5 @@ VueÉditeur* F_AutoVue() {
 }
 
 HWND F_AutoFenêtre() {
-    return ouvert ? ouvert->Fenêtre() : nullptr;
+    return ouvert ? ouvert->Handle() : nullptr;
 }
