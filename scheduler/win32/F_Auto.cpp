@@ -1,267 +1,55 @@
 // F_Auto: the task editor's window. Its handlers read and set the controls; the meaning
-// of the values, the check and the saving rules are in Editeur.h.
+// of the values, the check and the saving rules are in Editeur.h. Its controls are listed
+// in DispositionAuto.cpp.
 #include "F_Auto.h"
 
-#include <commctrl.h>
-
-#include <memory>
 #include <unordered_set>
-#include <vector>
 
-#include "Editeur.h"
-#include "FenetresWin32.h"
+#include "DispositionAuto.h"
 #include "IdsAuto.h"
-#include "Metriques.h"
-#include "Texte.h"
 #include "Utf16.h"
-#include "Valeurs.h"
 #include "VersionWin32.h"
 
 static_assert(sizeof(LPARAM) >= sizeof(uint64_t), "list lines carry 64-bit task identities");
 
 namespace {
 
-// Layout in twips. Both panels start at the window's top left corner.
-struct Place {
-    double x, y, l, h;
-};
-constexpr double LargeurClient = 7800, HauteurClient = 6300;
-constexpr double HBouton = 375, HChamp = 315, HLigne = 255;
-
 constexpr const char* FiltreProgrammes =
     "Programmes|*.exe|Lots|*.bat|Son wave|*.wav|Son midi|*.mid";
-constexpr const char* NomFeuille = "F_Auto";
-
-const char* const CaptionsRépet[7] = {"Une seule fois",
-                                      "Chaque jour",
-                                      "Chaque semaine",
-                                      "A chaque arrêt de Windows",
-                                      "A chaque lancement de Windows après un délai de",
-                                      "Le premier",
-                                      "Le dernier"};
-const char* const CaptionsTyp[3] = {"Normale", "Réduite", "Agrandie"};
-
-std::string TexteDe(HWND h) {
-    const int n = GetWindowTextLengthW(h);
-    std::wstring w(static_cast<size_t>(n) + 1, L'\0');
-    const int lu = GetWindowTextW(h, w.data(), n + 1);
-    w.resize(static_cast<size_t>(lu > 0 ? lu : 0));
-    return DepuisUtf16(w);
-}
-
-}  // namespace
-
-class F_Auto : public VueÉditeur {
-  public:
-    explicit F_Auto(const ContexteÉditeur& c) : c_(c) {}
-    ~F_Auto() override;
-    F_Auto(const F_Auto&) = delete;
-    F_Auto& operator=(const F_Auto&) = delete;
-
-    bool Crée();
-    HWND Fenêtre() const { return hwnd_; }
-
-    void ListeRemplit() override;
-
-  private:
-    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    template <class T>
-    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK Crochet(int code, WPARAM wp, LPARAM lp);
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
-    void Commande(int id, int notification);
-
-    HWND Nouveau(const char* classe, const std::string& texte, DWORD style, int id, Place p,
-                 DWORD exStyle = 0);
-    HWND Étiquette(const std::string& texte, Place p, int id = 0, DWORD style = SS_LEFT);
-    HWND Ctl(int id) const { return GetDlgItem(hwnd_, id); }
-
-    // Event handlers.
-    void bAutom_Click(int index);
-    void lAutom_Click();
-    void bFin_Click();
-    void cProg_Change();
-    void cProg_Click();
-    void cProg_LostFocus();
-    void ProgChoisiRemet();
-    void bParcourir_Click();
-    void oTyp_Click(int index);
-    void cFocus_Click();
-    void bOk_Click();
-    void bAnn_Click();
-
-    void Saisie(bool vrai);
-    void Contrôle();
-    void Dépendants();
-    ChampsSaisie Lit() const;
-    void Écrit(const ChampsSaisie& c);
-    void Ferme();
-    // The window went without Ferme (its owner was destroyed, or DestroyWindow from
-    // elsewhere): the editor closes all the same, so that nobody keeps a closed editor.
-    void Détruite() { Ferme(); }
-
-    void LigneChange(uint64_t identité, const std::string& texte);
-    void LigneRetire(uint64_t identité);
-    int LigneDe(uint64_t identité) const;
-    uint64_t IdentitéChoisie() const;
-    void BoutonsListe();
-    void AjouteLigne(size_t i);
-    void VérifieLignes();
-    void ÉchecSignale(const Statut& s);
-
-    ContexteÉditeur c_;
-    HWND hwnd_ = nullptr, lAutom_ = nullptr, cProg_ = nullptr;
-    std::vector<HWND> fSelect_, fSaisie_;  // the controls of each panel
-    std::vector<HWND> dansRépet_;          // what the frame fRépet holds
-    HFONT police_ = nullptr, gras_ = nullptr;
-    HHOOK crochet_ = nullptr;
-    Dpi dpi_;
-    bool listeVisible_ = true;
-    bool listePérimée_ = false;  // the table changed while the entry panel was shown
-    bool remplissage_ = false;   // controls set by the editor: no change handlers
-    bool ChoixModèle = false;
-    std::string ProgChoisi;
-    bool àRemettre_ = false;  // a catalogue choice whose program is still to be put back
-    uint64_t édité_ = 0;      // identity of the task in the entry panel, 0 for a new one
-    bool fermée_ = false;
-};
-
-namespace {
-F_Auto* ouvert = nullptr;                   // the open editor
 constexpr UINT MsgProgChoisi = WM_APP + 1;  // put ProgChoisi back after the combo's own text
+
 }  // namespace
-
-F_Auto::~F_Auto() {
-    if (crochet_) UnhookWindowsHookEx(crochet_);
-    if (hwnd_) {
-        SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
-        DestroyWindow(hwnd_);
-    }
-    if (police_) DeleteObject(police_);
-    if (gras_) DeleteObject(gras_);
-}
-
-HWND F_Auto::Nouveau(const char* classe, const std::string& texte, DWORD style, int id, Place p,
-                     DWORD exStyle) {
-    HWND h = CreateWindowExW(
-        exStyle, VersUtf16(classe).c_str(), VersUtf16(texte).c_str(),
-        WS_CHILD | WS_CLIPSIBLINGS | style, TwipsEnPixelsX(p.x, dpi_), TwipsEnPixelsY(p.y, dpi_),
-        TwipsEnPixelsX(p.l, dpi_), TwipsEnPixelsY(p.h, dpi_), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), c_.instance, nullptr);
-    if (h && police_) SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
-    return h;
-}
-
-HWND F_Auto::Étiquette(const std::string& texte, Place p, int id, DWORD style) {
-    static int suivant = IdsAuto::eÉtiquettes;
-    return Nouveau("STATIC", texte, style | SS_NOPREFIX, id ? id : suivant++, p);
-}
 
 bool F_Auto::Crée() {
-    ClasseEnregistre(c_.instance, IdsAuto::Classe, Procédure);
     dpi_ = DpiÉcran();
-
     // No close, minimise or maximise button: the window closes by "Ok" or eMsg.
     const DWORD style = WS_OVERLAPPED | WS_CAPTION;
-    RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), TwipsEnPixelsY(HauteurClient, dpi_)};
+    RECT r{0, 0, TwipsEnPixelsX(DispositionAuto::LargeurClient, dpi_),
+           TwipsEnPixelsY(DispositionAuto::HauteurClient, dpi_)};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     // 1. The title from the version tag.
-    hwnd_ =
-        CreateWindowExW(0, IdsAuto::Classe, VersUtf16(VersionTexte() + " Programmation").c_str(),
-                        style, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top,
-                        nullptr, nullptr, c_.instance, this);
-    if (!hwnd_) return false;
+    const std::wstring titre = VersUtf16(VersionTexte() + " Programmation");
+    if (!Fenêtre::Crée(c_.instance, {IdsAuto::Classe},
+                       {titre.c_str(), style, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
+                        r.bottom - r.top}))
+        return false;
+    police_ = PoliceMessage();
+    gras_ = PoliceMessage(true);
 
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) {
-        police_ = CreateFontIndirectW(&ncm.lfMessageFont);
-        LOGFONTW lf = ncm.lfMessageFont;
-        lf.lfWeight = FW_BOLD;
-        gras_ = CreateFontIndirectW(&lf);
+    // The controls in the table's order, which is the tab order, each into its panel.
+    for (const DispositionAuto::Contrôle& c : DispositionAuto::Contrôles()) {
+        const DispositionAuto::Sorte s = DispositionAuto::SorteDe(c.genre);
+        const HWND h = ContrôleCrée(hwnd_, s.classe, c.texte, WS_CLIPSIBLINGS | s.style | c.style,
+                                    c.id, c.place, dpi_, police_.get(), s.exStyle);
+        if (!h) return false;
+        (c.panneau == DispositionAuto::Panneau::Liste ? fSelect_ : fSaisie_).push_back(h);
+        if (c.panneau == DispositionAuto::Panneau::Répétition) dansRépet_.push_back(h);
     }
-
-    const DWORD vis = WS_VISIBLE, tab = WS_TABSTOP;
-    // The list panel fSelect.
-    lAutom_ = Nouveau("LISTBOX", "",
-                      vis | tab | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                      IdsAuto::lAutom, {120, 120, 7560, 5460}, WS_EX_CLIENTEDGE);
+    lAutom_ = Ctl(IdsAuto::lAutom);
+    cProg_ = Ctl(IdsAuto::cProg);
     SendMessageW(lAutom_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(15000, dpi_), 0);
-    fSelect_ = {lAutom_,
-                Nouveau("BUTTON", "Ajouter", vis | tab | BS_PUSHBUTTON, IdsAuto::bAutom0,
-                        {120, 5760, 1335, HBouton}),
-                Nouveau("BUTTON", "Modifier", vis | tab | BS_PUSHBUTTON | WS_DISABLED,
-                        IdsAuto::bAutom1, {1575, 5760, 1335, HBouton}),
-                Nouveau("BUTTON", "Supprimer", vis | tab | BS_PUSHBUTTON | WS_DISABLED,
-                        IdsAuto::bAutom2, {3030, 5760, 1335, HBouton}),
-                Nouveau("BUTTON", "Ok", vis | tab | BS_PUSHBUTTON, IdsAuto::bFin,
-                        {6345, 5760, 1335, HBouton})};
-
-    // The entry panel FSaisie, hidden at opening, at the same place (ePos is its corner).
-    auto& s = fSaisie_;
-    s.push_back(Étiquette("Programme ou message commençant par un guillemet (\")",
-                          {120, 120, 6200, HLigne}, IdsAuto::eProg));
-    cProg_ = Nouveau("COMBOBOX", "", tab | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL,
-                     IdsAuto::cProg, {120, 390, 6180, 2400});
-    s.push_back(cProg_);
-    s.push_back(Nouveau("BUTTON", "Parcourir", tab | BS_PUSHBUTTON, IdsAuto::bParcourir,
-                        {6420, 375, 1260, HBouton}));
-    s.push_back(Étiquette("Paramètres", {120, 870, 1200, HLigne}, IdsAuto::eParam));
-    s.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tParam,
-                        {1380, 840, 6300, HChamp}, WS_EX_CLIENTEDGE));
-    s.push_back(Nouveau("BUTTON", "Désactiver temporairement", tab | BS_AUTOCHECKBOX,
-                        IdsAuto::cDésactivé, {120, 1260, 3600, HLigne}));
-    // Inside the frame "Répétition": the options first (one group), then the fields.
-    auto& d = dansRépet_;
-    for (int k = 0; k < 7; ++k) {
-        const double y = 1830 + 270 * k;
-        const double l = k == 4 ? 4860 : k == 3 ? 3400 : k >= 5 ? 1260 : k == 1 ? 1500 : 2400;
-        d.push_back(Nouveau("BUTTON", CaptionsRépet[k],
-                            tab * (k == 0) | BS_AUTORADIOBUTTON | (k == 0 ? WS_GROUP : 0),
-                            IdsAuto::oRépet0 + k, {240, y, l, HLigne}));
-    }
-    d.push_back(Nouveau("BUTTON", "sauf les jours fériés", WS_GROUP | tab | BS_AUTOCHECKBOX,
-                        IdsAuto::cWeekEnd, {1800, 2100, 2300, HLigne}));
-    d.push_back(Étiquette("jour ouvrable du mois", {1560, 3315, 2200, HLigne}));
-    d.push_back(Étiquette("la prochaine fois", {4440, 1830, 3000, HLigne}));
-    d.push_back(Étiquette("jj.mm.aaaa", {4740, 2100, 1200, HLigne}));
-    d.push_back(Étiquette("hh:mm", {6420, 2100, 900, HLigne}));
-    d.push_back(Étiquette("le", {4440, 2400, 280, HLigne}));
-    d.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tJour,
-                        {4740, 2370, 1200, HChamp}, WS_EX_CLIENTEDGE));
-    d.push_back(Étiquette("à", {6120, 2400, 280, HLigne}));
-    d.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tHeure,
-                        {6420, 2370, 900, HChamp}, WS_EX_CLIENTEDGE));
-    d.push_back(Étiquette("hh:mm:ss", {5160, 2670, 1200, HLigne}));
-    d.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL | WS_DISABLED, IdsAuto::tDélai,
-                        {5160, 2880, 1200, HChamp}, WS_EX_CLIENTEDGE));
-    s.insert(s.end(), d.begin(), d.end());
-    s.push_back(Nouveau("BUTTON", "Répétition", WS_GROUP | BS_GROUPBOX, IdsAuto::fRépet,
-                        {120, 1560, 7560, 2400}));
-    s.push_back(Étiquette("hh:mm", {2640, 4020, 900, HLigne}));
-    s.push_back(Étiquette("Dans un délai maximum de", {120, 4290, 2460, HLigne}));
-    s.push_back(Nouveau("EDIT", "", tab | ES_AUTOHSCROLL, IdsAuto::tMax, {2640, 4260, 900, HChamp},
-                        WS_EX_CLIENTEDGE));
-    for (int k = 0; k < 3; ++k)
-        s.push_back(Nouveau("BUTTON", CaptionsTyp[k],
-                            (k == 0 ? WS_GROUP | tab : 0) | BS_AUTORADIOBUTTON, IdsAuto::oTyp0 + k,
-                            {4020 + 1200.0 * k, 4290, 1140, HLigne}));
-    s.push_back(Nouveau("BUTTON", "Activée", WS_GROUP | tab | BS_AUTOCHECKBOX, IdsAuto::cFocus,
-                        {4020, 4590, 1500, HLigne}));
-    s.push_back(Nouveau("BUTTON", "Type de fenêtre", WS_GROUP | BS_GROUPBOX, IdsAuto::ZF,
-                        {3900, 4020, 3780, 900}));
-    // No default button: Enter does not save.
-    s.push_back(Nouveau("BUTTON", "Enregistrer", WS_GROUP | tab | BS_PUSHBUTTON | WS_DISABLED,
-                        IdsAuto::bOk, {120, 5100, 1500, HBouton}));
-    s.push_back(Nouveau("BUTTON", "Renoncer", tab | BS_PUSHBUTTON, IdsAuto::bAnn,
-                        {1740, 5100, 1500, HBouton}));
-    s.push_back(Étiquette("", {120, 5580, 7560, HLigne}, IdsAuto::eProchaines));
-    s.push_back(Étiquette("", {120, 5880, 7560, 420}, IdsAuto::eMsg, SS_CENTER | SS_NOTIFY));
-    if (gras_) SendMessageW(Ctl(IdsAuto::eMsg), WM_SETFONT, reinterpret_cast<WPARAM>(gras_), FALSE);
-    for (HWND h : fSelect_)
-        if (!h) return false;
-    for (HWND h : fSaisie_)
-        if (!h) return false;
+    if (gras_)
+        SendMessageW(Ctl(IdsAuto::eMsg), WM_SETFONT, reinterpret_cast<WPARAM>(gras_.get()), FALSE);
     // tParam and its label stay hidden until a program ending in ".exe" is typed.
     Dépendants();
 
@@ -278,28 +66,12 @@ bool F_Auto::Crée() {
             SendMessageW(cProg_, CB_SETITEMDATA, static_cast<WPARAM>(i), static_cast<LPARAM>(k));
     }
     // Tab and Esc are handled for this window whatever message loop runs it.
-    crochet_ = SetWindowsHookExW(WH_GETMESSAGE, Crochet, nullptr, GetCurrentThreadId());
+    clavier_.emplace(hwnd_, cProg_);
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     UpdateWindow(hwnd_);
     SetForegroundWindow(hwnd_);
     SetFocus(lAutom_);
     return true;
-}
-
-LRESULT CALLBACK F_Auto::Crochet(int code, WPARAM wp, LPARAM lp) {
-    auto* msg = reinterpret_cast<MSG*>(lp);
-    if (code == HC_ACTION && wp == PM_REMOVE && ouvert && ouvert->hwnd_ && msg->hwnd &&
-        (msg->hwnd == ouvert->hwnd_ || IsChild(ouvert->hwnd_, msg->hwnd)) &&
-        msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
-        // An open drop-down list keeps Esc and Enter for itself.
-        const bool listeOuverte = SendMessageW(ouvert->cProg_, CB_GETDROPPEDSTATE, 0, 0) != 0;
-        if (!listeOuverte && IsDialogMessageW(ouvert->hwnd_, msg)) msg->message = WM_NULL;
-    }
-    return CallNextHookEx(nullptr, code, wp, lp);
-}
-
-LRESULT CALLBACK F_Auto::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return ProcédureFenêtre<F_Auto>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Auto::Message(UINT msg, WPARAM wp, LPARAM lp) {
@@ -417,18 +189,6 @@ void F_Auto::ListeRemplit() {
     BoutonsListe();
 }
 
-void F_Auto::LigneChange(uint64_t identité, const std::string& texte) {
-    const int l = LigneDe(identité);
-    if (l < 0) return;
-    const bool choisie = SendMessageW(lAutom_, LB_GETCURSEL, 0, 0) == l;
-    SendMessageW(lAutom_, LB_DELETESTRING, static_cast<WPARAM>(l), 0);
-    SendMessageW(lAutom_, LB_INSERTSTRING, static_cast<WPARAM>(l),
-                 reinterpret_cast<LPARAM>(VersUtf16(texte).c_str()));
-    SendMessageW(lAutom_, LB_SETITEMDATA, static_cast<WPARAM>(l), static_cast<LPARAM>(identité));
-    if (choisie) SendMessageW(lAutom_, LB_SETCURSEL, static_cast<WPARAM>(l), 0);
-    BoutonsListe();
-}
-
 void F_Auto::LigneRetire(uint64_t identité) {
     const int l = LigneDe(identité);
     if (l >= 0) SendMessageW(lAutom_, LB_DELETESTRING, static_cast<WPARAM>(l), 0);
@@ -494,10 +254,9 @@ void F_Auto::Ferme() {
     if (hwnd_) PositionSauve(hwnd_, NomFeuille, c_.registre);
     FeuilleOuverte(c_.horlo.FeuillesOuvertes, NomFeuille, false);
     auto àLaFermeture = c_.àLaFermeture;
-    if (crochet_) UnhookWindowsHookEx(crochet_), crochet_ = nullptr;
+    clavier_.reset();
     if (hwnd_) DestroyWindow(hwnd_);
-    // The last use of this object: the window is gone and the engine sees no editor.
-    ouvert = nullptr;
+    // The last use of this object: the window is gone.
     delete this;
     if (àLaFermeture) àLaFermeture();
 }
@@ -507,8 +266,8 @@ void F_Auto::Ferme() {
 ChampsSaisie F_Auto::Lit() const {
     using namespace IdsAuto;
     ChampsSaisie c;
-    c.programme = TexteDe(cProg_);
-    c.paramètres = TexteDe(Ctl(tParam));
+    c.programme = TexteDeFenêtre(cProg_);
+    c.paramètres = TexteDeFenêtre(Ctl(tParam));
     for (int k = 0; k < 3; ++k)
         if (IsDlgButtonChecked(hwnd_, oTyp0 + k) == BST_CHECKED) c.fenêtre = k;
     c.focus = IsDlgButtonChecked(hwnd_, IdsAuto::cFocus) == BST_CHECKED;
@@ -516,10 +275,10 @@ ChampsSaisie F_Auto::Lit() const {
         if (IsDlgButtonChecked(hwnd_, oRépet0 + k) == BST_CHECKED) c.répétition = k;
     c.weekEnd = IsDlgButtonChecked(hwnd_, cWeekEnd) == BST_CHECKED;
     c.désactivé = IsDlgButtonChecked(hwnd_, cDésactivé) == BST_CHECKED;
-    c.jour = TexteDe(Ctl(tJour));
-    c.heure = TexteDe(Ctl(tHeure));
-    c.délai = TexteDe(Ctl(tDélai));
-    c.max = TexteDe(Ctl(tMax));
+    c.jour = TexteDeFenêtre(Ctl(tJour));
+    c.heure = TexteDeFenêtre(Ctl(tHeure));
+    c.délai = TexteDeFenêtre(Ctl(tDélai));
+    c.max = TexteDeFenêtre(Ctl(tMax));
     return c;
 }
 
@@ -527,9 +286,10 @@ void F_Auto::Écrit(const ChampsSaisie& c) {
     using namespace IdsAuto;
     remplissage_ = true;
     const auto texte = [&](int id, const std::string& t) {
-        if (TexteDe(Ctl(id)) != t) SetWindowTextW(Ctl(id), VersUtf16(t).c_str());
+        if (TexteDeFenêtre(Ctl(id)) != t) SetWindowTextW(Ctl(id), VersUtf16(t).c_str());
     };
-    if (TexteDe(cProg_) != c.programme) SetWindowTextW(cProg_, VersUtf16(c.programme).c_str());
+    if (TexteDeFenêtre(cProg_) != c.programme)
+        SetWindowTextW(cProg_, VersUtf16(c.programme).c_str());
     texte(tParam, c.paramètres);
     for (int k = 0; k < 3; ++k)
         CheckDlgButton(hwnd_, oTyp0 + k, c.fenêtre == k ? BST_CHECKED : BST_UNCHECKED);
@@ -625,7 +385,7 @@ void F_Auto::cProg_Click() {
 void F_Auto::ProgChoisiRemet() {
     if (!àRemettre_) return;
     remplissage_ = true;
-    if (TexteDe(cProg_) != ProgChoisi) SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
+    if (TexteDeFenêtre(cProg_) != ProgChoisi) SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
     remplissage_ = false;
     Dépendants();
     Contrôle();
@@ -682,29 +442,4 @@ void F_Auto::bOk_Click() {
 
 void F_Auto::bAnn_Click() {
     Saisie(false);
-}
-
-// ---- Module routines ------------------------------------------------------------------
-
-F_Auto* F_AutoOuvre(const ContexteÉditeur& c) {
-    if (ouvert) {
-        if (IsIconic(ouvert->Fenêtre())) ShowWindow(ouvert->Fenêtre(), SW_RESTORE);
-        SetForegroundWindow(ouvert->Fenêtre());
-        return ouvert;
-    }
-    auto f = std::make_unique<F_Auto>(c);
-    ouvert = f.get();
-    if (!f->Crée()) {
-        ouvert = nullptr;
-        FeuilleOuverte(c.horlo.FeuillesOuvertes, NomFeuille, false);
-        return nullptr;
-    }
-    return f.release();
-}
-
-VueÉditeur* F_AutoVue() {
-    return ouvert;
-}
-HWND F_AutoFenêtre() {
-    return ouvert ? ouvert->Fenêtre() : nullptr;
 }

@@ -1,9 +1,9 @@
 // Window helpers: centring on the screen.
 #include "FenetresWin32.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+
+#include "Fenetre.h"
 
 void FeuilleCentre(HWND fenêtre) {
     RECT r{};
@@ -18,17 +18,5 @@ void FeuilleCentre(HWND fenêtre) {
 }
 
 bool ClasseEnregistre(HINSTANCE instance, const wchar_t* nom, WNDPROC procédure) {
-    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&icc);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    if (GetClassInfoExW(instance, nom, &wc)) return true;
-    wc.lpfnWndProc = procédure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    wc.hIconSm = wc.hIcon;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = nom;
-    return RegisterClassExW(&wc) != 0;
+    return ClasseInscrit(instance, ClasseFenêtre{nom}, procédure);
 }

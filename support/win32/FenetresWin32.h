@@ -5,9 +5,8 @@
 
 #include "Metriques.h"
 
-// Registers a window class of the program: its icon (resource 1), the arrow pointer and the
-// dialog background; the common controls are initialised first. A class already
-// registered is left as it is. False when it cannot be registered.
+// Registers a window class of the program with the kit's usual attributes (Fenetre.h):
+// the editor's, until it derives from Fenêtre like the other windows.
 bool ClasseEnregistre(HINSTANCE instance, const wchar_t* nom, WNDPROC procédure);
 
 // Centres a window on the screen: left = (screen width - window width) / 2, top likewise,
@@ -16,7 +15,8 @@ bool ClasseEnregistre(HINSTANCE instance, const wchar_t* nom, WNDPROC procédure
 // too, converted to its parent's client area. Size and Z order are unchanged.
 void FeuilleCentre(HWND fenêtre);
 
-// The window procedure of a class T that owns its window. The object comes as the
+// The editor's window procedure, until it derives from Fenêtre (Fenetre.h), which does the
+// same for every other window. A class T that owns its window. The object comes as the
 // creation parameter and is attached at WM_NCCREATE, so its `hwnd_` is set for the
 // creation messages, before CreateWindowExW returns; `T::Message` then handles every
 // message. At WM_NCDESTROY the object is detached (its `hwnd_` reset) and, when T has
