@@ -1,13 +1,13 @@
 // The note file tel.txt: default text, reading, writing, and the questions around them.
 #include "Note.h"
 
+#include "Suite.h"
 #include "Texte.h"
 #include "Texte1252.h"
 
 namespace {
 
 constexpr const char* CRLF = "\r\n";
-constexpr const char* TitreAttention = "Talmon - Attention";
 constexpr const char* Bom = "\xEF\xBB\xBF";
 
 // The file's bytes as UTF-8 text: after a UTF-8 byte-order mark the rest is taken as

@@ -12,6 +12,7 @@
 #include "FenetresWin32.h"
 #include "IdsAuto.h"
 #include "Metriques.h"
+#include "Suite.h"
 #include "Texte.h"
 #include "Utf16.h"
 #include "Valeurs.h"
@@ -452,7 +453,7 @@ void F_Auto::VérifieLignes() {
 
 void F_Auto::ÉchecSignale(const Statut& s) {
     if (s.ok) return;
-    c_.dialogues.Message(MessageÉchecEnregistrement(c_.horlo, s.erreur), "Talmon - Attention",
+    c_.dialogues.Message(MessageÉchecEnregistrement(c_.horlo, s.erreur), TitreAttention,
                          Mb::Ok | Mb::IcôneExclamation);
 }
 
