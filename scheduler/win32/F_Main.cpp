@@ -60,7 +60,7 @@ void F_Main::Form_Load() {
 }
 
 bool F_Main::MinuterieArme() {
-    return SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr) != 0;
+    return SetTimer(hwnd_, IdsMain::MinuterieId, IntervallePassesMs, nullptr) != 0;
 }
 
 void F_Main::IcôneAjoute() {
