@@ -3,8 +3,10 @@
 
 #include <algorithm>
 
-#include "Aides.h"
+#include "Champs.h"
+#include "ListeCherche.h"
 #include "Registre.h"
+#include "SautsDeLigne.h"
 #include "Texte.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "Aides.h"
+#include "Colonnes.h"
 #include "Texte.h"
 
 namespace {

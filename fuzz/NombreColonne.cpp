@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "Aides.h"
+#include "Colonnes.h"
 #include "Verifie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* données, size_t taille) {

@@ -1,7 +1,7 @@
 // Horlo's command-line words and start-up questions.
 #include "Commande.h"
 
-#include "Aides.h"
+#include "SautsDeLigne.h"
 #include "Suite.h"
 #include "Texte.h"
 

@@ -3,8 +3,11 @@
 
 #include <algorithm>
 
-#include "Aides.h"
+#include "Existence.h"
+#include "SautsDeLigne.h"
 #include "Suite.h"
+#include "Texte.h"
+#include "Valeurs.h"
 
 namespace {
 

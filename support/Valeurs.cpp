@@ -138,3 +138,12 @@ std::optional<long long> LireEntier(std::string_view s) {
     if (s.empty() || erreur != std::errc() || fin != s.data() + s.size()) return std::nullopt;
     return v;
 }
+
+std::optional<double> NombreDe(const Variant& v) {
+    if (const auto* t = std::get_if<std::string>(&v)) return LireNombre(*t);
+    if (EstNombre(v) || std::holds_alternative<bool>(v)) {
+        const double x = VersNombre(v);
+        if (std::isfinite(x)) return x;
+    }
+    return std::nullopt;
+}

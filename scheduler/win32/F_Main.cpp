@@ -3,8 +3,8 @@
 
 #include <shellapi.h>
 
-#include "Aides.h"
 #include "Commande.h"
+#include "Existence.h"
 #include "F_Auto.h"
 #include "FenetresWin32.h"
 #include "FichiersWin32.h"
