@@ -3,20 +3,13 @@
 
 #include <utility>
 
+#include "LigneDeCommande.h"
+#include "SautsDeLigne.h"
 #include "Texte.h"
 
 namespace {
 
-constexpr char CRLF[] = "\r\n";
 constexpr int FenêtreNormale = 1;
-
-bool EstBlancOuTab(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view SansBlancsNiTabs(std::string_view t) {
-    return SansBlancs(t, " \t");
-}
 
 // Takes `"text"` off the front of `reste`; nothing when it does not start with a quote
 // or the closing quote is missing.
@@ -26,7 +19,7 @@ std::optional<std::string> CheminEntreGuillemets(std::string_view& reste) {
     const auto fin = reste.find('"');
     if (fin == std::string_view::npos) return std::nullopt;
     std::string chemin(reste.substr(0, fin));
-    reste = SansBlancsNiTabs(reste.substr(fin + 1));
+    reste = SansBlancs(reste.substr(fin + 1), BlancsEtTabs);
     return chemin;
 }
 
@@ -38,7 +31,7 @@ void AvecExtension(std::string& chemin) {
 }  // namespace
 
 std::optional<LigneRemplo> RemploAnalyse(std::string_view arguments) {
-    std::string_view reste = SansBlancsNiTabs(arguments);
+    std::string_view reste = SansBlancs(arguments, BlancsEtTabs);
     LigneRemplo l;
     auto source = CheminEntreGuillemets(reste);
     if (!source) return std::nullopt;
@@ -54,15 +47,7 @@ std::optional<LigneRemplo> RemploAnalyse(std::string_view arguments) {
 }
 
 std::string ArgumentsDeLaLigne(std::string_view ligne) {
-    std::size_t i = 0;
-    if (!ligne.empty() && ligne.front() == '"') {
-        const auto fin = ligne.find('"', 1);
-        i = fin == std::string_view::npos ? ligne.size() : fin + 1;
-    } else {
-        while (i < ligne.size() && !EstBlancOuTab(ligne[i])) ++i;
-    }
-    while (i < ligne.size() && EstBlancOuTab(ligne[i])) ++i;
-    return std::string(ligne.substr(i));
+    return std::string(SansBlancsDevant(CoupeLigneDeCommande(ligne).arguments, BlancsEtTabs));
 }
 
 Remplo::Remplo(Fichiers& fichiers, Lanceur& lanceur, Dialogues& dialogues, FenêtreRemplo& fenêtre,
@@ -164,8 +149,8 @@ IssueRemplo Remplo::Installe() {
             dialogues_.Message("Je ne parviens pas à remplacer le programme \"" + destination +
                                    "\" : il est encore en cours d'exécution ou protégé en "
                                    "écriture !" +
-                                   CRLF + CRLF + "L'ancienne version est conservée." + CRLF + CRLF +
-                                   "(" + libéré.erreur + ")",
+                                   FinDeLigne + FinDeLigne + "L'ancienne version est conservée." +
+                                   FinDeLigne + FinDeLigne + "(" + libéré.erreur + ")",
                                nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
             Relance(true);
             return IssueRemplo::RemplacementImpossible;
@@ -183,7 +168,7 @@ IssueRemplo Remplo::Installe() {
             dialogues_.Message("La nouvelle version de \"" + destination +
                                    "\" est installée, mais l'ancienne est encore en cours "
                                    "d'exécution." +
-                                   CRLF + CRLF +
+                                   FinDeLigne + FinDeLigne +
                                    "La nouvelle version démarrera la prochaine fois que vous "
                                    "lancerez ce programme.",
                                nomProgramme_, Mb::Ok | Mb::IcôneInformation);
@@ -200,7 +185,7 @@ IssueRemplo Remplo::Installe() {
 IssueRemplo Remplo::ÉchecCopie(const std::string& erreur) {
     // Whatever failed, the old program is still there under its own name.
     if (EstFichier(CheminTemporaire())) fichiers_.Supprimer(CheminTemporaire());
-    dialogues_.Message(erreur + CRLF + "Copy " + ligne_.source + ", " + ligne_.destination,
+    dialogues_.Message(erreur + FinDeLigne + "Copy " + ligne_.source + ", " + ligne_.destination,
                        nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
     Relance(true);
     return IssueRemplo::CopieÉchouée;
@@ -218,6 +203,6 @@ void Remplo::Relance(bool marqueur) {
     fenêtre_.PointeurOccupé(false);
     if (!lancé)
         dialogues_.Message("Je ne parviens pas à lancer le programme \"" + ligne_.destination +
-                               "\" !" + CRLF + CRLF + "(" + lancé.erreur + ")",
+                               "\" !" + FinDeLigne + FinDeLigne + "(" + lancé.erreur + ")",
                            nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
 }

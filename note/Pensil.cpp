@@ -4,6 +4,7 @@
 #include "Demarrage.h"
 #include "Note.h"
 #include "Registre.h"
+#include "Texte.h"
 
 namespace {
 
@@ -19,8 +20,7 @@ std::string Twips(double valeur) {
 
 Placement PlacementLit(Registre& registre, const Cadre& écran, const Cadre& bureau) {
     const std::string haut = TexteDe(registre.ParamProgLit("Top"));
-    if (haut.find_first_not_of(" \t") == std::string::npos)
-        return PlacementDepuisTextes(haut, "", "", "", écran, bureau);
+    if (EstBlanc(haut, BlancsEtTabs)) return PlacementDepuisTextes(haut, "", "", "", écran, bureau);
     return PlacementDepuisTextes(haut, TexteDe(registre.ParamProgLit("Height")),
                                  TexteDe(registre.ParamProgLit("Left")),
                                  TexteDe(registre.ParamProgLit("Width")), écran, bureau);

@@ -80,9 +80,8 @@ std::string VersTexte(const Variant& v, char séparateur) {
 }
 
 std::optional<double> LireNombre(std::string_view texte) {
-    const auto d = texte.find_first_not_of(" \t");
-    if (d == std::string_view::npos) return std::nullopt;
-    texte = texte.substr(d, texte.find_last_not_of(" \t") - d + 1);
+    texte = SansBlancs(texte, BlancsEtTabs);
+    if (texte.empty()) return std::nullopt;
     bool négatif = false;
     if (texte.front() == '+' || texte.front() == '-') {
         négatif = texte.front() == '-';
