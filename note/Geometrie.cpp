@@ -1,8 +1,9 @@
 // The window's placement from its stored settings, and the layout of its controls.
+#include "Geometrie.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "Note.h"
 #include "Texte.h"
 #include "Valeurs.h"
 

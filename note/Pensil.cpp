@@ -1,8 +1,9 @@
 // Pensil's start-up over the ports, and its geometry settings.
+#include "Pensil.h"
+
 #include <cmath>
 
 #include "Demarrage.h"
-#include "Note.h"
 #include "Registre.h"
 #include "Texte.h"
 
