@@ -10,12 +10,9 @@
 #include "Registre.h"
 #include "SautsDeLigne.h"
 #include "Texte.h"
+#include "Valeurs.h"
 
 namespace {
-
-std::string TexteDe(const Variant& v) {
-    return EstTexte(v) ? std::get<std::string>(v) : std::string();
-}
 
 // The value of a setting, or `défaut` when it is empty or missing.
 std::string LitOuDéfaut(Registre& registre, const std::string& nom, const std::string& défaut) {

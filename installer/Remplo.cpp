@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "Existence.h"
 #include "LigneDeCommande.h"
 #include "SautsDeLigne.h"
 #include "Texte.h"
@@ -78,17 +79,12 @@ IssueRemplo Remplo::Exécute(std::string_view arguments) {
 // running, a copy cut short) goes now; a file still in use stays until a later run.
 void Remplo::RetireRésidus() {
     for (const std::string& résidu : {CheminSauvegarde(), CheminTemporaire()})
-        if (EstFichier(résidu)) fichiers_.Supprimer(résidu);
-}
-
-bool Remplo::EstFichier(const std::string& chemin) {
-    const auto attributs = fichiers_.Attributs(chemin);
-    return attributs && !(*attributs & Attr::Dossier);
+        if (FichierExiste(fichiers_, résidu)) fichiers_.Supprimer(résidu);
 }
 
 bool Remplo::NeRienInstaller() {
     if (ligne_.source == ligne_.destination) return true;
-    if (!EstFichier(ligne_.source)) return true;
+    if (!FichierExiste(fichiers_, ligne_.source)) return true;
     const auto attributs = fichiers_.Attributs(ligne_.destination);
     if (!attributs) return false;
     // A folder in the destination's place is never replaced.
@@ -141,7 +137,7 @@ IssueRemplo Remplo::Installe() {
                           " octets sur " + std::to_string(*tailleAvant) + ").");
 
     essaisRestants_ = attente_.essais;
-    if (EstFichier(destination)) {
+    if (FichierExiste(fichiers_, destination)) {
         // The old file can be renamed once the old program has released it.
         Statut libéré = Attend([&] { return fichiers_.Renommer(destination, sauvegarde, true); });
         if (!libéré) {
@@ -184,7 +180,7 @@ IssueRemplo Remplo::Installe() {
 
 IssueRemplo Remplo::ÉchecCopie(const std::string& erreur) {
     // Whatever failed, the old program is still there under its own name.
-    if (EstFichier(CheminTemporaire())) fichiers_.Supprimer(CheminTemporaire());
+    if (FichierExiste(fichiers_, CheminTemporaire())) fichiers_.Supprimer(CheminTemporaire());
     dialogues_.Message(erreur + FinDeLigne + "Copy " + ligne_.source + ", " + ligne_.destination,
                        nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
     Relance(true);

@@ -6,12 +6,9 @@
 #include "Demarrage.h"
 #include "Registre.h"
 #include "Texte.h"
+#include "Valeurs.h"
 
 namespace {
-
-std::string TexteDe(const Variant& v) {
-    return EstTexte(v) ? std::get<std::string>(v) : std::string();
-}
 
 std::string Twips(double valeur) {
     return std::to_string(std::llround(valeur));

@@ -146,3 +146,7 @@ std::optional<double> NombreDe(const Variant& v) {
     }
     return std::nullopt;
 }
+
+std::string TexteDe(const Variant& v) {
+    return EstTexte(v) ? std::get<std::string>(v) : std::string();
+}
