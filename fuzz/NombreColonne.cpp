@@ -5,6 +5,7 @@
 #include <string>
 
 #include "Colonnes.h"
+#include "Texte.h"
 #include "Verifie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* données, size_t taille) {
