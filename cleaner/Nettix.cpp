@@ -1,17 +1,18 @@
-// Nettix's parameters: lists, settings, command line and help text (see Nettix.h).
+// Nettix's parameters (lists, settings, command line, help text) and the handlers of
+// "Recenser", "Conserver", "Effacer" and "Annuler" (see Nettix.h).
 #include "Nettix.h"
 
 #include <algorithm>
 
-#include "Aides.h"
+#include "Champs.h"
+#include "Colonnes.h"
+#include "ListeCherche.h"
 #include "Registre.h"
+#include "SautsDeLigne.h"
 #include "Texte.h"
+#include "Valeurs.h"
 
 namespace {
-
-std::string TexteDe(const Variant& v) {
-    return EstTexte(v) ? std::get<std::string>(v) : std::string();
-}
 
 // The value of a setting, or `défaut` when it is empty or missing.
 std::string LitOuDéfaut(Registre& registre, const std::string& nom, const std::string& défaut) {
@@ -245,4 +246,163 @@ std::string TexteAide() {
         if (l.sauts > 0) texte += SautLigne(l.sauts);
     }
     return texte;
+}
+
+// ---- Census and deletion --------------------------------------------------------------
+
+std::string TotalTexte(uint64_t total) {
+    return NombreColonne(static_cast<double>(total)) + " bytes";
+}
+
+void Nettix::Montre(ÉtatFenêtre é) {
+    état_ = é;
+    vue_.État(é);
+}
+
+void Nettix::Choisit(int32_t i) {
+    vue_.ListeSélectionne(i);
+    Sélectionne(i);
+}
+
+void Nettix::Sélectionne(int32_t i) {
+    sélection_ = i >= 0 && i < static_cast<int32_t>(liste_.size()) ? i : -1;
+    // During the deletion the list is the deletion's own: "Conserver" would keep nothing.
+    vue_.ConserverPermis(sélection_ >= 0 && !effacement_);
+}
+
+void Nettix::Recenser() {
+    if (enCours_ || effacement_) return;
+    Montre(ÉtatFenêtre::Recensement);
+    liste_.clear();
+    sélection_ = -1;
+    vue_.ListeVide();
+    total_ = 0;
+    vue_.Total(TotalTexte(0));
+    enCours_ = true;
+    annule_ = false;
+
+    struct Suivi : SuiviRecensement {
+        Nettix& n;
+        explicit Suivi(Nettix& x) : n(x) {}
+        void Dossier(const std::string& rep) override { n.vue_.Statut(rep); }
+        void Trouvé(const FichierTrouvé& f) override {
+            n.liste_.push_back(f);
+            n.vue_.ListeAjoute(f.chemin);
+            n.total_ += f.taille;
+            n.vue_.Total(TotalTexte(n.total_));
+        }
+        bool Interrompu() override {
+            n.vue_.Cède();
+            return n.annule_;
+        }
+    } suivi(*this);
+
+    std::vector<std::string> extensions;
+    for (const auto& e : p_.extensions.Entrées())
+        if (e.choisie) extensions.push_back(e.texte);
+    for (const auto& u : p_.unités.Entrées()) {
+        if (u.choisie) Nettoyer(u.texte + "\\", listeur_, extensions, suivi);
+        if (annule_) break;
+    }
+    enCours_ = false;
+
+    if (annule_) {
+        annule_ = false;
+        liste_.clear();
+        vue_.ListeVide();
+        Montre(ÉtatFenêtre::Saisie);
+        return;
+    }
+    if (liste_.empty()) {
+        vue_.Termine(true);
+        return;
+    }
+    if (p_.automatique) {
+        Montre(ÉtatFenêtre::Revue);
+        Effacer();
+        return;
+    }
+    vue_.Bip();
+    vue_.Statut("Fichiers à supprimer :");
+    Montre(ÉtatFenêtre::Revue);
+    vue_.ConserverPermis(false);
+}
+
+void Nettix::Conserver() {
+    // During the deletion the list is the deletion's own.
+    if (effacement_ || sélection_ < 0 || sélection_ >= static_cast<int32_t>(liste_.size())) return;
+    const int32_t i = sélection_;
+    total_ -= std::min(total_, liste_[static_cast<size_t>(i)].taille);
+    vue_.Total(TotalTexte(total_));
+    liste_.erase(liste_.begin() + i);
+    vue_.ListeRetire(i);
+    sélection_ = -1;
+    vue_.ConserverPermis(false);
+    if (!liste_.empty())
+        Choisit(std::min(i, static_cast<int32_t>(liste_.size()) - 1));
+    else
+        Annuler();
+}
+
+void Nettix::Effacer() {
+    if (enCours_ || effacement_) return;
+    effacement_ = true;
+    // The files that could not be deleted move up to the front (`gardés` of them so far):
+    // the current file is on line `gardés` of the list. One pass, whatever the list's length.
+    size_t& gardés = gardés_;
+    gardés = 0;
+    for (size_t i = 0; i < liste_.size(); ++i) {
+        suivant_ = i;
+        Choisit(static_cast<int32_t>(gardés));
+        if (fichiers_.Supprimer(liste_[i].chemin)) {
+            total_ -= std::min(total_, liste_[i].taille);
+            suivant_ = i + 1;
+            vue_.ListeRetire(static_cast<int32_t>(gardés));
+            sélection_ = -1;
+        } else {
+            if (gardés != i) liste_[gardés] = std::move(liste_[i]);
+            ++gardés;
+            suivant_ = i + 1;
+        }
+        vue_.Cède();  // "Annuler" meanwhile empties the list, which ends the loop
+    }
+    if (!liste_.empty()) liste_.resize(gardés);
+    effacement_ = false;
+    if (liste_.empty() || p_.automatique) {
+        vue_.Termine(false);
+        return;
+    }
+    vue_.Total(TotalTexte(total_));
+    vue_.Bip();
+    vue_.Statut("Impossible de supprimer ces fichiers :");
+    Montre(ÉtatFenêtre::Échecs);
+    vue_.ConserverPermis(sélection_ >= 0);
+}
+
+size_t Nettix::NombreLignes() const {
+    return effacement_ ? gardés_ + (liste_.size() - std::min(suivant_, liste_.size()))
+                       : liste_.size();
+}
+
+const std::string& Nettix::Ligne(size_t k) const {
+    static const std::string vide;
+    if (effacement_ && k >= gardés_) k += suivant_ - gardés_;
+    return k < liste_.size() ? liste_[k].chemin : vide;
+}
+
+void Nettix::Annuler() {
+    if (enCours_) {
+        annule_ = true;
+        return;
+    }
+    liste_.clear();
+    gardés_ = suivant_ = 0;
+    sélection_ = -1;
+    vue_.ListeVide();
+    Montre(ÉtatFenêtre::Saisie);
+}
+
+void Nettix::ModeBascule() {
+    p_.automatique = !p_.automatique;
+    vue_.Mode(p_.automatique);
 }

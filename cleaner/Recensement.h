@@ -1,12 +1,11 @@
-// The census of temporary files over a folder-listing port, the keeping and the deletion
-// of the listed files, and the states of the main window that these move through.
+// The census of temporary files over a folder-listing port: the walk of a folder tree
+// and the files it finds.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "Nettix.h"
 #include "Ports.h"
 
 // One entry of a folder listing: its name (no folder), attributes and size in bytes.
@@ -59,79 +58,3 @@ struct SuiviRecensement {
 };
 void Nettoyer(std::string rep, ListeurDossiers& listeur, const std::vector<std::string>& extensions,
               SuiviRecensement& suivi);
-
-// The states of the main window.
-enum class ÉtatFenêtre {
-    Saisie,       // input panel; "Recenser" is the default button
-    Recensement,  // census running: "Auto"/"Manuel" and "Annuler"; hourglass
-    Revue,        // files found: "Effacer" (default), "Conserver", "Annuler"
-    Échecs,       // files that could not be deleted: "Conserver", "Annuler"
-};
-
-// What the main window shows; the Win32 window implements it, the tests record it.
-struct VueNettix {
-    virtual ~VueNettix() = default;
-    virtual void État(ÉtatFenêtre état) = 0;
-    // The folder being walked, or the status text of the execution panel.
-    virtual void Statut(const std::string& texte) = 0;
-    virtual void Total(const std::string& texte) = 0;
-    // The file list: appended entries stay in view (the last ten when there are more).
-    virtual void ListeAjoute(const std::string& chemin) = 0;
-    virtual void ListeRetire(int32_t i) = 0;
-    virtual void ListeVide() = 0;
-    virtual void ListeSélectionne(int32_t i) = 0;  // -1: no selection
-    virtual void ConserverPermis(bool permis) = 0;
-    // The mode button: caption "Manuel" and the window shrunk above the list when true,
-    // caption "Auto" and full height when false.
-    virtual void Mode(bool automatique) = 0;
-    // Lets the window system handle waiting events when its timer says it is time.
-    virtual void Cède() = 0;
-    virtual void Bip() = 0;
-    // Ends the program at once; with `enregistrer`, as the window's unloading does (the
-    // settings are saved when there is no command line).
-    virtual void Termine(bool enregistrer) = 0;
-};
-
-// "0 bytes", "1'234'567 bytes".
-std::string TotalTexte(uint64_t total);
-
-// The census and deletion handlers of the main window, over the parameters.
-class Nettix {
-  public:
-    Nettix(ParamètresNettix& p, ListeurDossiers& listeur, ::Fichiers& fichiers, VueNettix& vue)
-        : p_(p), listeur_(listeur), fichiers_(fichiers), vue_(vue) {}
-
-    void Recenser();              // bGo
-    void Conserver();             // bConserver, double click on lDel
-    void Effacer();               // bEffacer
-    void Annuler();               // bAnn, Escape
-    void ModeBascule();           // bAuto
-    void Sélectionne(int32_t i);  // a click on lDel
-
-    ÉtatFenêtre État() const { return état_; }
-    bool EnCours() const { return enCours_; }
-    bool Occupé() const { return enCours_ || effacement_; }  // a census or a deletion runs
-    const std::vector<FichierTrouvé>& Trouvés() const { return liste_; }
-    // The lines of the file list as the view shows them, also while the deletion runs
-    // (the files that could not be deleted first, then those still to delete).
-    size_t NombreLignes() const;
-    const std::string& Ligne(size_t k) const;
-    uint64_t Total() const { return total_; }
-
-  private:
-    void Montre(ÉtatFenêtre é);
-    void Choisit(int32_t i);
-
-    ParamètresNettix& p_;
-    ListeurDossiers& listeur_;
-    ::Fichiers& fichiers_;
-    VueNettix& vue_;
-    std::vector<FichierTrouvé> liste_;
-    int32_t sélection_ = -1;
-    uint64_t total_ = 0;
-    bool enCours_ = false, annule_ = false, effacement_ = false;
-    // During the deletion: liste_[0, gardés_) could not be deleted, liste_[suivant_, end)
-    // is still to delete; what lies between is gone.
-    size_t gardés_ = 0, suivant_ = 0;
-    ÉtatFenêtre état_ = ÉtatFenêtre::Saisie;
-};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "Aides.h"
+#include "Champs.h"
 #include "Verifie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* données, size_t taille) {

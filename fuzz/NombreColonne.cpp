@@ -4,7 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "Aides.h"
+#include "Colonnes.h"
+#include "Texte.h"
 #include "Verifie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* données, size_t taille) {

@@ -3,20 +3,14 @@
 
 #include <utility>
 
+#include "Existence.h"
+#include "LigneDeCommande.h"
+#include "SautsDeLigne.h"
 #include "Texte.h"
 
 namespace {
 
-constexpr char CRLF[] = "\r\n";
 constexpr int FenêtreNormale = 1;
-
-bool EstBlancOuTab(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view SansBlancsNiTabs(std::string_view t) {
-    return SansBlancs(t, " \t");
-}
 
 // Takes `"text"` off the front of `reste`; nothing when it does not start with a quote
 // or the closing quote is missing.
@@ -26,7 +20,7 @@ std::optional<std::string> CheminEntreGuillemets(std::string_view& reste) {
     const auto fin = reste.find('"');
     if (fin == std::string_view::npos) return std::nullopt;
     std::string chemin(reste.substr(0, fin));
-    reste = SansBlancsNiTabs(reste.substr(fin + 1));
+    reste = SansBlancs(reste.substr(fin + 1), BlancsEtTabs);
     return chemin;
 }
 
@@ -38,7 +32,7 @@ void AvecExtension(std::string& chemin) {
 }  // namespace
 
 std::optional<LigneRemplo> RemploAnalyse(std::string_view arguments) {
-    std::string_view reste = SansBlancsNiTabs(arguments);
+    std::string_view reste = SansBlancs(arguments, BlancsEtTabs);
     LigneRemplo l;
     auto source = CheminEntreGuillemets(reste);
     if (!source) return std::nullopt;
@@ -54,15 +48,7 @@ std::optional<LigneRemplo> RemploAnalyse(std::string_view arguments) {
 }
 
 std::string ArgumentsDeLaLigne(std::string_view ligne) {
-    std::size_t i = 0;
-    if (!ligne.empty() && ligne.front() == '"') {
-        const auto fin = ligne.find('"', 1);
-        i = fin == std::string_view::npos ? ligne.size() : fin + 1;
-    } else {
-        while (i < ligne.size() && !EstBlancOuTab(ligne[i])) ++i;
-    }
-    while (i < ligne.size() && EstBlancOuTab(ligne[i])) ++i;
-    return std::string(ligne.substr(i));
+    return std::string(SansBlancsDevant(CoupeLigneDeCommande(ligne).arguments, BlancsEtTabs));
 }
 
 Remplo::Remplo(Fichiers& fichiers, Lanceur& lanceur, Dialogues& dialogues, FenêtreRemplo& fenêtre,
@@ -93,17 +79,12 @@ IssueRemplo Remplo::Exécute(std::string_view arguments) {
 // running, a copy cut short) goes now; a file still in use stays until a later run.
 void Remplo::RetireRésidus() {
     for (const std::string& résidu : {CheminSauvegarde(), CheminTemporaire()})
-        if (EstFichier(résidu)) fichiers_.Supprimer(résidu);
-}
-
-bool Remplo::EstFichier(const std::string& chemin) {
-    const auto attributs = fichiers_.Attributs(chemin);
-    return attributs && !(*attributs & Attr::Dossier);
+        if (FichierExiste(fichiers_, résidu)) fichiers_.Supprimer(résidu);
 }
 
 bool Remplo::NeRienInstaller() {
     if (ligne_.source == ligne_.destination) return true;
-    if (!EstFichier(ligne_.source)) return true;
+    if (!FichierExiste(fichiers_, ligne_.source)) return true;
     const auto attributs = fichiers_.Attributs(ligne_.destination);
     if (!attributs) return false;
     // A folder in the destination's place is never replaced.
@@ -156,7 +137,7 @@ IssueRemplo Remplo::Installe() {
                           " octets sur " + std::to_string(*tailleAvant) + ").");
 
     essaisRestants_ = attente_.essais;
-    if (EstFichier(destination)) {
+    if (FichierExiste(fichiers_, destination)) {
         // The old file can be renamed once the old program has released it.
         Statut libéré = Attend([&] { return fichiers_.Renommer(destination, sauvegarde, true); });
         if (!libéré) {
@@ -164,8 +145,8 @@ IssueRemplo Remplo::Installe() {
             dialogues_.Message("Je ne parviens pas à remplacer le programme \"" + destination +
                                    "\" : il est encore en cours d'exécution ou protégé en "
                                    "écriture !" +
-                                   CRLF + CRLF + "L'ancienne version est conservée." + CRLF + CRLF +
-                                   "(" + libéré.erreur + ")",
+                                   FinDeLigne + FinDeLigne + "L'ancienne version est conservée." +
+                                   FinDeLigne + FinDeLigne + "(" + libéré.erreur + ")",
                                nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
             Relance(true);
             return IssueRemplo::RemplacementImpossible;
@@ -183,7 +164,7 @@ IssueRemplo Remplo::Installe() {
             dialogues_.Message("La nouvelle version de \"" + destination +
                                    "\" est installée, mais l'ancienne est encore en cours "
                                    "d'exécution." +
-                                   CRLF + CRLF +
+                                   FinDeLigne + FinDeLigne +
                                    "La nouvelle version démarrera la prochaine fois que vous "
                                    "lancerez ce programme.",
                                nomProgramme_, Mb::Ok | Mb::IcôneInformation);
@@ -199,8 +180,8 @@ IssueRemplo Remplo::Installe() {
 
 IssueRemplo Remplo::ÉchecCopie(const std::string& erreur) {
     // Whatever failed, the old program is still there under its own name.
-    if (EstFichier(CheminTemporaire())) fichiers_.Supprimer(CheminTemporaire());
-    dialogues_.Message(erreur + CRLF + "Copy " + ligne_.source + ", " + ligne_.destination,
+    if (FichierExiste(fichiers_, CheminTemporaire())) fichiers_.Supprimer(CheminTemporaire());
+    dialogues_.Message(erreur + FinDeLigne + "Copy " + ligne_.source + ", " + ligne_.destination,
                        nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
     Relance(true);
     return IssueRemplo::CopieÉchouée;
@@ -218,6 +199,6 @@ void Remplo::Relance(bool marqueur) {
     fenêtre_.PointeurOccupé(false);
     if (!lancé)
         dialogues_.Message("Je ne parviens pas à lancer le programme \"" + ligne_.destination +
-                               "\" !" + CRLF + CRLF + "(" + lancé.erreur + ")",
+                               "\" !" + FinDeLigne + FinDeLigne + "(" + lancé.erreur + ")",
                            nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
 }

@@ -84,7 +84,6 @@ class Remplo {
     std::string CheminSauvegarde() const { return ligne_.destination + ".ancien"; }
 
   private:
-    bool EstFichier(const std::string& chemin);
     void RetireRésidus();
     bool NeRienInstaller();
     IssueRemplo Installe();

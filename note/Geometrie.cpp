@@ -1,8 +1,10 @@
 // The window's placement from its stored settings, and the layout of its controls.
+#include "Geometrie.h"
+
 #include <algorithm>
 #include <cmath>
 
-#include "Note.h"
+#include "Texte.h"
 #include "Valeurs.h"
 
 namespace {
@@ -23,8 +25,7 @@ Placement PlacementDepuisTextes(const std::string& haut, const std::string& haut
                                 const Cadre& écran, const Cadre& bureau) {
     const double largeurDéfaut = Borne(LargeurDéfaut, LargeurMinimum, bureau.largeur);
     const double hauteurDéfaut = Borne(HauteurDéfaut, HauteurMinimum, bureau.hauteur);
-    if (haut.find_first_not_of(" \t") == std::string::npos)
-        return CentréÀ(largeurDéfaut, hauteurDéfaut, écran);
+    if (EstBlanc(haut, BlancsEtTabs)) return CentréÀ(largeurDéfaut, hauteurDéfaut, écran);
     const auto h = LireNombre(haut), ha = LireNombre(hauteur), g = LireNombre(gauche),
                l = LireNombre(largeur);
     if (!h || !ha || !g || !l) return CentréÀ(largeurDéfaut, hauteurDéfaut, écran);

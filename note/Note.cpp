@@ -1,13 +1,13 @@
 // The note file tel.txt: default text, reading, writing, and the questions around them.
 #include "Note.h"
 
+#include "SautsDeLigne.h"
+#include "Suite.h"
 #include "Texte.h"
 #include "Texte1252.h"
 
 namespace {
 
-constexpr const char* CRLF = "\r\n";
-constexpr const char* TitreAttention = "Talmon - Attention";
 constexpr const char* Bom = "\xEF\xBB\xBF";
 
 // The file's bytes as UTF-8 text: after a UTF-8 byte-order mark the rest is taken as
@@ -23,22 +23,22 @@ std::string DécodeOctets(std::string_view octets) {
 std::string NoteDéfaut() {
     const std::string adresse = "www.orvan98.ch";
     std::string t;
-    t += "Nom" + std::string(21, ' ') + "Adresse ou téléphone utile" + CRLF;
-    t += std::string(18, '-') + std::string(6, ' ') + std::string(26, '-') + CRLF;
+    t += "Nom" + std::string(21, ' ') + "Adresse ou téléphone utile" + FinDeLigne;
+    t += std::string(18, '-') + std::string(6, ' ') + std::string(26, '-') + FinDeLigne;
     const std::string signature = "Orvan 98 - Pensil";
-    t += signature + std::string(24 - signature.size(), ' ') + adresse + CRLF;
-    t += CRLF;
+    t += signature + std::string(24 - signature.size(), ' ') + adresse + FinDeLigne;
+    t += FinDeLigne;
     t += "Orvan 98 est un programme en cours de création. Il n'est malheureusement pas "
          "parfait. C'est pourquoi vous pourrez trouver sur Internet des mises à jour assez "
          "fréquentes.";
-    t += CRLF;
-    t += CRLF;
+    t += FinDeLigne;
+    t += FinDeLigne;
     t += "Votre contribution financière ou vos conseils seront toujours les bienvenus.";
-    t += CRLF;
-    t += CRLF;
+    t += FinDeLigne;
+    t += FinDeLigne;
     t += "Je vous remercie de votre compréhension. Ce message peut être effacé et être "
          "remplacé par des annotations que vous ne désirez pas oublier.";
-    t += CRLF;
+    t += FinDeLigne;
     return t;
 }
 
@@ -55,17 +55,16 @@ std::string NoteDepuisOctets(std::string_view octets) {
         if (c == '\r') {
             // CR LF, or a lone CR: one line end either way.
             if (i + 1 < brut.size() && brut[i + 1] == '\n') ++i;
-            texte += CRLF;
+            texte += FinDeLigne;
         } else if (c == '\n') {
-            texte += CRLF;
+            texte += FinDeLigne;
         } else if (c == '\0') {
             texte += ' ';
         } else {
             texte += c;
         }
     }
-    if (texte.size() >= 2 && texte.compare(texte.size() - 2, 2, CRLF) == 0)
-        texte.resize(texte.size() - 2);
+    if (texte.ends_with(FinDeLigne)) texte.resize(texte.size() - 2);
     return texte;
 }
 
@@ -73,7 +72,7 @@ Résultat<std::string> NoteVersOctets(std::string_view texte) {
     auto octets = VersWindows1252(texte);
     if (!octets) return octets;
     std::string o = std::move(*octets.valeur);
-    o += CRLF;
+    o += FinDeLigne;
     return Résultat<std::string>::Réussi(std::move(o));
 }
 
@@ -84,16 +83,16 @@ NoteChargée NoteCharge(Fichiers& fichiers, Dialogues& dialogues, const std::str
         const std::string défaut = NoteDéfaut();
         const Statut écrit = fichiers.Écrire(chemin, *VersWindows1252(défaut));
         if (!écrit) {
-            dialogues.Message("Je ne parviens pas à créer le fichier \"" + chemin + "\" !" + CRLF +
-                                  CRLF + "(" + écrit.erreur + ")",
+            dialogues.Message("Je ne parviens pas à créer le fichier \"" + chemin + "\" !" +
+                                  FinDeLigne + FinDeLigne + "(" + écrit.erreur + ")",
                               TitreAttention, Mb::Ok | Mb::IcôneExclamation);
             return {NoteDepuisOctets(*VersWindows1252(défaut)), true};
         }
     }
     const auto octets = fichiers.Lire(chemin);
     if (!octets) {
-        dialogues.Message("Je ne parviens pas à lire le fichier \"" + chemin + "\" !" + CRLF +
-                              CRLF + "(" + octets.erreur + ")" + CRLF + CRLF +
+        dialogues.Message("Je ne parviens pas à lire le fichier \"" + chemin + "\" !" + FinDeLigne +
+                              FinDeLigne + "(" + octets.erreur + ")" + FinDeLigne + FinDeLigne +
                               "La note est affichée vide ; le fichier ne sera remplacé que si "
                               "vous le confirmez.",
                           TitreAttention, Mb::Ok | Mb::IcôneExclamation);
@@ -108,23 +107,23 @@ bool NoteEnregistre(Fichiers& fichiers, Dialogues& dialogues, const std::string&
     if (!octets) {
         dialogues.Message("Le caractère \"" + octets.erreur +
                               "\" ne peut pas être enregistré dans le fichier \"" + chemin +
-                              "\" !" + CRLF + CRLF +
+                              "\" !" + FinDeLigne + FinDeLigne +
                               "Remplacez-le ou supprimez-le, puis cliquez à nouveau sur Ok.",
                           TitreAttention, Mb::Ok | Mb::IcôneExclamation);
         return false;
     }
     if (!lue) {
         const Réponse r = dialogues.Message(
-            "Le fichier \"" + chemin + "\" n'a pas pu être lu au démarrage." + CRLF + CRLF +
-                "Voulez-vous vraiment remplacer son contenu par le texte affiché ?",
+            "Le fichier \"" + chemin + "\" n'a pas pu être lu au démarrage." + FinDeLigne +
+                FinDeLigne + "Voulez-vous vraiment remplacer son contenu par le texte affiché ?",
             TitreAttention, Mb::OuiNon | Mb::IcôneQuestion | Mb::DéfautBouton2);
         if (r != Réponse::Oui) return false;
     }
     const Statut écrit = fichiers.Écrire(chemin, *octets);
     if (!écrit) {
         dialogues.Message("Je ne parviens pas à enregistrer la note dans le fichier \"" + chemin +
-                              "\" !" + CRLF + CRLF + "(" + écrit.erreur + ")" + CRLF + CRLF +
-                              "Votre texte reste affiché.",
+                              "\" !" + FinDeLigne + FinDeLigne + "(" + écrit.erreur + ")" +
+                              FinDeLigne + FinDeLigne + "Votre texte reste affiché.",
                           TitreAttention, Mb::Ok | Mb::IcôneExclamation);
         return false;
     }

@@ -1,15 +1,14 @@
 // Pensil's start-up over the ports, and its geometry settings.
+#include "Pensil.h"
+
 #include <cmath>
 
 #include "Demarrage.h"
-#include "Note.h"
 #include "Registre.h"
+#include "Texte.h"
+#include "Valeurs.h"
 
 namespace {
-
-std::string TexteDe(const Variant& v) {
-    return EstTexte(v) ? std::get<std::string>(v) : std::string();
-}
 
 std::string Twips(double valeur) {
     return std::to_string(std::llround(valeur));
@@ -19,8 +18,7 @@ std::string Twips(double valeur) {
 
 Placement PlacementLit(Registre& registre, const Cadre& écran, const Cadre& bureau) {
     const std::string haut = TexteDe(registre.ParamProgLit("Top"));
-    if (haut.find_first_not_of(" \t") == std::string::npos)
-        return PlacementDepuisTextes(haut, "", "", "", écran, bureau);
+    if (EstBlanc(haut, BlancsEtTabs)) return PlacementDepuisTextes(haut, "", "", "", écran, bureau);
     return PlacementDepuisTextes(haut, TexteDe(registre.ParamProgLit("Height")),
                                  TexteDe(registre.ParamProgLit("Left")),
                                  TexteDe(registre.ParamProgLit("Width")), écran, bureau);

@@ -1,7 +1,8 @@
 // Horlo's command-line words and start-up questions.
 #include "Commande.h"
 
-#include "Aides.h"
+#include "SautsDeLigne.h"
+#include "Suite.h"
 #include "Texte.h"
 
 namespace {
@@ -60,5 +61,5 @@ void MinuterieÉchecSignale(Dialogues& dialogues, const std::string& raison) {
                           SautLigne(2) +
                           "Aucune tâche programmée ne sera exécutée tant que Horlo ne sera pas "
                           "relancé.",
-                      "Talmon - Attention", Mb::Ok | Mb::IcôneExclamation);
+                      TitreAttention, Mb::Ok | Mb::IcôneExclamation);
 }

@@ -5,9 +5,10 @@
 #include <string_view>
 #include <vector>
 
-#include "Aides.h"
 #include "DateHeure.h"
+#include "Existence.h"
 #include "Moteur.h"
+#include "SautsDeLigne.h"
 #include "Texte.h"
 #include "Texte1252.h"
 

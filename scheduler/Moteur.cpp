@@ -6,8 +6,8 @@
 #include <exception>
 #include <unordered_map>
 
-#include "Aides.h"
 #include "DateHeure.h"
+#include "SautsDeLigne.h"
 #include "Texte.h"
 
 namespace {

@@ -59,6 +59,9 @@ struct PortsMoteur {
     VueÉditeur* éditeur = nullptr;  // the open editor, nullptr when closed
 };
 
+// Milliseconds between two passes of the engine (the tray program's timer).
+inline constexpr unsigned IntervallePassesMs = 100;
+
 // One pass over Tâches. Reloads Auto.dat first when it changed on disk since this program
 // last read or wrote it. A failure (Auto.dat cannot be written) ends the pass; what was
 // changed in memory stays and reaches the file at the next save.

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "DateHeure.h"
+#include "SautsDeLigne.h"
 #include "Texte.h"
 #include "Texte1252.h"
 #include "Valeurs.h"
@@ -221,7 +222,7 @@ std::string SurUneLigne(std::string s) {
 
 // Windows-1252 bytes of a journal line; a character it lacks becomes '?'.
 std::string OctetsJournal(const std::string& ligne) {
-    return VersWindows1252Approché(ligne) + "\r\n";
+    return VersWindows1252Approché(ligne) + FinDeLigne;
 }
 
 }  // namespace
@@ -283,7 +284,7 @@ std::string TâchesTexte(const TableTâches& tâches) {
         if (Supprimée(t)) continue;
         const std::string ligne = LigneAuto(t);
         octets += EstAscii(ligne) ? ligne : VersWindows1252Approché(ligne);
-        octets += "\r\n";
+        octets += FinDeLigne;
     }
     return octets;
 }

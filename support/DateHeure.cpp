@@ -78,7 +78,7 @@ JourEtSeconde Décompose(double date) {
 }
 
 std::string_view Rogne(std::string_view t) {
-    return SansBlancs(t, " \t");
+    return SansBlancs(t, BlancsEtTabs);
 }
 
 // Reads a run of 1 to `maxi` digits from the front of `t`; `chiffres` tells how many.

@@ -3,7 +3,11 @@
 
 #include <algorithm>
 
-#include "Aides.h"
+#include "Existence.h"
+#include "SautsDeLigne.h"
+#include "Suite.h"
+#include "Texte.h"
+#include "Valeurs.h"
 
 namespace {
 
@@ -28,10 +32,6 @@ std::string MessageDateIllisible(const std::string& chemin) {
     return "Je ne peux pas obtenir la date du fichier \"" + chemin + "\" !";
 }
 
-const char* const kTitreAttention = "Talmon - Attention";
-const char* const kTitreAttentionBang = "Talmon - Attention !";
-const char* const kTitreAvertissement = "Talmon - Avertissement";
-
 struct Vérification {
     ContexteMiseAJour& c;
 
@@ -40,7 +40,7 @@ struct Vérification {
     }
 
     void Avertit(const std::string& texte) {
-        c.dialogues.Message(texte, kTitreAvertissement, Mb::Ok | Mb::IcôneExclamation);
+        c.dialogues.Message(texte, TitreAvertissement, Mb::Ok | Mb::IcôneExclamation);
     }
 
     // Asks until an answer is accepted; "" when the user cancels.
@@ -66,7 +66,7 @@ struct Vérification {
             if (réponse.empty() || réponse == "-") return réponse;
             réponse = AvecBarre(réponse);
             if (RemploPrésent()) return réponse;
-            c.dialogues.Message(MessageRemploIntrouvable(c.programme), kTitreAttentionBang,
+            c.dialogues.Message(MessageRemploIntrouvable(c.programme), TitreAttentionVive,
                                 Mb::Ok | Mb::IcôneExclamation);
             défaut = réponse;
         }
@@ -112,7 +112,7 @@ struct Vérification {
                 "\" doit être mis à jour mais je ne peux pas lancer le programme de mise à jour "
                 "(Remplo.exe) !" +
                 Sauts(2),
-            kTitreAttention, Mb::OuiNon | Mb::IcôneQuestion | Mb::DéfautBouton1);
+            TitreAttention, Mb::OuiNon | Mb::IcôneQuestion | Mb::DéfautBouton1);
         return r == Réponse::Non ? IssueMiseAJour::Terminer : IssueMiseAJour::Continuer;
     }
 
@@ -134,7 +134,7 @@ struct Vérification {
                         "Répondez OUI S'IL EST TEMPORAIREMENT INATTEIGNABLE." + Sauts(2) +
                         "Répondez NON pour changer de répertoire ou renoncer définitivement à ce "
                         "service.",
-                    kTitreAttention, Mb::OuiNon | Mb::IcôneQuestion | Mb::DéfautBouton1);
+                    TitreAttention, Mb::OuiNon | Mb::IcôneQuestion | Mb::DéfautBouton1);
                 if (r != Réponse::Non) return IssueMiseAJour::Continuer;
                 dossier.clear();
             }
@@ -154,7 +154,7 @@ struct Vérification {
                     Sauts(2) +
                     "Vous pouvez cependant en faire une copie sur votre disque dur et exécuter "
                     "cette dernière !",
-                kTitreAttention, Mb::Ok | Mb::IcôneExclamation);
+                TitreAttention, Mb::Ok | Mb::IcôneExclamation);
             return IssueMiseAJour::Terminer;
         }
         const std::string exécutable = local + c.programme.nom + ".exe";

@@ -7,6 +7,11 @@ std::string_view SansBlancs(std::string_view t, std::string_view blancs) {
     return t.substr(début, t.find_last_not_of(blancs) - début + 1);
 }
 
+std::string_view SansBlancsDevant(std::string_view t, std::string_view blancs) {
+    const auto début = t.find_first_not_of(blancs);
+    return début == std::string_view::npos ? std::string_view() : t.substr(début);
+}
+
 std::size_t LongueurCaractère(std::string_view s, std::size_t i) {
     const auto c = static_cast<unsigned char>(s[i]);
     std::size_t n = c < 0x80             ? 1

@@ -5,10 +5,15 @@
 #include <string>
 #include <string_view>
 
+// What command lines and stored numbers may be padded with.
+inline constexpr std::string_view BlancsEtTabs = " \t";
+
 // The text without the given characters (blanks by default) at either end.
 std::string_view SansBlancs(std::string_view texte, std::string_view blancs = " ");
-inline bool EstBlanc(std::string_view texte) {
-    return SansBlancs(texte).empty();
+// The text without the given characters at its start only.
+std::string_view SansBlancsDevant(std::string_view texte, std::string_view blancs = " ");
+inline bool EstBlanc(std::string_view texte, std::string_view blancs = " ") {
+    return SansBlancs(texte, blancs).empty();
 }
 
 // Byte length of the UTF-8 character starting at i; 1 for a byte that does not start a
@@ -29,5 +34,6 @@ void AjouteUtf8(std::string& texte, char32_t c);
 bool EstUtf8(std::string_view texte);
 
 // Upper case of a UTF-8 text, for the letters of Windows-1252 (é -> É, ÿ -> Ÿ, œ -> Œ);
-// other characters and invalid bytes are left as they are.
+// other characters and invalid bytes are left as they are. The suite's one case mapping:
+// its texts are Windows-1252, and it does not depend on the C library's locale.
 std::string Majuscules(std::string_view texte);

@@ -80,9 +80,8 @@ std::string VersTexte(const Variant& v, char séparateur) {
 }
 
 std::optional<double> LireNombre(std::string_view texte) {
-    const auto d = texte.find_first_not_of(" \t");
-    if (d == std::string_view::npos) return std::nullopt;
-    texte = texte.substr(d, texte.find_last_not_of(" \t") - d + 1);
+    texte = SansBlancs(texte, BlancsEtTabs);
+    if (texte.empty()) return std::nullopt;
     bool négatif = false;
     if (texte.front() == '+' || texte.front() == '-') {
         négatif = texte.front() == '-';
@@ -137,4 +136,17 @@ std::optional<long long> LireEntier(std::string_view s) {
     const auto [fin, erreur] = std::from_chars(s.data(), s.data() + s.size(), v);
     if (s.empty() || erreur != std::errc() || fin != s.data() + s.size()) return std::nullopt;
     return v;
+}
+
+std::optional<double> NombreDe(const Variant& v) {
+    if (const auto* t = std::get_if<std::string>(&v)) return LireNombre(*t);
+    if (EstNombre(v) || std::holds_alternative<bool>(v)) {
+        const double x = VersNombre(v);
+        if (std::isfinite(x)) return x;
+    }
+    return std::nullopt;
+}
+
+std::string TexteDe(const Variant& v) {
+    return EstTexte(v) ? std::get<std::string>(v) : std::string();
 }

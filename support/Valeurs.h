@@ -20,6 +20,11 @@ std::string VersTexte(const Variant& valeur, char séparateurDécimal = ',');
 // A text read as a number: blanks around, a sign before or after, "." or "," as the
 // decimal separator, an optional exponent. Nothing when it is not a number.
 std::optional<double> LireNombre(std::string_view texte);
+// The text of a text value (a setting as read); "" for any other value.
+std::string TexteDe(const Variant& valeur);
+// A count or a format given as any value: a number, a boolean or a text that reads as a
+// number; nothing for anything else or a value that is not finite.
+std::optional<double> NombreDe(const Variant& valeur);
 // A whole number in decimal digits, blanks around and a leading sign allowed; nothing
 // for anything else or a number beyond 64 bits.
 std::optional<long long> LireEntier(std::string_view texte);

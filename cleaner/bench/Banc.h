@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Recensement.h"
+#include "Nettix.h"
 
 // Census parameters over folders taken as drives, all selected, and extensions, all
 // selected (by default the built-in list of a first start).

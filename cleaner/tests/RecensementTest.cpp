@@ -8,6 +8,7 @@
 #include <set>
 
 #include "Doubles.h"
+#include "Nettix.h"
 #include "Recensement.h"
 #include "Texte.h"
 

@@ -1,5 +1,5 @@
 // F_Main: Nettix's main window. Handlers read the controls and call the logic of
-// cleaner/Recensement.h; the logic tells the window what to show through VueNettix.
+// cleaner/Nettix.h; the logic tells the window what to show through VueNettix.
 #include "F_Main.h"
 
 #include <commctrl.h>

@@ -1,6 +1,6 @@
 // F_Main, Nettix's main window: the input panel (drives, extensions, "Recenser") and the
 // execution panel (the census, the file list, "Effacer", "Conserver", "Annuler"), drawn
-// from the states that the logic of Recensement.h moves through.
+// from the states that the logic of Nettix.h moves through.
 #pragma once
 
 #include <windows.h>

@@ -10,6 +10,7 @@
 #include "MiseAJourWin32.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
+#include "Suite.h"
 #include "Utf16.h"
 #include "VersionWin32.h"
 
@@ -31,8 +32,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
 
     F_Main fenêtre({p, registre, fichiers, dialogues, listeur, arguments, version});
     if (!fenêtre.Crée(instance)) {
-        dialogues.Message("Je ne parviens pas à ouvrir la fenêtre de Nettix !",
-                          "Talmon - Attention", Mb::Ok | Mb::IcôneExclamation);
+        dialogues.Message("Je ne parviens pas à ouvrir la fenêtre de Nettix !", TitreAttention,
+                          Mb::Ok | Mb::IcôneExclamation);
         return 1;
     }
     p = ParamètresCharge(registre, UnitésConstruit(LecteursPrêts()), dialogues);

@@ -1,7 +1,7 @@
 // The window's placement from its stored settings, and the layout of its controls.
 #include <gtest/gtest.h>
 
-#include "Note.h"
+#include "Geometrie.h"
 #include "Valeurs.h"
 
 namespace {

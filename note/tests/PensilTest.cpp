@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Doubles.h"
-#include "Note.h"
+#include "Pensil.h"
 #include "Registre.h"
 #include "RegistreMemoire.h"
 

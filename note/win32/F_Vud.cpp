@@ -1,4 +1,4 @@
-// F_Vud: the note window. Handlers read the controls and call the logic of note/Note.h.
+// F_Vud: the note window. Handlers read the controls and call the logic of note/Pensil.h.
 #include "F_Vud.h"
 
 #include <commctrl.h>

@@ -5,7 +5,7 @@
 
 #include "FenetresWin32.h"
 #include "Metriques.h"
-#include "Note.h"
+#include "Pensil.h"
 #include "Registre.h"
 
 class F_Vud {

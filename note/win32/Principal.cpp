@@ -10,6 +10,7 @@
 #include "MiseAJourWin32.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
+#include "Suite.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
     const Programme programme = ProgrammeCourant();
@@ -27,8 +28,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
 
     F_Vud fenêtre({état, registre, fichiers, dialogues});
     if (!fenêtre.Crée(instance, afficher)) {
-        dialogues.Message("Je ne parviens pas à ouvrir la fenêtre de la note !",
-                          "Talmon - Attention", Mb::Ok | Mb::IcôneExclamation);
+        dialogues.Message("Je ne parviens pas à ouvrir la fenêtre de la note !", TitreAttention,
+                          Mb::Ok | Mb::IcôneExclamation);
         return 1;
     }
     MSG msg;

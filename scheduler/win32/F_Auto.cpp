@@ -7,6 +7,7 @@
 
 #include "DispositionAuto.h"
 #include "IdsAuto.h"
+#include "Suite.h"
 #include "Utf16.h"
 #include "VersionWin32.h"
 
@@ -212,7 +213,7 @@ void F_Auto::VérifieLignes() {
 
 void F_Auto::ÉchecSignale(const Statut& s) {
     if (s.ok) return;
-    c_.dialogues.Message(MessageÉchecEnregistrement(c_.horlo, s.erreur), "Talmon - Attention",
+    c_.dialogues.Message(MessageÉchecEnregistrement(c_.horlo, s.erreur), TitreAttention,
                          Mb::Ok | Mb::IcôneExclamation);
 }
 

@@ -3,17 +3,15 @@
 
 #include <shellapi.h>
 
-#include "Aides.h"
 #include "Commande.h"
+#include "Existence.h"
 #include "F_Auto.h"
 #include "FenetresWin32.h"
 #include "FichiersWin32.h"
+#include "Suite.h"
 #include "Utf16.h"
 
 namespace {
-
-constexpr char Pensil[] = "c:\\Vud\\Pensil.exe";
-constexpr char Orvan98[] = "c:\\Vud\\Orvan98.exe";
 
 // The one tray record of the program, kept for the routines that end it.
 NOTIFYICONDATAW icône{};
@@ -48,10 +46,10 @@ void F_Main::Form_Load() {
     IcôneAjoute();
     xx_ = CreatePopupMenu();
     AppendMenuW(xx_, MF_STRING, IdsMain::mnuopen, L"&Exécution automatique");
-    AppendMenuW(xx_, MF_STRING | (Existe(Orvan98) ? 0 : MF_GRAYED), IdsMain::orv,
+    AppendMenuW(xx_, MF_STRING | (Existe(CheminOrvan98) ? 0 : MF_GRAYED), IdsMain::orv,
                 L"&Fenêtre Orvan 98");
     // "montrez-moi" (showme) is a hidden entry: it is not put in the menu.
-    AppendMenuW(xx_, MF_STRING | (Existe(Pensil) ? 0 : MF_GRAYED), IdsMain::bn,
+    AppendMenuW(xx_, MF_STRING | (Existe(CheminPensil) ? 0 : MF_GRAYED), IdsMain::bn,
                 L"&Souviens-toi de:");
     AppendMenuW(xx_, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(xx_, MF_STRING, IdsMain::MNU_screen, L"&Démarre l'économiseur");
@@ -62,7 +60,7 @@ void F_Main::Form_Load() {
 }
 
 bool F_Main::MinuterieArme() {
-    return SetTimer(hwnd_, IdsMain::MinuterieId, 100, nullptr) != 0;
+    return SetTimer(hwnd_, IdsMain::MinuterieId, IntervallePassesMs, nullptr) != 0;
 }
 
 void F_Main::IcôneAjoute() {
@@ -142,15 +140,15 @@ void F_Main::mnuopen_Click() {
 }
 
 void F_Main::orv_Click() {
-    if (Existe(Orvan98)) p_.lanceur.Lance("c:\\Vud\\orvan98.exe", SW_SHOWNORMAL);
+    if (Existe(CheminOrvan98)) p_.lanceur.Lance(CheminOrvan98, SW_SHOWNORMAL);
 }
 
 void F_Main::bn_Click() {
-    if (!Existe(Pensil)) return;
+    if (!Existe(CheminPensil)) return;
     // The note program comes to the front: this program has just been in front (its menu)
     // and lets the started one take the foreground.
     AllowSetForegroundWindow(ASFW_ANY);
-    p_.lanceur.Lance(Pensil, SW_SHOWNORMAL);
+    p_.lanceur.Lance(CheminPensil, SW_SHOWNORMAL);
 }
 
 void F_Main::showme_Click() {

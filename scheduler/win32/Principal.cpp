@@ -3,10 +3,10 @@
 // hidden main window with its tray icon and timer, or, with "/o", the task editor alone.
 #include <windows.h>
 
-#include "Aides.h"
 #include "Commande.h"
 #include "Demarrage.h"
 #include "DialoguesWin32.h"
+#include "Existence.h"
 #include "F_Auto.h"
 #include "F_Main.h"
 #include "FichiersWin32.h"

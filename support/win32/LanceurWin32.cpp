@@ -4,26 +4,15 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <algorithm>
-#include <cctype>
-
+#include "LigneDeCommande.h"
 #include "Texte.h"
 #include "Utf16.h"
 
 namespace {
 
-std::string Minuscules(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return s;
-}
-
 bool EstLot(const std::string& programme) {
-    const std::string p = Minuscules(programme);
-    auto finit = [&](const char* ext) {
-        return p.size() >= 4 && p.compare(p.size() - 4, 4, ext) == 0;
-    };
-    return finit(".bat") || finit(".cmd");
+    const std::string p = Majuscules(programme);
+    return p.ends_with(".BAT") || p.ends_with(".CMD");
 }
 
 // CreateProcessW with the given show-window code; the error code, ERROR_SUCCESS when started.
@@ -54,19 +43,14 @@ std::wstring Interpréteur() {
 }  // namespace
 
 std::string ProgrammeDeLaLigne(const std::string& ligne) {
-    const std::string l(SansBlancs(ligne, " \t"));
-    if (!l.empty() && l.front() == '"') {
-        const auto fin = l.find('"', 1);
-        return fin == std::string::npos ? l.substr(1) : l.substr(1, fin - 1);
-    }
-    const auto blanc = l.find_first_of(" \t");
-    return blanc == std::string::npos ? l : l.substr(0, blanc);
+    return std::string(CoupeLigneDeCommande(SansBlancs(ligne, BlancsEtTabs)).programme);
 }
 
 Statut LanceurWin32::Lance(const std::string& ligneDeCommande, int fenêtre) {
-    const std::string ligne(SansBlancs(ligneDeCommande, " \t"));
+    const std::string ligne(SansBlancs(ligneDeCommande, BlancsEtTabs));
     if (ligne.empty()) return Statut::Échec(TexteErreur(ERROR_FILE_NOT_FOUND));
-    const std::string programme = ProgrammeDeLaLigne(ligne);
+    const LigneCoupée parties = CoupeLigneDeCommande(ligne);
+    const std::string programme(parties.programme);
 
     // A batch file goes straight to the interpreter: /s keeps the line's own quotes.
     if (EstLot(programme)) {
@@ -78,18 +62,12 @@ Statut LanceurWin32::Lance(const std::string& ligneDeCommande, int fenêtre) {
 
     // The program gets its line as given, trailing blanks included (Remplo restarts a
     // program with an exact command line); only leading blanks are dropped.
-    const std::string exacte = ligneDeCommande.substr(ligneDeCommande.find_first_not_of(" \t"));
+    const std::string exacte(SansBlancsDevant(ligneDeCommande, BlancsEtTabs));
     const DWORD erreur = CréeProcessus(VersUtf16(exacte), fenêtre);
     if (erreur == ERROR_SUCCESS) return Statut::Réussi();
 
     // Documents and programs known only to the shell.
-    std::string paramètres;
-    if (!ligne.empty() && ligne.front() == '"') {
-        const auto fin = ligne.find('"', 1);
-        if (fin != std::string::npos) paramètres = SansBlancs(ligne.substr(fin + 1));
-    } else if (const auto blanc = ligne.find_first_of(" \t"); blanc != std::string::npos) {
-        paramètres = SansBlancs(ligne.substr(blanc + 1));
-    }
+    const std::string paramètres(SansBlancs(parties.arguments));
     const std::wstring fichier = VersUtf16(programme);
     const std::wstring params = VersUtf16(paramètres);
     SHELLEXECUTEINFOW sei{};

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "Aides.h"
+#include "TypeLecteur.h"
 #include "Utf16.h"
 
 namespace {

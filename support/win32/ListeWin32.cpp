@@ -1,6 +1,7 @@
 // Entries of a real list control, for the list search.
 #include "ListeWin32.h"
 
+#include "Texte.h"
 #include "Utf16.h"
 
 namespace {
@@ -11,8 +12,8 @@ std::wstring Classe(HWND h) {
     return std::wstring(nom, static_cast<size_t>(n > 0 ? n : 0));
 }
 
-bool Égal(const std::wstring& a, const wchar_t* b) {
-    return lstrcmpiW(a.c_str(), b) == 0;
+bool Égal(const std::wstring& a, const char* b) {
+    return Majuscules(DepuisUtf16(a)) == Majuscules(b);
 }
 
 std::string NomDuBouton(HWND h) {
@@ -36,17 +37,17 @@ std::string NomDuBouton(HWND h) {
 
 ListeWin32::ListeWin32(HWND contrôle) : h_(contrôle), genre_(GenreListe::Autre) {
     const std::wstring classe = Classe(h_);
-    if (Égal(classe, L"ListBox")) {
+    if (Égal(classe, "ListBox")) {
         genre_ = GenreListe::ListBox;
         nomDeType_ = "ListBox";
-    } else if (Égal(classe, L"ComboBox")) {
+    } else if (Égal(classe, "ComboBox")) {
         genre_ = GenreListe::ComboBox;
         nomDeType_ = "ComboBox";
-    } else if (Égal(classe, L"Edit")) {
+    } else if (Égal(classe, "Edit")) {
         nomDeType_ = "TextBox";
-    } else if (Égal(classe, L"Static")) {
+    } else if (Égal(classe, "Static")) {
         nomDeType_ = "Label";
-    } else if (Égal(classe, L"Button")) {
+    } else if (Égal(classe, "Button")) {
         nomDeType_ = NomDuBouton(h_);
     } else {
         nomDeType_ = DepuisUtf16(classe);

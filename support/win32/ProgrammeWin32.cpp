@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "Texte.h"
 #include "Utf16.h"
 
 std::string CheminExécutable() {
@@ -25,8 +26,7 @@ Programme ProgrammeCourant() {
 }
 
 bool UneSeuleInstance(const std::string& nomProgramme) {
-    std::wstring nom = VersUtf16(nomProgramme);
-    CharUpperBuffW(nom.data(), static_cast<DWORD>(nom.size()));
+    std::wstring nom = VersUtf16(Majuscules(nomProgramme));
     for (auto& c : nom)
         if (c == L'\\') c = L'_';  // a backslash would name a namespace
     HANDLE h = CreateMutexW(nullptr, FALSE, (L"Local\\Orvan98." + nom).c_str());

@@ -9,8 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "Aides.h"
 #include "Registre.h"
+#include "Texte.h"
+#include "Valeurs.h"
 
 // Keys and value names compare case-insensitively, as on the platform. Key paths are
 // strict: an empty component (a leading, doubled or trailing backslash) is a bad path,

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../doubles/Doubles.h"
-#include "Aides.h"
+#include "ListeCherche.h"
 #include "ListeWin32.h"
 #include "Utf16.h"
 

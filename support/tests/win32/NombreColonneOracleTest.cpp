@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Aides.h"
+#include "Colonnes.h"
 #include "Utf16.h"
 
 namespace {

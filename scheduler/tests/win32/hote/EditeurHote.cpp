@@ -28,7 +28,7 @@ void CALLBACK Timer1_Timer(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     ports->éditeur = F_AutoVue();
     TâchesExécute(*horlo, *ports);
-    SetTimer(nullptr, 0, 100, Timer1_Timer);
+    SetTimer(nullptr, 0, IntervallePassesMs, Timer1_Timer);
 }
 
 }  // namespace
@@ -56,7 +56,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     ports = &p;
 
     if (!F_AutoOuvre({h, registre, dialogues, instance, [] { PostQuitMessage(0); }})) return 1;
-    if (moteur) SetTimer(nullptr, 0, 100, Timer1_Timer);
+    if (moteur) SetTimer(nullptr, 0, IntervallePassesMs, Timer1_Timer);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
