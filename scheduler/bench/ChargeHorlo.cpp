@@ -18,21 +18,11 @@
 #include "HorlogeWin32.h"
 #include "IdsAuto.h"
 #include "Moteur.h"
+#include "Muets.h"
 #include "RegistreWin32.h"
 #include "Utf16.h"
 
 namespace {
-
-struct LanceurMuet : Lanceur {
-    unsigned lancés = 0;
-    Statut Lance(const std::string&, int) override {
-        ++lancés;
-        return {};
-    }
-};
-struct AlarmesMuettes : Alarmes {
-    void Montre(const std::string&, bool) override {}
-};
 
 double Ms(LARGE_INTEGER a, LARGE_INTEGER b) {
     LARGE_INTEGER f;

@@ -9,16 +9,13 @@
 #include <iterator>
 #include <string>
 
+#include "Doubles.h"
 #include "FichiersPosix.h"
 #include "Taches.h"
 
 namespace {
 
 constexpr size_t NombreDeTâches = 32767;
-
-struct HorlogeSystème : Horloge {
-    double Maintenant() override { return 36136.5; }
-};
 
 // A new folder of this run under the temporary folder: parallel runs never share one.
 std::filesystem::path DossierNeuf() {
@@ -32,7 +29,7 @@ std::filesystem::path DossierNeuf() {
 struct Banc {
     std::filesystem::path dossier;
     FichiersPosix fichiers;
-    HorlogeSystème horloge;
+    HorlogeFixe horloge;
     Horlo h;
 
     Banc()

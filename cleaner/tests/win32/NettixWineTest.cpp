@@ -59,7 +59,13 @@ void Touche(const char* touche) {
 // screen's corner, before it receives clicks at screen positions.
 void AuPremierPlan(HWND f) {
     SetWindowPos(f, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE);
-    Sleep(200);
+    AttendsQue(
+        [&] {
+            RECT r{};
+            GetWindowRect(f, &r);
+            return r.left == 0 && r.top == 0 && (GetWindowLongW(f, GWL_EXSTYLE) & WS_EX_TOPMOST);
+        },
+        5s);
 }
 
 using Processus = ProcessusEssai;
@@ -168,7 +174,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Extensions s\u00E9lectionn\u00E9es", L"tmp\t");
     Processus p;
     Démarre(p, L"");
-    HWND f = p.Première(IdsNettix::ClasseMain);
+    HWND f = p.Attends(IdsNettix::ClasseMain);
     ASSERT_TRUE(f);
     EXPECT_EQ(TexteFenêtre(f), L"(Nettix v1.0.0) Suppression des fichiers temporaires");
     AuPremierPlan(f);
@@ -224,7 +230,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     EXPECT_TRUE(Entrées(lDel).empty());
 
     Clique(GetDlgItem(f, IdsNettix::bVud));
-    HWND aide = p.Première(IdsNettix::ClasseHelp);
+    HWND aide = p.Attends(IdsNettix::ClasseHelp);
     ASSERT_TRUE(aide);
     AuPremierPlan(aide);
     EXPECT_EQ(TexteFenêtre(aide),
@@ -248,7 +254,7 @@ TEST_F(NettixExe, CancelDuringCensusReturnsToInput) {
     ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Unit\u00E9s s\u00E9lectionn\u00E9es", L"U:\t");
     Processus p;
     Démarre(p, L"/AUTO");
-    HWND f = p.Première(IdsNettix::ClasseMain);
+    HWND f = p.Attends(IdsNettix::ClasseMain);
     ASSERT_TRUE(f);
     AuPremierPlan(f);
     HWND bAuto = GetDlgItem(f, IdsNettix::bAuto), bAnn = GetDlgItem(f, IdsNettix::bAnn);
@@ -294,7 +300,7 @@ TEST_F(NettixExe, KeepIsDisabledDuringTheDeletionAndAClickOnItChangesNothing) {
     ÉcritRegistre(HKEY_CURRENT_USER, CléNettix, L"Extensions", L"tmp\t");
     Processus p;
     Démarre(p, L"");
-    HWND f = p.Première(IdsNettix::ClasseMain);
+    HWND f = p.Attends(IdsNettix::ClasseMain);
     ASSERT_TRUE(f);
     AuPremierPlan(f);
     SeulT(GetDlgItem(f, IdsNettix::lUnités));

@@ -23,12 +23,6 @@ HWND BoîteDe(DWORD pid) {
     return boîtes.empty() ? nullptr : boîtes[0];
 }
 
-std::string TexteDe(HWND h) {
-    wchar_t t[4096] = {};
-    GetWindowTextW(h, t, 4096);
-    return DepuisUtf16(t);
-}
-
 // A throwaway folder holding a copy of Remplo.exe, the old program "prog.exe" and, in
 // the sub-folder "mise à jour", the new one.
 struct DossierDeTest : ::testing::Test {

@@ -55,8 +55,8 @@ std::wstring TextesDe(HWND boîte) {
 
 // One started Pensil.exe.
 struct Processus : ProcessusEssai {
-    HWND Fenêtre() const { return Première(IdsVud::Classe); }
-    HWND Boîte() const { return Première(L"#32770"); }
+    HWND Fenêtre() const { return Attends(IdsVud::Classe); }
+    HWND Boîte() const { return Attends(L"#32770"); }
 };
 
 // What a program shows instead of its window: its message boxes' texts.

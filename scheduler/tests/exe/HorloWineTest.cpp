@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "OutilsTestWin32.h"
+#include "Utf16.h"
 
 namespace {
 
@@ -21,23 +22,7 @@ const wchar_t* const CléRun = L"Software\\Microsoft\\Windows\\CurrentVersion\\R
 
 // Every top-level window of a class of process `pid`, shown or hidden.
 std::vector<HWND> Toutes(const wchar_t* classe, DWORD pid) {
-    struct Quête {
-        const wchar_t* classe;
-        DWORD pid;
-        std::vector<HWND> trouvées;
-    } q{classe, pid, {}};
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-            auto& q = *reinterpret_cast<Quête*>(lp);
-            DWORD p = 0;
-            GetWindowThreadProcessId(h, &p);
-            wchar_t c[64] = {};
-            GetClassNameW(h, c, 64);
-            if (p == q.pid && wcscmp(c, q.classe) == 0) q.trouvées.push_back(h);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&q));
-    return q.trouvées;
+    return Fenêtres(classe, pid, false);
 }
 
 // Real key input through the X server (the window brought to the front first).
@@ -45,21 +30,7 @@ void Touche(HWND fenêtre, const char* touche) {
     Xdotool(fenêtre, std::string("key ") + touche);
 }
 
-// A started program, with a wait for its windows hidden ones included.
-struct Processus : ProcessusEssai {
-    HWND Attends(const wchar_t* classe, bool visible = true) const {
-        HWND h = nullptr;
-        AttendsQue(
-            [&] {
-                auto f =
-                    visible ? Fenêtres(classe, pi.dwProcessId) : Toutes(classe, pi.dwProcessId);
-                if (!f.empty()) h = f[0];
-                return h != nullptr;
-            },
-            20s);
-        return h;
-    }
-};
+using Processus = ProcessusEssai;
 
 std::string Date(SYSTEMTIME t, const char* masque) {
     char s[32];
@@ -81,6 +52,19 @@ SYSTEMTIME Dans(double minutes) {
     ft = {u.LowPart, u.HighPart};
     FileTimeToSystemTime(&ft, &st);
     return st;
+}
+
+// Times in 100 ns units since 1601, as file times count them.
+uint64_t Maintenant() {
+    FILETIME ft;
+    GetSystemTimeAsFileTime(&ft);
+    return (uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime;
+}
+uint64_t Seconde(uint64_t temps) {
+    return temps / 10000000;
+}
+uint64_t Seconde(FILETIME ft) {
+    return Seconde((uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime);
 }
 
 size_t Compte(const std::string& texte, const std::string& quoi) {
@@ -151,7 +135,7 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     const std::string lancés = d / "lances.txt";
     EXPECT_TRUE(AttendsQue([&] { return Compte(LitBrut(lancés, ""), "\r\n") >= 6; }, 20s))
         << LitBrut(lancés);
-    Sleep(500);
+    Sleep(500);  // time passes on purpose: an extra start would show in the counts below
     const std::string l = "\n" + LitBrut(lancés);
     EXPECT_EQ(Compte(l, "\nun|2\r\n"), 1u) << l;
     EXPECT_EQ(Compte(l, "\njour|3\r\n"), 4u) << l;
@@ -239,9 +223,16 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
 
     // Another writer adds a task to Auto.dat; then the session ends: the tray program
     // starts its "A" task without waiting, saves, and keeps the other writer's task.
-    Sleep(1100);  // a later last-write time than the tray program's own save
+    // A later last-write time than the tray program's own save, which the engine compares
+    // in whole seconds: the clock goes past that second (with a margin for the file
+    // system's coarser clock).
+    WIN32_FILE_ATTRIBUTE_DATA sauvé{};
+    GetFileAttributesExW(VersUtf16(d / "Auto.dat").c_str(), GetFileExInfoStandard, &sauvé);
+    AttendsQue([&] { return Seconde(Maintenant() - 500000) > Seconde(sauvé.ftLastWriteTime); }, 3s);
     ÉcritBrut(d / "Auto.dat",
               LitBrut(d / "Auto.dat") + ligne(prog, "ajout", 1, "S", false, "", ""));
+    // Time passes on purpose: a few of the engine's passes (100 ms) see the other writer's
+    // file before the session ends, as they would in use.
     Sleep(300);
     DWORD_PTR rép = 0;
     SendMessageTimeoutW(principale, WM_QUERYENDSESSION, 0, 0, SMTO_ABORTIFHUNG, 10000, &rép);

@@ -10,12 +10,6 @@
 
 namespace {
 
-std::string TexteDe(HWND h) {
-    std::wstring t(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
-    t.resize(static_cast<size_t>(GetWindowTextW(h, t.data(), static_cast<int>(t.size()))));
-    return DepuisUtf16(t);
-}
-
 // What the helper thread saw in the input box.
 struct VuDansLaSaisie {
     std::string invite, défaut;

@@ -16,12 +16,6 @@
 
 namespace {
 
-std::string TexteDe(HWND h) {
-    std::wstring t(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
-    t.resize(static_cast<size_t>(GetWindowTextW(h, t.data(), static_cast<int>(t.size()))));
-    return DepuisUtf16(t);
-}
-
 // One box the user meets: its caption, what is typed into the input box (if anything)
 // and the button pressed. What the box showed is kept for the assertions.
 struct Étape {

@@ -31,19 +31,13 @@ void Supprime(const std::wstring& dossier) {
     RemoveDirectoryW(dossier.c_str());
 }
 
-std::wstring Titre(HWND h) {
-    std::wstring t(static_cast<size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
-    t.resize(static_cast<size_t>(GetWindowTextW(h, t.data(), static_cast<int>(t.size()))));
-    return t;
-}
-
 HWND AttendsVisible(DWORD pid, const wchar_t* classe, const std::wstring* titre,
                     std::chrono::milliseconds délai) {
     HWND h = nullptr;
     AttendsQue(
         [&] {
             for (HWND f : Fenêtres(classe, pid)) {
-                if (titre && Titre(f) != *titre) continue;
+                if (titre && TexteFenêtre(f) != *titre) continue;
                 h = f;
                 return true;
             }
@@ -96,12 +90,13 @@ HWND AttendsFenêtre(DWORD pid, const wchar_t* classe, const std::string& titre,
     return AttendsVisible(pid, classe, &t, délai);
 }
 
-std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid) {
+std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid, bool visibles) {
     struct Recherche {
         const wchar_t* classe;
         DWORD pid;
+        bool visibles;
         std::vector<HWND> trouvées;
-    } r{classe, pid, {}};
+    } r{classe, pid, visibles, {}};
     EnumWindows(
         [](HWND h, LPARAM lp) -> BOOL {
             auto* r = reinterpret_cast<Recherche*>(lp);
@@ -109,7 +104,8 @@ std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid) {
             GetClassNameW(h, nom, 64);
             DWORD pid = 0;
             GetWindowThreadProcessId(h, &pid);
-            if (wcscmp(nom, r->classe) == 0 && (r->pid == 0 || pid == r->pid) && IsWindowVisible(h))
+            if (wcscmp(nom, r->classe) == 0 && (r->pid == 0 || pid == r->pid) &&
+                (!r->visibles || IsWindowVisible(h)))
                 r->trouvées.push_back(h);
             return TRUE;
         },
@@ -339,6 +335,10 @@ std::wstring TexteFenêtre(HWND h) {
     return w;
 }
 
+std::string TexteDe(HWND h) {
+    return DepuisUtf16(TexteFenêtre(h));
+}
+
 ProcessusEssai::~ProcessusEssai() {
     if (!pi.hProcess) return;
     if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
@@ -350,12 +350,15 @@ bool ProcessusEssai::Fini(std::chrono::milliseconds délai) const {
     return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
 }
 
-HWND ProcessusEssai::Première(const wchar_t* classe) const {
+HWND ProcessusEssai::Attends(const wchar_t* classe, bool visibles,
+                             std::chrono::milliseconds délai) const {
     HWND h = nullptr;
-    AttendsQue([&] {
-        const auto f = Fenêtres(classe, pi.dwProcessId);
-        if (!f.empty()) h = f[0];
-        return h != nullptr;
-    });
+    AttendsQue(
+        [&] {
+            const auto f = Fenêtres(classe, pi.dwProcessId, visibles);
+            if (!f.empty()) h = f[0];
+            return h != nullptr;
+        },
+        délai);
     return h;
 }

@@ -37,8 +37,9 @@ HWND AttendsFenêtre(DWORD pid, const wchar_t* classe,
 // The same, with that caption.
 HWND AttendsFenêtre(DWORD pid, const wchar_t* classe, const std::string& titre,
                     std::chrono::milliseconds délai = std::chrono::seconds(30));
-// The visible top-level windows of a class, in Z order, of process `pid` (any when 0).
-std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid = 0);
+// The visible top-level windows of a class, in Z order, of process `pid` (any when 0); the
+// hidden ones too unless `visibles`.
+std::vector<HWND> Fenêtres(const wchar_t* classe, DWORD pid = 0, bool visibles = true);
 
 // Runs `modal`, which opens message or dialog boxes on this thread, while `utilisateur`
 // finds and answers them on a helper thread, as a user would. A modal loop still running
@@ -89,17 +90,22 @@ struct ProcessusEssai {
     ~ProcessusEssai();
     // Whether it ended within `délai`.
     bool Fini(std::chrono::milliseconds délai = std::chrono::seconds(30)) const;
-    // Its first visible window of that class, once it shows one (30 s at most).
-    HWND Première(const wchar_t* classe) const;
+    // Its first window of that class, once it has one (a visible one when `visibles`);
+    // nullptr after `délai`.
+    HWND Attends(const wchar_t* classe, bool visibles = true,
+                 std::chrono::milliseconds délai = std::chrono::seconds(30)) const;
 };
 
-// A window's text (its caption, a control's contents), read across processes without
-// hanging on a window that does not answer (10 s at most; "?" then).
+// A window's text (its caption, a control's contents), read across processes and threads
+// without hanging on a window that does not answer (10 s at most; "?" then); TexteDe gives
+// it in UTF-8.
 std::wstring TexteFenêtre(HWND fenêtre);
+std::string TexteDe(HWND fenêtre);
 
 // Real keyboard and mouse input through the X server, as a user gives it: runs the host's
 // xdotool with `arguments` (for instance "key Escape") after bringing `fenêtre` (when not
 // null) to the front, on top, and clicking near its client area's corner, which gives
 // its X window the input focus. "%X" in `arguments` stands for that X
-// window's id. False when xdotool cannot be run or fails, or after 10 s.
+// window's id. Returns once xdotool has ended: the events are then in the X server, in
+// order. False when xdotool cannot be run or fails, or after 10 s.
 bool Xdotool(HWND fenêtre, const std::string& arguments);

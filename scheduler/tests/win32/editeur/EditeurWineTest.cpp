@@ -22,35 +22,14 @@ namespace {
 using namespace std::chrono_literals;
 const wchar_t* const CléHorlo = L"Software\\Talmon\\Horlo";
 
-// Runs xdotool (a Unix program, which Wine starts as it is) and waits for it.
-void Xdotool(const std::string& arguments) {
-    std::wstring ligne = L"Z:\\usr\\bin\\xdotool " + VersUtf16(arguments);
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    PROCESS_INFORMATION pi{};
-    ASSERT_TRUE(CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                               &si, &pi))
-        << arguments;
-    WaitForSingleObject(pi.hProcess, 10000);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    Sleep(150);  // the input reaches the window through the X server
-}
-
-std::string Texte(HWND h) {
-    DWORD_PTR n = 0;
-    if (!SendMessageTimeoutW(h, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 10000, &n)) return "?";
-    std::wstring w(n + 1, L'\0');
-    DWORD_PTR lu = 0;
-    SendMessageTimeoutW(h, WM_GETTEXT, n + 1, reinterpret_cast<LPARAM>(w.data()), SMTO_ABORTIFHUNG,
-                        10000, &lu);
-    w.resize(lu);
-    return DepuisUtf16(w);
+// Real input anywhere on the screen (mouse moves and clicks at screen positions, keys to
+// the window that has the X focus); a failure to run xdotool fails the test.
+void Entrée(const std::string& arguments) {
+    EXPECT_TRUE(Xdotool(nullptr, arguments)) << arguments;
 }
 
 // One started test host with its editor window.
-struct Éditeur {
-    PROCESS_INFORMATION pi{};
+struct Éditeur : ProcessusEssai {
     HWND f = nullptr;
 
     Éditeur(const std::string& dossier, bool moteur) {
@@ -61,26 +40,13 @@ struct Éditeur {
         if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &si, &pi))
             return;
-        AttendsQue([&] {
-            auto v = Fenêtres(IdsAuto::Classe, pi.dwProcessId);
-            f = v.empty() ? nullptr : v[0];
-            return f != nullptr;
-        });
-    }
-    ~Éditeur() {
-        if (!pi.hProcess) return;
-        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
-        CloseHandle(pi.hProcess);
-        CloseHandle(pi.hThread);
-    }
-    bool Fini(std::chrono::milliseconds délai = 10s) const {
-        return WaitForSingleObject(pi.hProcess, static_cast<DWORD>(délai.count())) == WAIT_OBJECT_0;
+        f = Attends(IdsAuto::Classe);
     }
     HWND C(int id) const { return GetDlgItem(f, id); }
     bool Visible(int id) const { return IsWindowVisible(C(id)); }
     bool Actif(int id) const { return IsWindowEnabled(C(id)); }
     bool Coché(int id) const { return SendMessageW(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
-    std::string T(int id) const { return Texte(C(id)); }
+    std::string T(int id) const { return TexteDe(C(id)); }
 
     LRESULT NombreLignes() const { return SendMessageW(C(IdsAuto::lAutom), LB_GETCOUNT, 0, 0); }
     std::string Ligne(LRESULT i) const {
@@ -100,28 +66,26 @@ struct Éditeur {
         RECT r{};
         GetWindowRect(C(id), &r);
         const int y = dy < 0 ? (r.top + r.bottom) / 2 : r.top + dy;
-        Xdotool("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string(y) +
-                " click 1");
+        Entrée("mousemove " + std::to_string((r.left + r.right) / 2) + " " + std::to_string(y) +
+               " click 1");
     }
-    // The same click through the shared helper, which first brings the window to the front.
+    // The same click once the window is brought to the front.
     bool CliqueDevant(int id, int dy = -1) const {
         RECT r{};
         GetWindowRect(C(id), &r);
         const int y = dy < 0 ? (r.top + r.bottom) / 2 : r.top + dy;
-        const bool ok = ::Xdotool(f, "mousemove " + std::to_string((r.left + r.right) / 2) + " " +
-                                         std::to_string(y) + " click 1");
-        Sleep(150);
-        return ok;
+        return Xdotool(f, "mousemove " + std::to_string((r.left + r.right) / 2) + " " +
+                              std::to_string(y) + " click 1");
     }
     // Clicks into a text field, empties it and types `texte` (ASCII). Under Xvfb the first
     // keys after a keyboard mapping change may be lost: the typing is tried again then.
     void Tape(int id, const std::string& texte) const {
         Clique(id);
         for (int essai = 0; essai < 4; ++essai) {
-            Xdotool("key End");
-            Xdotool("key --repeat 40 --delay 5 BackSpace");
+            Entrée("key End");
+            Entrée("key --repeat 40 --delay 5 BackSpace");
             AttendsQue([&] { return T(id).empty(); }, 3s);
-            if (!texte.empty()) Xdotool("key Shift_L sleep 0.4 type --delay 40 \"" + texte + "\"");
+            if (!texte.empty()) Entrée("key Shift_L sleep 0.4 type --delay 40 '" + texte + "'");
             if (AttendsQue([&] { return T(id) == texte; }, 2s)) return;
         }
         ADD_FAILURE() << T(id) << " / " << texte;
@@ -148,7 +112,7 @@ TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
     ASSERT_NE(e.f, nullptr);
 
     // Opening: the title, exactly the tasks in file order, the list panel's states.
-    EXPECT_EQ(Texte(e.f), "(HorloEditeur v1.0.0) Programmation");
+    EXPECT_EQ(TexteDe(e.f), "(HorloEditeur v1.0.0) Programmation");
     const std::vector<std::string> ouverture = {
         "08.12.35 09:00 C:\\windows\\notepad.exe (7.12.26 9:00)", "10.12.35 14:30 \"Réunion",
         "(inactivé)     C:\\windows\\regedit.exe", "Déb.+00:00:04 \"Pause"};
@@ -221,8 +185,10 @@ TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
     ÉcritBrut(dossier / "Auto.dat",
               LitBrut(dossier / "Auto.dat") +
                   "C:\\windows\\write.exe\t\t1\tS\t0\t\t\t30.12.1899\t00:00\t00:00\r\n");
-    Sleep(500);  // a few of the engine's passes
-    Xdotool("key Escape");
+    // Time passes on purpose: a few of the engine's passes (100 ms) take the other writer's
+    // task in while the entry panel shows, where nothing of it can be seen yet.
+    Sleep(500);
+    Entrée("key Escape");
     EXPECT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::lAutom); }, 5s));
     ASSERT_EQ(e.Lignes().size(), 6u);
     EXPECT_EQ(e.Lignes()[5], "(inactivé)     C:\\windows\\write.exe");
@@ -240,7 +206,7 @@ TEST(EditeurWine, ListeSaisieMessagesEnregistrementSuppressionEchapEtPosition) {
     // Esc on the list panel acts as "Ok": the window closes and stores its position.
     RECT r{};
     GetWindowRect(e.f, &r);
-    Xdotool("key Escape");
+    Entrée("key Escape");
     ASSERT_TRUE(e.Fini());
     const Dpi dpi = DpiÉcran();
     EXPECT_EQ(LitRegistre(HKEY_CURRENT_USER, CléHorlo, L"F_Auto"),
@@ -286,8 +252,8 @@ TEST(EditeurWine, CatalogueALaSourisEtAuClavierEtPositionHorsEcran) {
     ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
     const HWND combo = e.C(IdsAuto::cProg);
     GetWindowRect(combo, &r);
-    Xdotool("mousemove " + std::to_string(r.right - 6) + " " + std::to_string(r.top + 8) +
-            " click 1");
+    Entrée("mousemove " + std::to_string(r.right - 6) + " " + std::to_string(r.top + 8) +
+           " click 1");
     HWND liste = nullptr;
     ASSERT_TRUE(AttendsQue(
         [&] {
@@ -299,12 +265,14 @@ TEST(EditeurWine, CatalogueALaSourisEtAuClavierEtPositionHorsEcran) {
     RECT rl{};
     GetWindowRect(liste, &rl);
     const auto hauteur = SendMessageW(combo, CB_GETITEMHEIGHT, 0, 0);
-    Xdotool("mousemove " + std::to_string((rl.left + rl.right) / 2) + " " +
-            std::to_string(rl.top + 2 + hauteur * 3 / 2) + " click 1");
+    Entrée("mousemove " + std::to_string((rl.left + rl.right) / 2) + " " +
+           std::to_string(rl.top + 2 + hauteur * 3 / 2) + " click 1");
     EXPECT_TRUE(AttendsQue([&] { return !SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0); }, 5s));
     EXPECT_TRUE(AttendsQue([&] { return e.T(IdsAuto::cProg) == "C:\\windows\\regedit.exe"; }, 5s))
         << e.T(IdsAuto::cProg);
-    Sleep(300);  // nothing of the combo box's own handling comes after
+    // Time passes on purpose: nothing of the combo box's own handling may come after and
+    // change the field again.
+    Sleep(300);
     EXPECT_EQ(e.T(IdsAuto::cProg), "C:\\windows\\regedit.exe");
     EXPECT_EQ(e.T(IdsAuto::tParam), "/soir");
     EXPECT_TRUE(e.Coché(IdsAuto::oRépet0 + 2));
@@ -320,10 +288,10 @@ TEST(EditeurWine, CatalogueALaSourisEtAuClavierEtPositionHorsEcran) {
     EXPECT_TRUE(e.CliqueDevant(IdsAuto::bAutom0));
     ASSERT_TRUE(AttendsQue([&] { return e.Visible(IdsAuto::cProg); }, 5s));
     e.Clique(IdsAuto::cProg);
-    Xdotool("key alt+Down");
+    Entrée("key alt+Down");
     EXPECT_TRUE(AttendsQue([&] { return SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }, 5s));
-    Xdotool("key Down");
-    Xdotool("key Return");
+    Entrée("key Down");
+    Entrée("key Return");
     EXPECT_TRUE(AttendsQue([&] { return !SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0); }, 5s));
     EXPECT_TRUE(AttendsQue([&] { return e.T(IdsAuto::cProg) == "C:\\windows\\notepad.exe"; }, 5s))
         << e.T(IdsAuto::cProg);
@@ -441,8 +409,8 @@ TEST(EditeurWine, PannesDEnregistrementRienPerduUtilisateurAverti) {
         // The user is told, in French, by the process under test.
         const HWND boîte = AttendsFenêtre(e.pi.dwProcessId, L"#32770", 10s);
         ASSERT_TRUE(boîte);
-        EXPECT_EQ(Texte(boîte), "Talmon - Attention");
-        const std::string message = Texte(GetDlgItem(boîte, 0xFFFF));
+        EXPECT_EQ(TexteDe(boîte), "Talmon - Attention");
+        const std::string message = TexteDe(GetDlgItem(boîte, 0xFFFF));
         EXPECT_EQ(message.rfind("Je ne parviens pas à enregistrer les tâches dans le fichier\r\n" +
                                     auto_ + "\r\n\r\n",
                                 0),

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 // clang-format on
 
+#include "../../../bench/Muets.h"
 #include "DialoguesWin32.h"
 #include "F_Auto.h"
 #include "FichiersWin32.h"
@@ -16,10 +17,6 @@
 #include "Utf16.h"
 
 namespace {
-
-struct AlarmesMuettes : Alarmes {
-    void Montre(const std::string&, bool) override {}
-};
 
 Horlo* horlo = nullptr;
 PortsMoteur* ports = nullptr;
