@@ -20,6 +20,24 @@ std::string CheminNet(std::string chemin) {
     return chemin;
 }
 
+// A key of the raw port, opened (or created) by the constructor and closed with the
+// object, whatever path the caller leaves by. `statut` is the port's answer; `clé` 0 holds
+// no key.
+struct CléOuverte {
+    CléOuverte(RegistreBrut& b, uint32_t racine, const std::string& chemin, bool créer = false)
+        : brut(b),
+          statut(créer ? b.CréeClé(racine, chemin, clé) : b.OuvreClé(racine, chemin, clé)) {}
+    ~CléOuverte() {
+        if (clé != 0) brut.FermeClé(clé);
+    }
+    CléOuverte(const CléOuverte&) = delete;
+    CléOuverte& operator=(const CléOuverte&) = delete;
+
+    RegistreBrut& brut;
+    RegistreBrut::Clé clé = 0;
+    const int32_t statut;
+};
+
 }  // namespace
 
 Registre::Registre(RegistreBrut& brut, std::string programme, char séparateurDécimal)
@@ -57,24 +75,20 @@ Variant Registre::ParamProgLit(const std::string& nom) {
 
 int32_t Registre::ÉcritDans(uint32_t racine, const std::string& chemin, const std::string& nom,
                             const std::string& texte) {
-    RegistreBrut::Clé clé = 0;
-    const int32_t création = brut_.CréeClé(racine, chemin, clé);
+    const CléOuverte c(brut_, racine, chemin, true);
     // A key that could not be created says why (access denied ...), which is more use to
     // a caller than the invalid handle a write to it would report.
-    if (clé == 0) return création != 0 ? création : 6;
-    const int32_t statut = brut_.ÉcritTexte(clé, nom, texte);
-    brut_.FermeClé(clé);
-    return statut;
+    if (c.clé == 0) return c.statut != 0 ? c.statut : 6;
+    return brut_.ÉcritTexte(c.clé, nom, texte);
 }
 
 Variant Registre::LitDans(uint32_t racine, const std::string& chemin, const std::string& nom) {
-    RegistreBrut::Clé clé = 0;
-    brut_.OuvreClé(racine, chemin, clé);
-    if (clé == 0) return Absent{};
+    const CléOuverte c(brut_, racine, chemin);
+    if (c.clé == 0) return Absent{};
     Variant résultat = Absent{};
     uint32_t type = 0;
     std::string données;
-    if (brut_.LitValeur(clé, nom, type, données) == 0) {
+    if (brut_.LitValeur(c.clé, nom, type, données) == 0) {
         if (type != RegistreBrut::TypeTexte) {
             résultat = std::string(MessagePasTexte);
         } else if (!données.empty()) {
@@ -85,18 +99,15 @@ Variant Registre::LitDans(uint32_t racine, const std::string& chemin, const std:
             résultat = std::move(données);
         }
     }
-    brut_.FermeClé(clé);
     return résultat;
 }
 
 void Registre::EffaceDans(uint32_t racine, const std::string& chemin, const std::string& nom) {
-    RegistreBrut::Clé clé = 0;
-    brut_.OuvreClé(racine, chemin, clé);
-    if (clé == 0) return;
-    brut_.EffaceValeur(clé, nom);
+    const CléOuverte c(brut_, racine, chemin);
+    if (c.clé == 0) return;
+    brut_.EffaceValeur(c.clé, nom);
     // An empty name would name the key itself, which must not go.
-    if (!nom.empty()) brut_.EffaceClé(clé, nom);
-    brut_.FermeClé(clé);
+    if (!nom.empty()) brut_.EffaceClé(c.clé, nom);
 }
 
 // A standard user may not write under HKEY_LOCAL_MACHINE, and current Windows does not
@@ -111,12 +122,8 @@ int32_t Registre::RegistreEcrit(uint32_t racine, const std::string& chemin, cons
     // Written for the whole machine: a per-user copy left from an earlier denied write
     // would hide it from every read.
     if (statut == 0 && !EstAbsent(LitDans(Racine::HKCU, c, nom))) {
-        RegistreBrut::Clé clé = 0;
-        brut_.OuvreClé(Racine::HKCU, c, clé);
-        if (clé != 0) {
-            brut_.EffaceValeur(clé, nom);
-            brut_.FermeClé(clé);
-        }
+        const CléOuverte personnelle(brut_, Racine::HKCU, c);
+        if (personnelle.clé != 0) brut_.EffaceValeur(personnelle.clé, nom);
     }
     return statut;
 }

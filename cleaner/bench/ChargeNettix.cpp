@@ -123,10 +123,10 @@ int wmain(int argc, wchar_t** argv) {
                     fenêtre.Affiche(SW_SHOWNOACTIVATE);
                     Chronomètre(m, [&] {
                         fenêtre.bGo_Click();
-                        UpdateWindow(fenêtre.Fenêtre());
+                        UpdateWindow(fenêtre.Handle());
                     });
                     lignes = static_cast<size_t>(SendMessageW(
-                        GetDlgItem(fenêtre.Fenêtre(), IdsNettix::lDel), LB_GETCOUNT, 0, 0));
+                        GetDlgItem(fenêtre.Handle(), IdsNettix::lDel), LB_GETCOUNT, 0, 0));
                     trouvés = fenêtre.Trouvés();
                 }
                 // The window's end posted WM_QUIT: taken out, so that the next pump goes on.

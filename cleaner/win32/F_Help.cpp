@@ -3,45 +3,33 @@
 
 #include "FenetresWin32.h"
 #include "IdsNettix.h"
-#include "Metriques.h"
 #include "Nettix.h"
 #include "Utf16.h"
 #include "VersionWin32.h"
 
-F_Help::~F_Help() {
-    if (hwnd_) DestroyWindow(hwnd_);
-    if (police_) DeleteObject(police_);
-}
-
 void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
-    ClasseEnregistre(instance, IdsNettix::ClasseHelp, Procédure);
     const Dpi dpi = DpiÉcran();
-    const auto x = [&](double t) { return TwipsEnPixelsX(t, dpi); };
-    const auto y = [&](double t) { return TwipsEnPixelsY(t, dpi); };
-
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT r{0, 0, x(8400), y(5700)};
+    RECT r{0, 0, TwipsEnPixelsX(8400, dpi), TwipsEnPixelsY(5700, dpi)};
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_DLGMODALFRAME);
-    hwnd_ = CreateWindowExW(
-        WS_EX_DLGMODALFRAME, IdsNettix::ClasseHelp, VersUtf16(VersionTexte() + TitreAide).c_str(),
-        style, 0, 0, r.right - r.left, r.bottom - r.top, propriétaire, nullptr, instance, this);
-    if (!hwnd_) return;
+    if (!Crée(instance, {IdsNettix::ClasseHelp},
+              {.titre = VersUtf16(VersionTexte() + TitreAide).c_str(),
+               .style = style,
+               .exStyle = WS_EX_DLGMODALFRAME,
+               .x = 0,
+               .y = 0,
+               .largeur = r.right - r.left,
+               .hauteur = r.bottom - r.top,
+               .parent = propriétaire}))
+        return;
     FeuilleCentre(hwnd_);
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
-        police_ = CreateFontIndirectW(&ncm.lfMessageFont);
-    t_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", VersUtf16(TexteAide()).c_str(),
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
-                             ES_READONLY | ES_AUTOVSCROLL,
-                         x(120), y(120), x(8160), y(4920), hwnd_,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdsNettix::t)), instance,
-                         nullptr);
-    bOk_ = CreateWindowExW(
-        0, L"BUTTON", L"Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, x(7080),
-        y(5160), x(1200), y(420), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdsNettix::bOk)), instance, nullptr);
-    for (HWND c : {t_, bOk_}) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
+    police_ = PoliceMessage();
+    t_ = ContrôleCrée(
+        hwnd_, L"EDIT", TexteAide(),
+        WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
+        IdsNettix::t, {120, 120, 8160, 4920}, dpi, police_.get(), WS_EX_CLIENTEDGE);
+    bOk_ = ContrôleCrée(hwnd_, L"BUTTON", "Ok", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                        IdsNettix::bOk, {7080, 5160, 1200, 420}, dpi, police_.get());
 
     EnableWindow(propriétaire, FALSE);
     visible_ = true;
@@ -61,10 +49,6 @@ void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
     EnableWindow(propriétaire, TRUE);
     SetActiveWindow(propriétaire);
     DestroyWindow(hwnd_);
-}
-
-LRESULT CALLBACK F_Help::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return ProcédureFenêtre<F_Help>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Help::Message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -4,27 +4,21 @@
 
 #include <windows.h>
 
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 
-class F_Help {
+class F_Help : public Fenêtre {
   public:
     F_Help() = default;
-    ~F_Help();
-    F_Help(const F_Help&) = delete;
-    F_Help& operator=(const F_Help&) = delete;
 
     // Shows the window centred on the screen, with the main window disabled, until "Ok",
     // Escape or closing hides it; then the window is unloaded.
     void MontreModal(HINSTANCE instance, HWND propriétaire);
 
   private:
-    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    template <class T>
-    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
     void bOk_Click();
 
-    HWND hwnd_ = nullptr, t_ = nullptr, bOk_ = nullptr;
-    HFONT police_ = nullptr;
+    HWND t_ = nullptr, bOk_ = nullptr;
+    Police police_;
     bool visible_ = false;
 };

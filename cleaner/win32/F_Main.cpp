@@ -20,83 +20,75 @@ constexpr ULONGLONG IntervalleAffichage = 250;  // ms between two drawings of th
 F_Main::F_Main(const Paramètres& p) : p_(p), modèle_(p.p, p.listeur, p.fichiers, *this) {}
 
 F_Main::~F_Main() {
-    if (hwnd_) DestroyWindow(hwnd_);
-    if (police_) DeleteObject(police_);
-    if (gras_) DeleteObject(gras_);
-}
-
-HWND F_Main::Contrôle(const wchar_t* classe, const std::string& texte, DWORD style, int id,
-                      double x, double y, double l, double h, bool gras, DWORD exStyle) {
-    HWND c = CreateWindowExW(exStyle, classe, VersUtf16(texte).c_str(), WS_CHILD | style,
-                             TwipsEnPixelsX(x, dpi_), TwipsEnPixelsY(y, dpi_),
-                             TwipsEnPixelsX(l, dpi_), TwipsEnPixelsY(h, dpi_), hwnd_,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(gras && gras_ ? gras_ : police_), FALSE);
-    return c;
+    if (hwnd_) DestroyWindow(hwnd_);  // while the object still hears WM_DESTROY
 }
 
 bool F_Main::Crée(HINSTANCE instance) {
     instance_ = instance;
-    ClasseEnregistre(instance, IdsNettix::ClasseMain, Procédure);
     dpi_ = DpiÉcran();
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), 100};
     AdjustWindowRectEx(&r, style, FALSE, 0);
-    hwnd_ = CreateWindowExW(0, IdsNettix::ClasseMain, VersUtf16(p_.version + TitreNettix).c_str(),
-                            style, 0, 0, r.right - r.left, TwipsEnPixelsY(HauteurFenêtre, dpi_),
-                            nullptr, nullptr, instance, this);
-    if (!hwnd_) return false;
+    if (!Fenêtre::Crée(instance, {IdsNettix::ClasseMain},
+                       {.titre = VersUtf16(p_.version + TitreNettix).c_str(),
+                        .style = style,
+                        .x = 0,
+                        .y = 0,
+                        .largeur = r.right - r.left,
+                        .hauteur = TwipsEnPixelsY(HauteurFenêtre, dpi_)}))
+        return false;
     FeuilleCentre(hwnd_);
 
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) {
-        police_ = CreateFontIndirectW(&ncm.lfMessageFont);
-        ncm.lfMessageFont.lfWeight = FW_BOLD;
-        gras_ = CreateFontIndirectW(&ncm.lfMessageFont);
-    }
+    police_ = PoliceMessage();
+    gras_ = PoliceMessage(true);
+    const HFONT normale = police_.get(), grasse = gras_ ? gras_.get() : normale;
+    const auto contrôle = [&](const wchar_t* classe, const std::string& texte, DWORD style, int id,
+                              const Cadre& place, HFONT police = nullptr, DWORD exStyle = 0) {
+        return ContrôleCrée(hwnd_, classe, texte, style, id, place, dpi_, police ? police : normale,
+                            exStyle);
+    };
 
     // The input panel pSaisie.
     const DWORD vu = WS_VISIBLE, tab = WS_TABSTOP;
-    z_ = Contrôle(L"STATIC",
+    z_ = contrôle(L"STATIC",
                   "Ce programme efface les fichiers temporaires (extensions sélectionnées) sur "
                   "les unités sélectionnées.",
-                  vu | SS_LEFT, IdsNettix::z, 120, 90, 5850, 480, true);
-    fUnités_ = Contrôle(L"BUTTON", "Unités à traiter", vu | BS_GROUPBOX, IdsNettix::fUnités, 120,
-                        660, 2300, 2460);
-    bLocal_ = Contrôle(L"BUTTON", "Local", vu | tab | BS_PUSHBUTTON, IdsNettix::bLocal, 240, 930,
-                       1000, 345);
-    lUnités_ = Contrôle(L"LISTBOX", "",
+                  vu | SS_LEFT, IdsNettix::z, {120, 90, 5850, 480}, grasse);
+    fUnités_ = contrôle(L"BUTTON", "Unités à traiter", vu | BS_GROUPBOX, IdsNettix::fUnités,
+                        {120, 660, 2300, 2460});
+    bLocal_ = contrôle(L"BUTTON", "Local", vu | tab | BS_PUSHBUTTON, IdsNettix::bLocal,
+                       {240, 930, 1000, 345});
+    lUnités_ = contrôle(L"LISTBOX", "",
                         vu | tab | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                        IdsNettix::lUnités, 240, 1350, 2060, 1650, false, WS_EX_CLIENTEDGE);
-    fExt_ = Contrôle(L"BUTTON", "Extensions temporaires", vu | BS_GROUPBOX, IdsNettix::fExt, 2540,
-                     660, 2250, 2460);
-    lExt_ = Contrôle(L"LISTBOX", "",
+                        IdsNettix::lUnités, {240, 1350, 2060, 1650}, normale, WS_EX_CLIENTEDGE);
+    fExt_ = contrôle(L"BUTTON", "Extensions temporaires", vu | BS_GROUPBOX, IdsNettix::fExt,
+                     {2540, 660, 2250, 2460});
+    lExt_ = contrôle(L"LISTBOX", "",
                      vu | tab | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                     IdsNettix::lExt, 2660, 930, 2010, 2070, false, WS_EX_CLIENTEDGE);
-    bGo_ = Contrôle(L"BUTTON", "Recenser", vu | tab | BS_DEFPUSHBUTTON, IdsNettix::bGo, 4920, 750,
-                    1050, 420, true);
-    bVud_ = Contrôle(L"BUTTON", "Aide", vu | tab | BS_PUSHBUTTON, IdsNettix::bVud, 4920, 1290, 1050,
-                     375);
+                     IdsNettix::lExt, {2660, 930, 2010, 2070}, normale, WS_EX_CLIENTEDGE);
+    bGo_ = contrôle(L"BUTTON", "Recenser", vu | tab | BS_DEFPUSHBUTTON, IdsNettix::bGo,
+                    {4920, 750, 1050, 420}, grasse);
+    bVud_ = contrôle(L"BUTTON", "Aide", vu | tab | BS_PUSHBUTTON, IdsNettix::bVud,
+                     {4920, 1290, 1050, 375});
     // The execution panel pExec, at the same place, hidden.
-    eExec_ = Contrôle(L"STATIC", "Fichiers à supprimer", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS,
-                      IdsNettix::eExec, 120, 120, 5850, 255);
-    eTaille_ = Contrôle(L"STATIC", "0 bytes", SS_LEFT, IdsNettix::eTaille, 120, 480, 2450, 255);
+    eExec_ = contrôle(L"STATIC", "Fichiers à supprimer", SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS,
+                      IdsNettix::eExec, {120, 120, 5850, 255});
+    eTaille_ = contrôle(L"STATIC", "0 bytes", SS_LEFT, IdsNettix::eTaille, {120, 480, 2450, 255});
     bAuto_ =
-        Contrôle(L"BUTTON", "Auto", tab | BS_PUSHBUTTON, IdsNettix::bAuto, 2640, 420, 1050, 375);
-    bEffacer_ = Contrôle(L"BUTTON", "Effacer", tab | BS_PUSHBUTTON, IdsNettix::bEffacer, 2640, 420,
-                         1050, 375, true);
-    bConserver_ = Contrôle(L"BUTTON", "Conserver", tab | BS_PUSHBUTTON, IdsNettix::bConserver, 3780,
-                           420, 1050, 375);
-    bAnn_ =
-        Contrôle(L"BUTTON", "Annuler", tab | BS_PUSHBUTTON, IdsNettix::bAnn, 4920, 420, 1050, 375);
+        contrôle(L"BUTTON", "Auto", tab | BS_PUSHBUTTON, IdsNettix::bAuto, {2640, 420, 1050, 375});
+    bEffacer_ = contrôle(L"BUTTON", "Effacer", tab | BS_PUSHBUTTON, IdsNettix::bEffacer,
+                         {2640, 420, 1050, 375}, grasse);
+    bConserver_ = contrôle(L"BUTTON", "Conserver", tab | BS_PUSHBUTTON, IdsNettix::bConserver,
+                           {3780, 420, 1050, 375});
+    bAnn_ = contrôle(L"BUTTON", "Annuler", tab | BS_PUSHBUTTON, IdsNettix::bAnn,
+                     {4920, 420, 1050, 375});
     // The file list holds no text of its own: its lines are drawn from the model, so that
     // a line costs the same to add, keep or delete whatever the list's length.
-    lDel_ = Contrôle(L"LISTBOX", "",
+    lDel_ = contrôle(L"LISTBOX", "",
                      tab | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                          LBS_NODATA | LBS_OWNERDRAWFIXED,
-                     IdsNettix::lDel, 120, HautDeLDel, 5850, 2250, false, WS_EX_CLIENTEDGE);
+                     IdsNettix::lDel, {120, HautDeLDel, 5850, 2250}, normale, WS_EX_CLIENTEDGE);
     if (lDel_) {
         // Other programs (accessibility tools, the tests) read the lines with LB_GETTEXT,
         // which the system carries across processes only to a list marked as holding
@@ -130,10 +122,6 @@ void F_Main::Affiche(int afficher) {
     ShowWindow(hwnd_, afficher);
     UpdateWindow(hwnd_);
     SetFocus(IsWindowEnabled(bGo_) ? bGo_ : lUnités_);
-}
-
-LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return ProcédureFenêtre<F_Main>(hwnd, msg, wp, lp);
 }
 
 // The text messages of the file list, answered from the model's lines.
@@ -191,7 +179,7 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
             if (m->CtlType != ODT_LISTBOX) break;
             HDC dc = GetDC(hwnd_);
             HGDIOBJ ancienne =
-                SelectObject(dc, police_ ? police_ : GetStockObject(DEFAULT_GUI_FONT));
+                SelectObject(dc, police_ ? police_.get() : GetStockObject(DEFAULT_GUI_FONT));
             TEXTMETRICW tm{};
             GetTextMetricsW(dc, &tm);
             SelectObject(dc, ancienne);

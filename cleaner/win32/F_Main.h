@@ -7,13 +7,12 @@
 
 #include <string>
 
-#include "FenetresWin32.h"
-#include "Metriques.h"
+#include "Fenetre.h"
 #include "Nettix.h"
 #include "Recensement.h"
 #include "Registre.h"
 
-class F_Main : public VueNettix {
+class F_Main : public Fenêtre, public VueNettix {
   public:
     struct Paramètres {
         ParamètresNettix& p;
@@ -26,8 +25,6 @@ class F_Main : public VueNettix {
     };
     explicit F_Main(const Paramètres& p);
     ~F_Main() override;
-    F_Main(const F_Main&) = delete;
-    F_Main& operator=(const F_Main&) = delete;
 
     // Creates the window hidden, centred, with its caption and both panels.
     bool Crée(HINSTANCE instance);
@@ -37,7 +34,6 @@ class F_Main : public VueNettix {
     void bGo_Click() { modèle_.Recenser(); }
     void bEffacer_Click() { modèle_.Effacer(); }
     size_t Trouvés() const { return modèle_.Trouvés().size(); }
-    HWND Fenêtre() const { return hwnd_; }
     // Hands one waiting message to its window (Tab, Enter and Escape included); false on WM_QUIT.
     bool Traite(MSG& msg);
 
@@ -56,14 +52,9 @@ class F_Main : public VueNettix {
     void Termine(bool enregistrer) override;
 
   private:
-    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    template <class T>
-    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
     static LRESULT CALLBACK ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp);
     void LigneDessine(const DRAWITEMSTRUCT& d) const;
-    HWND Contrôle(const wchar_t* classe, const std::string& texte, DWORD style, int id, double x,
-                  double y, double l, double h, bool gras = false, DWORD exStyle = 0);
     void Commande(int id, int code);
     void bLocal_Click();
     void bVud_Click();
@@ -77,10 +68,9 @@ class F_Main : public VueNettix {
     Paramètres p_;
     Nettix modèle_;
     HINSTANCE instance_ = nullptr;
-    HWND hwnd_ = nullptr;
     HWND bVud_{}, fUnités_{}, bLocal_{}, lUnités_{}, fExt_{}, lExt_{}, bGo_{}, z_{};
     HWND bAuto_{}, bEffacer_{}, bConserver_{}, bAnn_{}, lDel_{}, eTaille_{}, eExec_{};
-    HFONT police_ = nullptr, gras_ = nullptr;
+    Police police_, gras_;
     WNDPROC procListe_ = nullptr;  // the list box's own procedure, under ListeTextes
     Dpi dpi_;
     int défaut_ = 0;

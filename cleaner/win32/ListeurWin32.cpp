@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "LecteursWin32.h"
+#include "Possession.h"
 #include "Texte.h"
 #include "Utf16.h"
 
@@ -28,24 +29,17 @@ bool ListeurWin32::Liste(const std::string& rep, VisiteurDossier& visiteur) {
     if (motif.size() > MAX_PATH - 12 && motif.rfind(L"\\\\", 0) != 0) motif.insert(0, L"\\\\?\\");
     motif += L"*";
 
-    DWORD ancien = 0;
-    const bool mode =
-        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &ancien) != FALSE;
+    const ErreursSilencieuses silence;
     WIN32_FIND_DATAW d;
-    HANDLE h = FindFirstFileExW(motif.c_str(), FindExInfoBasic, &d, FindExSearchNameMatch, nullptr,
-                                FIND_FIRST_EX_LARGE_FETCH);
-    if (h == INVALID_HANDLE_VALUE) {
-        if (mode) SetThreadErrorMode(ancien, nullptr);
-        return false;
-    }
+    const Recherche h(FindFirstFileExW(motif.c_str(), FindExInfoBasic, &d, FindExSearchNameMatch,
+                                       nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!h) return false;
     do {
         NomDepuis(d.cFileName, entrée_.nom);
         entrée_.attributs = d.dwFileAttributes;
         entrée_.taille = (static_cast<uint64_t>(d.nFileSizeHigh) << 32) | d.nFileSizeLow;
         if (!visiteur.Entrée(entrée_)) break;
-    } while (FindNextFileW(h, &d));
-    FindClose(h);
-    if (mode) SetThreadErrorMode(ancien, nullptr);
+    } while (FindNextFileW(h.get(), &d));
     return true;
 }
 
@@ -92,14 +86,14 @@ bool Citable(const std::string& s) {
 // The link test by opening the entry: its final path is not the path itself.
 bool LienParOuverture(const std::string& chemin, bool dossier) {
     const std::wstring w = VersUtf16(chemin);
-    HANDLE h = CreateFileW(w.c_str(), FILE_READ_ATTRIBUTES,
-                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                           OPEN_EXISTING, dossier ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr);
-    if (h == INVALID_HANDLE_VALUE) return true;  // cannot be examined: not entered, not listed
+    PoignéeNoyau h(CreateFileW(w.c_str(), FILE_READ_ATTRIBUTES,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, dossier ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr));
+    if (!h) return true;  // cannot be examined: not entered, not listed
     wchar_t final[4096];
     const DWORD n =
-        GetFinalPathNameByHandleW(h, final, 4096, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-    CloseHandle(h);
+        GetFinalPathNameByHandleW(h.get(), final, 4096, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    h.Ferme();
     if (n == 0 || n >= 4096) return true;
     std::wstring f(final, n);
     if (f.rfind(L"\\\\?\\", 0) == 0) f.erase(0, 4);
@@ -155,8 +149,8 @@ void ListeurWin32::Demande() {
     if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         nullptr, &si, &pi))
         return;
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    PoignéeNoyau(pi.hThread).Ferme();
+    PoignéeNoyau(pi.hProcess).Ferme();
     état_ = État::EnCours;
     début_ = relevé_ = GetTickCount64();
 }
@@ -169,16 +163,16 @@ void ListeurWin32::Relève() {
         if (maintenant - début_ > AttenteMaximale) état_ = État::Échec;
         return;
     }
-    HANDLE h = CreateFileW(sortie_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
-                           nullptr, OPEN_EXISTING, 0, nullptr);
+    PoignéeNoyau h(CreateFileW(sortie_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, 0, nullptr));
     std::string octets;
-    bool lu = h != INVALID_HANDLE_VALUE;
+    bool lu = h.Valide();
     if (lu) {
         char tampon[65536];
         DWORD n = 0;
-        while ((lu = ReadFile(h, tampon, sizeof tampon, &n, nullptr) != FALSE) && n > 0)
+        while ((lu = ReadFile(h.get(), tampon, sizeof tampon, &n, nullptr) != FALSE) && n > 0)
             octets.append(tampon, n);
-        CloseHandle(h);
+        h.Ferme();
     }
     DeleteFileW(sortie_.c_str());
     état_ = lu ? État::Prête : État::Échec;

@@ -8,10 +8,10 @@
 namespace {
 
 // Layout in twips (15 twips per pixel at 96 DPI).
-constexpr int LargeurClient = 7200;
-constexpr int HauteurClient = 1320;
-constexpr int Marge = 180;
-constexpr int HauteurÉtiquette = 420;
+constexpr double LargeurClient = 7200;
+constexpr double HauteurClient = 1320;
+constexpr double Marge = 180;
+constexpr double HauteurÉtiquette = 420;
 
 HCURSOR CurseurOccupé() {
     return LoadCursorW(nullptr, IDC_APPSTARTING);
@@ -23,51 +23,31 @@ HCURSOR CurseurNormal() {
 }  // namespace
 
 F_Main::F_Main(HINSTANCE instance) {
-    WNDCLASSEXW classe{};
-    classe.cbSize = sizeof classe;
-    classe.lpfnWndProc = &F_Main::Procédure;
-    classe.hInstance = instance;
-    classe.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    classe.hCursor = nullptr;  // chosen in WM_SETCURSOR
-    classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    classe.lpszClassName = ClasseF_Main;
-    RegisterClassExW(&classe);  // fails harmlessly when already registered
-
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const Dpi dpi = DpiÉcran();
     RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi), TwipsEnPixelsY(HauteurClient, dpi)};
     AdjustWindowRectEx(&r, style, FALSE, 0);
-    hwnd_ = CreateWindowExW(0, ClasseF_Main, TitreF_Main, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, this);
-    if (!hwnd_) return;
+    // No class pointer: WM_SETCURSOR chooses it.
+    if (!Crée(instance, {.nom = ClasseF_Main, .flèche = false, .petiteIcône = false},
+              {.titre = TitreF_Main,
+               .style = style,
+               .largeur = r.right - r.left,
+               .hauteur = r.bottom - r.top}))
+        return;
 
-    NONCLIENTMETRICSW nc{};
-    nc.cbSize = sizeof nc;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof nc, &nc, 0))
-        police_ = CreateFontIndirectW(&nc.lfMessageFont);
+    police_ = PoliceMessage();
     for (int i = 0; i < 2; ++i) {
         // SS_NOPREFIX: an "&" in a path is shown, not taken as a mnemonic.
-        E_[i] = CreateWindowExW(
-            0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
-            TwipsEnPixelsX(Marge, dpi), TwipsEnPixelsY(Marge + i * (HauteurÉtiquette + Marge), dpi),
-            TwipsEnPixelsX(LargeurClient - 2 * Marge, dpi), TwipsEnPixelsY(HauteurÉtiquette, dpi),
-            hwnd_, nullptr, instance, nullptr);
-        if (E_[i] && police_) SendMessageW(E_[i], WM_SETFONT, reinterpret_cast<WPARAM>(police_), 0);
+        E_[i] = ContrôleCrée(hwnd_, L"STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
+                             {Marge, Marge + i * (HauteurÉtiquette + Marge),
+                              LargeurClient - 2 * Marge, HauteurÉtiquette},
+                             dpi, police_.get());
     }
     Form_Load();
 }
 
-F_Main::~F_Main() {
-    if (hwnd_) DestroyWindow(hwnd_);
-    if (police_) DeleteObject(police_);
-}
-
 void F_Main::Form_Load() {
     FeuilleCentre(hwnd_);
-}
-
-LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return ProcédureFenêtre<F_Main>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {

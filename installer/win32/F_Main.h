@@ -4,20 +4,17 @@
 
 #include <windows.h>
 
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "Remplo.h"
 
 inline constexpr wchar_t TitreF_Main[] = L"Mise à jour automatique de programme 32bits";
 inline constexpr wchar_t ClasseF_Main[] = L"Orvan98.Remplo.F_Main";
 
-class F_Main : public FenêtreRemplo {
+class F_Main : public Fenêtre, public FenêtreRemplo {
   public:
     // Creates the window hidden; a window that cannot be created leaves the installation
     // running without one.
     explicit F_Main(HINSTANCE instance);
-    ~F_Main() override;
-    F_Main(const F_Main&) = delete;
-    F_Main& operator=(const F_Main&) = delete;
 
     void Étiquette(int indice, const std::string& texte) override;
     void PointeurOccupé(bool occupé) override;
@@ -25,17 +22,11 @@ class F_Main : public FenêtreRemplo {
     void Cède() override;
     void Pause(unsigned millisecondes) override;
 
-    HWND Handle() const { return hwnd_; }
-
   private:
-    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    template <class T>
-    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
     void Form_Load();
 
-    HWND hwnd_ = nullptr;
     HWND E_[2] = {};
-    HFONT police_ = nullptr;
+    Police police_;
     bool occupé_ = false;
 };

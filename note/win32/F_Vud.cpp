@@ -15,43 +15,34 @@ constexpr double LargeurOk = 1215, HauteurOk = 375;
 }  // namespace
 
 F_Vud::~F_Vud() {
-    if (hwnd_) DestroyWindow(hwnd_);
-    if (police_) DeleteObject(police_);
-    if (policeBouton_) DeleteObject(policeBouton_);
+    if (hwnd_) DestroyWindow(hwnd_);  // while the object still hears WM_DESTROY
 }
 
 bool F_Vud::Crée(HINSTANCE instance, int afficher) {
-    ClasseEnregistre(instance, IdsVud::Classe, Procédure);
-
     dpi_ = DpiÉcran();
 
     const Cadre& f = p_.état.placement.fenêtre;
-    hwnd_ = CreateWindowExW(0, IdsVud::Classe, VersUtf16(TitrePensil).c_str(),
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, EnPixelsX(f.gauche),
-                            EnPixelsY(f.haut), EnPixelsX(f.largeur), EnPixelsY(f.hauteur), nullptr,
-                            nullptr, instance, this);
-    if (!hwnd_) return false;
+    if (!Fenêtre::Crée(instance, {IdsVud::Classe},
+                       {.titre = VersUtf16(TitrePensil).c_str(),
+                        .style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                        .x = EnPixelsX(f.gauche),
+                        .y = EnPixelsY(f.haut),
+                        .largeur = EnPixelsX(f.largeur),
+                        .hauteur = EnPixelsY(f.hauteur)}))
+        return false;
 
-    police_ = CreateFontW(-MulDiv(10, dpi_.y, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          FIXED_PITCH | FF_MODERN, L"Courier New");
-    NONCLIENTMETRICSW ncm{};
-    ncm.cbSize = sizeof ncm;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0))
-        policeBouton_ = CreateFontIndirectW(&ncm.lfMessageFont);
+    police_.Prend(CreateFontW(-MulDiv(10, dpi_.y, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                              DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
+    policeBouton_ = PoliceMessage();
 
-    t_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
-                             ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
-                         0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdsVud::T}), instance,
-                         nullptr);
-    bOk_ = CreateWindowExW(0, L"BUTTON", L"&Ok", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                           0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(INT_PTR{IdsVud::bOk}),
-                           instance, nullptr);
+    t_ = ContrôleCrée(hwnd_, L"EDIT", "",
+                      WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                          ES_WANTRETURN | ES_NOHIDESEL,
+                      IdsVud::T, {}, dpi_, police_.get(), WS_EX_CLIENTEDGE);
+    bOk_ = ContrôleCrée(hwnd_, L"BUTTON", "&Ok", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
+                        IdsVud::bOk, {}, dpi_, policeBouton_.get());
     if (!t_ || !bOk_) return false;
-    SendMessageW(t_, WM_SETFONT, reinterpret_cast<WPARAM>(police_), FALSE);
-    if (policeBouton_)
-        SendMessageW(bOk_, WM_SETFONT, reinterpret_cast<WPARAM>(policeBouton_), FALSE);
     // The default limit (32K characters) would cut a long note; 0 lifts it.
     SendMessageW(t_, EM_SETLIMITTEXT, 0, 0);
     SetWindowTextW(t_, VersUtf16(p_.état.note.texte).c_str());
@@ -65,10 +56,6 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
     SetFocus(t_);
     SendMessageW(t_, EM_SETSEL, 0, 0);
     return true;
-}
-
-LRESULT CALLBACK F_Vud::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return ProcédureFenêtre<F_Vud>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {
@@ -107,17 +94,16 @@ LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void F_Vud::Form_Resize() {
-    static bool enCours = false;  // the size correction below sends WM_SIZE again
-    if (!t_ || !bOk_ || enCours || IsIconic(hwnd_)) return;
+    if (!t_ || !bOk_ || redimensionnement_ || IsIconic(hwnd_)) return;
     RECT r{};
     if (!GetWindowRect(hwnd_, &r)) return;
     const double largeur = EnTwipsX(r.right - r.left), hauteur = EnTwipsY(r.bottom - r.top);
     const Disposition d = DispositionCalcule(largeur, hauteur, LargeurOk, HauteurOk);
     if ((d.largeur > largeur + 1 || d.hauteur > hauteur + 1) && !IsZoomed(hwnd_)) {
-        enCours = true;
+        redimensionnement_ = true;
         SetWindowPos(hwnd_, nullptr, 0, 0, EnPixelsX(d.largeur), EnPixelsY(d.hauteur),
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-        enCours = false;
+        redimensionnement_ = false;
     }
     MoveWindow(t_, EnPixelsX(d.t.gauche), EnPixelsY(d.t.haut), EnPixelsX(d.t.largeur),
                EnPixelsY(d.t.hauteur), TRUE);
@@ -163,11 +149,7 @@ void F_Vud::Form_Unload() {
 }
 
 std::string F_Vud::TexteDeT() const {
-    const int n = GetWindowTextLengthW(t_);
-    std::wstring w(static_cast<size_t>(n) + 1, L'\0');
-    const int lu = GetWindowTextW(t_, w.data(), n + 1);
-    w.resize(static_cast<size_t>(lu > 0 ? lu : 0));
-    return DepuisUtf16(w);
+    return TexteDeFenêtre(t_);
 }
 
 Cadre F_Vud::GéométrieTwips() const {

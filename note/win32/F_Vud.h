@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "Metriques.h"
 #include "Pensil.h"
 #include "Registre.h"
 
-class F_Vud {
+class F_Vud : public Fenêtre {
   public:
     struct Paramètres {
         ÉtatPensil& état;
@@ -17,19 +17,13 @@ class F_Vud {
         Dialogues& dialogues;
     };
     explicit F_Vud(const Paramètres& p) : p_(p) {}
-    ~F_Vud();
-    F_Vud(const F_Vud&) = delete;
-    F_Vud& operator=(const F_Vud&) = delete;
+    ~F_Vud() override;
 
     // Creates the window at its stored place (or centred) with the note, and shows it.
     bool Crée(HINSTANCE instance, int afficher);
-    HWND Fenêtre() const { return hwnd_; }
 
   private:
-    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    template <class T>
-    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
 
     void Form_Resize();
     void bOk_Click();
@@ -46,8 +40,9 @@ class F_Vud {
     double EnTwipsY(int pixels) const { return PixelsEnTwipsY(pixels, dpi_); }
 
     Paramètres p_;
-    HWND hwnd_ = nullptr, t_ = nullptr, bOk_ = nullptr;
-    HFONT police_ = nullptr, policeBouton_ = nullptr;
+    HWND t_ = nullptr, bOk_ = nullptr;
+    Police police_, policeBouton_;
     Dpi dpi_;
     bool déchargée_ = false;
+    bool redimensionnement_ = false;  // Form_Resize's own size correction sends WM_SIZE again
 };

@@ -34,7 +34,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
     }
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        HWND f = fenêtre.Fenêtre();
+        HWND f = fenêtre.Handle();
         // The note has no Esc action. Under dialog handling a multi-line edit closes its
         // parent on Esc, so the key never reaches the note's controls.
         const bool échap =

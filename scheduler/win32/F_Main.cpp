@@ -6,16 +6,11 @@
 #include "Commande.h"
 #include "Existence.h"
 #include "F_Auto.h"
-#include "FenetresWin32.h"
 #include "FichiersWin32.h"
 #include "Suite.h"
 #include "Utf16.h"
 
 namespace {
-
-// The one tray record of the program, kept for the routines that end it.
-NOTIFYICONDATAW icône{};
-bool icôneAjoutée = false;
 
 bool Existe(const char* chemin) {
     FichiersWin32 fichiers;
@@ -24,19 +19,18 @@ bool Existe(const char* chemin) {
 
 }  // namespace
 
-void IcôneRetire() {
-    if (!icôneAjoutée) return;
-    Shell_NotifyIconW(NIM_DELETE, &icône);
-    icôneAjoutée = false;
+void F_Main::IcôneRetire() {
+    if (!icôneAjoutée_) return;
+    Shell_NotifyIconW(NIM_DELETE, &icône_);
+    icôneAjoutée_ = false;
 }
 
 bool F_Main::Crée() {
-    ClasseEnregistre(p_.instance, IdsMain::Classe, Procédure);
     tâcheBarreCréée_ = RegisterWindowMessageW(L"TaskbarCreated");
     fin_ = RegisterWindowMessageW(IdsMain::MessageFin);
-    CreateWindowExW(0, IdsMain::Classe, L"Form1", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                    320, 240, nullptr, nullptr, p_.instance, this);
-    if (!hwnd_) return false;
+    if (!Fenêtre::Crée(p_.instance, {IdsMain::Classe},
+                       {.titre = L"Form1", .largeur = 320, .hauteur = 240}))
+        return false;
     Form_Load();
     return true;
 }
@@ -64,16 +58,16 @@ bool F_Main::MinuterieArme() {
 }
 
 void F_Main::IcôneAjoute() {
-    icône = {};
-    icône.cbSize = sizeof icône;
-    icône.hWnd = hwnd_;
-    icône.uID = IdsMain::IcôneId;
-    icône.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    icône.uCallbackMessage = IdsMain::MessageIcône;
-    icône.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd_, GCLP_HICON));
-    wcsncpy(icône.szTip, L"Bouton gauche = menu // bouton droite = Quitter !",
-            sizeof icône.szTip / sizeof icône.szTip[0] - 1);
-    icôneAjoutée = Shell_NotifyIconW(NIM_ADD, &icône) != FALSE;
+    icône_ = {};
+    icône_.cbSize = sizeof icône_;
+    icône_.hWnd = hwnd_;
+    icône_.uID = IdsMain::IcôneId;
+    icône_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    icône_.uCallbackMessage = IdsMain::MessageIcône;
+    icône_.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd_, GCLP_HICON));
+    wcsncpy(icône_.szTip, L"Bouton gauche = menu // bouton droite = Quitter !",
+            sizeof icône_.szTip / sizeof icône_.szTip[0] - 1);
+    icôneAjoutée_ = Shell_NotifyIconW(NIM_ADD, &icône_) != FALSE;
 }
 
 void F_Main::Quit() {
@@ -154,10 +148,6 @@ void F_Main::bn_Click() {
 void F_Main::showme_Click() {
     ShowWindow(hwnd_, SW_SHOWNORMAL);
     SetForegroundWindow(hwnd_);
-}
-
-LRESULT CALLBACK F_Main::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    return ProcédureFenêtre<F_Main>(hwnd, msg, wp, lp);
 }
 
 LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {

@@ -3,9 +3,10 @@
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include "F_Show.h"
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "Moteur.h"
 #include "Registre.h"
 
@@ -21,7 +22,7 @@ inline constexpr wchar_t MessageFin[] = L"Orvan98.Horlo.Fin";
 inline constexpr int mnuopen = 101, orv = 102, showme = 103, bn = 104, MNU_screen = 105, Menu = 106;
 }  // namespace IdsMain
 
-class F_Main {
+class F_Main : public Fenêtre {
   public:
     struct Paramètres {
         Horlo& horlo;
@@ -31,19 +32,16 @@ class F_Main {
         HINSTANCE instance;
     };
     explicit F_Main(const Paramètres& p) : p_(p), alarmes_(p.instance, p.dialogues) {}
-    F_Main(const F_Main&) = delete;
-    F_Main& operator=(const F_Main&) = delete;
 
     // Creates the window hidden and runs Form_Load (icon, menu, timer).
     bool Crée();
     // Asks whether to quit; on Yes closes the window, which ends the program.
     void Quit();
+    // Removes the tray icon, when there is one (before the program ends from a routine).
+    void IcôneRetire();
 
   private:
-    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    template <class T>
-    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
 
     void Form_Load();
     void Form_MouseMove(UINT message);
@@ -63,12 +61,10 @@ class F_Main {
 
     Paramètres p_;
     AlarmesWin32 alarmes_;
-    HWND hwnd_ = nullptr;
     HMENU xx_ = nullptr;
+    NOTIFYICONDATAW icône_{};  // the program's one tray icon
+    bool icôneAjoutée_ = false;
     UINT tâcheBarreCréée_ = 0;
     UINT fin_ = 0;
     bool sessionFinie_ = false;
 };
-
-// Removes the tray icon, when there is one (before the program ends from a routine).
-void IcôneRetire();

@@ -6,34 +6,28 @@
 
 #include <string>
 
-#include "FenetresWin32.h"
-#include "Metriques.h"
+#include "Fenetre.h"
 #include "Moteur.h"
 
-class F_Show {
+class F_Show : public Fenêtre {
   public:
     // Creates the window (hidden, at its designed size). It deletes itself when closed.
     static F_Show* Crée(HINSTANCE instance);
     // Moves it to the screen's top left corner, titles it "Alarme", shows `texte` in E
     // (the window fits itself to it) and shows the window without waiting.
     void Affiche(const std::string& texte);
-    HWND Fenêtre() const { return hwnd_; }
 
   private:
     F_Show() = default;
-    ~F_Show();
-    static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    template <class T>
-    friend LRESULT CALLBACK ProcédureFenêtre(HWND, UINT, WPARAM, LPARAM);
-    void Détruite() { delete this; }  // the window owns its object
-    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp);
+    void Détruite() override { delete this; }  // the window owns its object
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
     void E_Change();
     void bOk_Click();
     void Place();  // applies the geometry in twips to the window and its controls
 
-    HWND hwnd_ = nullptr, e_ = nullptr, bOk_ = nullptr;
-    HFONT police_ = nullptr, policeBouton_ = nullptr;
-    HBRUSH rouge_ = nullptr;
+    HWND e_ = nullptr, bOk_ = nullptr;
+    Police police_, policeBouton_;
+    Pinceau rouge_;
     Dpi dpi_;
     // Geometry in twips: the window's outer size, the label and the button.
     double largeur_ = 0, hauteur_ = 0;

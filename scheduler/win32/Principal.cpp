@@ -54,7 +54,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
         case MotHorlo::Aucun:
             // A second start ends silently; the running instance stays as it is.
             if (!UneSeuleInstance(programme.nom)) return 0;
-            MiseAJourVerifieWin32([] { IcôneRetire(); });
+            MiseAJourVerifieWin32();  // before the window: no tray icon to remove yet
             QuestionDémarrage(registre, dialogues, programme);
             break;
     }
@@ -79,6 +79,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-    IcôneRetire();
+    principale.IcôneRetire();
     return 0;
 }

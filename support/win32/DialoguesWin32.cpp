@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "Fenetre.h"
 #include "FenetresWin32.h"
 #include "Utf16.h"
 
@@ -123,10 +124,7 @@ INT_PTR CALLBACK ProcSaisie(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
                 case IDOK: {
                     auto* état = reinterpret_cast<ÉtatSaisie*>(GetWindowLongPtrW(dlg, DWLP_USER));
                     HWND champ = GetDlgItem(dlg, SaisieIds::Texte);
-                    std::wstring texte(static_cast<size_t>(GetWindowTextLengthW(champ)) + 1, L'\0');
-                    texte.resize(static_cast<size_t>(
-                        GetWindowTextW(champ, texte.data(), static_cast<int>(texte.size()))));
-                    état->résultat = std::move(texte);
+                    état->résultat = TexteDeFenêtreW(champ);
                     EndDialog(dlg, IDOK);
                     return TRUE;
                 }

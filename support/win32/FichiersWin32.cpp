@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "Possession.h"
 #include "Utf16.h"
 
 namespace {
@@ -13,27 +14,6 @@ namespace {
 Statut ÉchecSystème(DWORD code = GetLastError()) {
     return Statut::Échec(TexteErreur(code));
 }
-
-// Owns a file handle; closes it once.
-class Poignée {
-  public:
-    explicit Poignée(HANDLE h) : h_(h) {}
-    Poignée(const Poignée&) = delete;
-    Poignée& operator=(const Poignée&) = delete;
-    ~Poignée() { Ferme(); }
-    bool Valide() const { return h_ != INVALID_HANDLE_VALUE; }
-    HANDLE get() const { return h_; }
-    // Closes now; false (with the system's error code set) when closing failed.
-    bool Ferme() {
-        if (!Valide()) return true;
-        const BOOL ok = CloseHandle(h_);
-        h_ = INVALID_HANDLE_VALUE;
-        return ok != FALSE;
-    }
-
-  private:
-    HANDLE h_;
-};
 
 // Writes every byte, in pieces that a DWORD can count.
 bool ÉcritTout(HANDLE h, const std::string& octets) {
@@ -93,9 +73,9 @@ Résultat<uint64_t> FichiersWin32::Taille(const std::string& chemin) {
 }
 
 Résultat<std::string> FichiersWin32::Lire(const std::string& chemin) {
-    Poignée f(CreateFileW(VersUtf16(chemin).c_str(), GENERIC_READ,
-                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    PoignéeNoyau f(CreateFileW(VersUtf16(chemin).c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.Valide()) return Résultat<std::string>::Échec(TexteErreur(GetLastError()));
     LARGE_INTEGER taille{};
     if (!GetFileSizeEx(f.get(), &taille))
@@ -142,7 +122,7 @@ Statut FichiersWin32::Écrire(const std::string& chemin, const std::string& octe
     }
     if (h == INVALID_HANDLE_VALUE) return ÉchecSystème();
 
-    Poignée f(h);
+    PoignéeNoyau f(h);
     DWORD erreur = ERROR_SUCCESS;
     if (!ÉcritTout(f.get(), octets) || !FlushFileBuffers(f.get())) erreur = GetLastError();
     if (!f.Ferme() && erreur == ERROR_SUCCESS) erreur = GetLastError();
@@ -157,8 +137,8 @@ Statut FichiersWin32::Écrire(const std::string& chemin, const std::string& octe
 }
 
 Statut FichiersWin32::Ajouter(const std::string& chemin, const std::string& octets) {
-    Poignée f(CreateFileW(VersUtf16(chemin).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr,
-                          OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    PoignéeNoyau f(CreateFileW(VersUtf16(chemin).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+                               nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.Valide()) return ÉchecSystème();
     if (!ÉcritTout(f.get(), octets)) return ÉchecSystème();
     if (!f.Ferme()) return ÉchecSystème();

@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include "LigneDeCommande.h"
+#include "Possession.h"
 #include "Texte.h"
 #include "Utf16.h"
 
@@ -28,8 +29,8 @@ DWORD CréeProcessus(const std::wstring& ligne, int fenêtre) {
         return GetLastError();
     // Let the started program bring its window to the front.
     AllowSetForegroundWindow(pi.dwProcessId);
-    CloseHandle(pi.hThread);
-    CloseHandle(pi.hProcess);
+    PoignéeNoyau(pi.hThread).Ferme();
+    PoignéeNoyau(pi.hProcess).Ferme();
     return ERROR_SUCCESS;
 }
 
@@ -77,7 +78,7 @@ Statut LanceurWin32::Lance(const std::string& ligneDeCommande, int fenêtre) {
     sei.lpParameters = params.empty() ? nullptr : params.c_str();
     sei.nShow = fenêtre;
     if (ShellExecuteExW(&sei)) {
-        if (sei.hProcess) CloseHandle(sei.hProcess);
+        PoignéeNoyau(sei.hProcess).Ferme();
         return Statut::Réussi();
     }
     // The first failure says best what went wrong with the line as typed.

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "Possession.h"
 #include "TypeLecteur.h"
 #include "Utf16.h"
 
@@ -26,14 +27,10 @@ std::string LecteurType(const std::string& lecteur) {
 }
 
 bool LecteurPret(const std::string& lecteur) {
-    DWORD ancien = 0;
-    const bool modeDuFil =
-        SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &ancien) != FALSE;
+    const ErreursSilencieuses silence;
     WIN32_FIND_DATAW d;
-    HANDLE h = FindFirstFileW((Racine(lecteur) + L"*").c_str(), &d);
-    const DWORD erreur = h == INVALID_HANDLE_VALUE ? GetLastError() : ERROR_SUCCESS;
-    if (h != INVALID_HANDLE_VALUE) FindClose(h);
-    if (modeDuFil) SetThreadErrorMode(ancien, nullptr);
+    const Recherche h(FindFirstFileW((Racine(lecteur) + L"*").c_str(), &d));
+    const DWORD erreur = h ? ERROR_SUCCESS : GetLastError();
     return erreur == ERROR_SUCCESS || erreur == ERROR_FILE_NOT_FOUND ||
            erreur == ERROR_NO_MORE_FILES;
 }

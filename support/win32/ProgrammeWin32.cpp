@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "Possession.h"
 #include "Texte.h"
 #include "Utf16.h"
 
@@ -29,12 +30,10 @@ bool UneSeuleInstance(const std::string& nomProgramme) {
     std::wstring nom = VersUtf16(Majuscules(nomProgramme));
     for (auto& c : nom)
         if (c == L'\\') c = L'_';  // a backslash would name a namespace
-    HANDLE h = CreateMutexW(nullptr, FALSE, (L"Local\\Orvan98." + nom).c_str());
+    PoignéeNoyau h(CreateMutexW(nullptr, FALSE, (L"Local\\Orvan98." + nom).c_str()));
     if (!h) return true;
-    if (GetLastError() == ERROR_ALREADY_EXISTS) {
-        CloseHandle(h);
-        return false;
-    }
+    if (GetLastError() == ERROR_ALREADY_EXISTS) return false;
     // Held on purpose until the process ends; the system closes it then.
+    h.Lâche();
     return true;
 }
