@@ -1,7 +1,7 @@
 // F_Help: the help window, modal over the main window.
 #include "F_Help.h"
 
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "IdsNettix.h"
 #include "Nettix.h"
 #include "Utf16.h"

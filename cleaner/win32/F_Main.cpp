@@ -5,7 +5,7 @@
 #include <commctrl.h>
 
 #include "F_Help.h"
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "IdsNettix.h"
 #include "Utf16.h"
 

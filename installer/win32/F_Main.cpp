@@ -2,7 +2,7 @@
 // out in twips, shown only while installing.
 #include "F_Main.h"
 
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "Utf16.h"
 
 namespace {

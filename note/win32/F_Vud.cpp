@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "IdsVud.h"
 #include "Utf16.h"
 

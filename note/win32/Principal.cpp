@@ -4,7 +4,7 @@
 
 #include "DialoguesWin32.h"
 #include "F_Vud.h"
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "FichiersWin32.h"
 #include "Metriques.h"
 #include "MiseAJourWin32.h"

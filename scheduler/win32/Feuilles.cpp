@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 #include "Metriques.h"
 #include "Placement.h"
 #include "Taches.h"

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "Fenetre.h"
-#include "FenetresWin32.h"
 #include "Utf16.h"
 
 namespace {

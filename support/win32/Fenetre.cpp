@@ -3,6 +3,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "Utf16.h"
 
 bool ClasseInscrit(HINSTANCE instance, const ClasseFenêtre& classe, WNDPROC procédure) {
@@ -86,4 +88,16 @@ HWND ContrôleCrée(HWND parent, const wchar_t* classe, const std::string& texte
                              nullptr);
     if (c && police) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(police), FALSE);
     return c;
+}
+
+void FeuilleCentre(HWND fenêtre) {
+    RECT r{};
+    if (!fenêtre || !GetWindowRect(fenêtre, &r)) return;
+    const int largeur = r.right - r.left, hauteur = r.bottom - r.top;
+    POINT coin{std::max(0, (GetSystemMetrics(SM_CXSCREEN) - largeur) / 2),
+               std::max(0, (GetSystemMetrics(SM_CYSCREEN) - hauteur) / 2)};
+    if (GetWindowLongPtrW(fenêtre, GWL_STYLE) & WS_CHILD)
+        if (HWND parent = GetParent(fenêtre)) ScreenToClient(parent, &coin);
+    SetWindowPos(fenêtre, nullptr, coin.x, coin.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
 }

@@ -1,6 +1,6 @@
 // The window kit: a window class registered once, a window object attached to its handle
 // and dispatched to by one procedure, and what every window needs besides (the message
-// font, its text, controls placed in twips).
+// font, its text, controls placed in twips, centring).
 #pragma once
 
 #include <windows.h>
@@ -79,3 +79,9 @@ std::string TexteDeFenêtre(HWND fenêtre);
 // size on its own, as TwipsEnPixels rounds), with `police` when there is one.
 HWND ContrôleCrée(HWND parent, const wchar_t* classe, const std::string& texte, DWORD style, int id,
                   const Cadre& place, const Dpi& dpi, HFONT police = nullptr, DWORD exStyle = 0);
+
+// Centres a window on the screen: left = (screen width - window width) / 2, top likewise,
+// but never above or left of the screen's corner, so that a window larger than the
+// screen keeps its caption reachable. A child window is centred in screen coordinates
+// too, converted to its parent's client area. Size and Z order are unchanged.
+void FeuilleCentre(HWND fenêtre);

@@ -1,11 +1,11 @@
 // FeuilleCentre on real windows under Xvfb.
 #include <gtest/gtest.h>
 
-#include "FenetresWin32.h"
+#include "Fenetre.h"
 
 namespace {
 
-HWND Fenêtre(int largeur, int hauteur, HWND parent = nullptr) {
+HWND FenêtreEssai(int largeur, int hauteur, HWND parent = nullptr) {
     return CreateWindowExW(0, L"STATIC", L"Orvan essai centre",
                            parent ? WS_CHILD : WS_POPUP | WS_CAPTION, 5, 7, largeur, hauteur,
                            parent, nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -29,7 +29,7 @@ TEST(FenetresWin32, CentreSurLEcranSansChangerLaTaille) {
         {écranL + 200, écranH + 100, 0, 0},  // larger than the screen: caption stays reachable
     };
     for (const auto& c : cas) {
-        HWND h = Fenêtre(c.l, c.h);
+        HWND h = FenêtreEssai(c.l, c.h);
         ASSERT_TRUE(h);
         FeuilleCentre(h);
         const RECT r = RectangleDe(h);
@@ -42,9 +42,9 @@ TEST(FenetresWin32, CentreSurLEcranSansChangerLaTaille) {
 }
 
 TEST(FenetresWin32, EnfantCentreSurLEcranAussi) {
-    HWND parent = Fenêtre(800, 600);
+    HWND parent = FenêtreEssai(800, 600);
     SetWindowPos(parent, nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    HWND enfant = Fenêtre(100, 50, parent);
+    HWND enfant = FenêtreEssai(100, 50, parent);
     ASSERT_TRUE(enfant);
     FeuilleCentre(enfant);
     const RECT r = RectangleDe(enfant);
