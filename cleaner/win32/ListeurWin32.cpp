@@ -149,8 +149,7 @@ void ListeurWin32::Demande() {
     if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         nullptr, &si, &pi))
         return;
-    PoignéeNoyau(pi.hThread).Ferme();
-    PoignéeNoyau(pi.hProcess).Ferme();
+    ProcessusLâche(pi);
     état_ = État::EnCours;
     début_ = relevé_ = GetTickCount64();
 }

@@ -29,8 +29,7 @@ DWORD CréeProcessus(const std::wstring& ligne, int fenêtre) {
         return GetLastError();
     // Let the started program bring its window to the front.
     AllowSetForegroundWindow(pi.dwProcessId);
-    PoignéeNoyau(pi.hThread).Ferme();
-    PoignéeNoyau(pi.hProcess).Ferme();
+    ProcessusLâche(pi);
     return ERROR_SUCCESS;
 }
 

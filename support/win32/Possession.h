@@ -61,6 +61,15 @@ struct RègleNoyau {
 };
 using PoignéeNoyau = Possession<RègleNoyau>;
 
+// Closes the handles CreateProcessW gave for a started process. Wine starts a host
+// program with no process handle and leaves in hThread a value that is not ours (it can
+// name one of our own handles, such as an open folder search): nothing is closed then.
+inline void ProcessusLâche(const PROCESS_INFORMATION& pi) {
+    if (!pi.hProcess) return;
+    PoignéeNoyau(pi.hThread).Ferme();
+    PoignéeNoyau(pi.hProcess).Ferme();
+}
+
 // A directory search of FindFirstFile(Ex)W.
 struct RègleRecherche {
     using Poignée = HANDLE;
