@@ -99,7 +99,8 @@ bool F_Main::Crée(HINSTANCE instance) {
         procListe_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
             lDel_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&F_Main::ListeTextes)));
     }
-    SendMessageW(lDel_, LB_SETHORIZONTALEXTENT, 4000, 0);
+    // Wide enough for long paths: 60,000 twips, 4,000 pixels at 96 dpi.
+    SendMessageW(lDel_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(60000, dpi_), 0);
     défaut_ = IdsNettix::bGo;
     return bGo_ && lDel_;
 }
