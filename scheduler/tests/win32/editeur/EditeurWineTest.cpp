@@ -43,8 +43,20 @@ struct Éditeur : ProcessusEssai {
         f = Attends(IdsAuto::Classe);
     }
     HWND C(int id) const { return GetDlgItem(f, id); }
-    bool Visible(int id) const { return IsWindowVisible(C(id)); }
-    bool Actif(int id) const { return IsWindowEnabled(C(id)); }
+    // A window's state is read from another process: the editor's thread may be halfway
+    // through a handler that shows and hides several controls. An empty message sent first
+    // returns once that handler has ended.
+    void Synchronise() const {
+        SendMessageTimeoutW(f, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 10000, nullptr);
+    }
+    bool Visible(int id) const {
+        Synchronise();
+        return IsWindowVisible(C(id));
+    }
+    bool Actif(int id) const {
+        Synchronise();
+        return IsWindowEnabled(C(id));
+    }
     bool Coché(int id) const { return SendMessageW(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     std::string T(int id) const { return TexteDe(C(id)); }
 
