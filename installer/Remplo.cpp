@@ -76,8 +76,10 @@ IssueRemplo Remplo::Exécute(std::string_view arguments) {
 }
 
 // What an earlier run had to leave beside the destination (an old program that was still
-// running, a copy cut short) goes now; a file still in use stays until a later run.
+// running, a copy cut short) goes now; a file still in use stays until a later run. Without
+// the destination, what lies beside it may be the last copy of the program: it stays.
 void Remplo::RetireRésidus() {
+    if (!FichierExiste(fichiers_, ligne_.destination)) return;
     for (const std::string& résidu : {CheminSauvegarde(), CheminTemporaire()})
         if (FichierExiste(fichiers_, résidu)) fichiers_.Supprimer(résidu);
 }
@@ -103,6 +105,17 @@ Statut Remplo::Attend(F essai) {
         --essaisRestants_;
         fenêtre_.Cède();
         fenêtre_.Pause(attente_.pauseMs);
+        s = essai();
+    }
+    return s;
+}
+
+template <class F>
+Statut Remplo::Réessaie(F essai) {
+    Statut s = essai();
+    for (unsigned n = 0; !s && s.passager && n < attente_.essaisPassagers; ++n) {
+        fenêtre_.Cède();
+        fenêtre_.Pause(attente_.pausePassagèreMs);
         s = essai();
     }
     return s;
@@ -151,8 +164,12 @@ IssueRemplo Remplo::Installe() {
             Relance(true);
             return IssueRemplo::RemplacementImpossible;
         }
-        if (Statut place = fichiers_.Renommer(temporaire, destination, false); !place) {
-            fichiers_.Renommer(sauvegarde, destination, false);
+        if (Statut place =
+                Réessaie([&] { return fichiers_.Renommer(temporaire, destination, false); });
+            !place) {
+            const Statut remis =
+                Réessaie([&] { return fichiers_.Renommer(sauvegarde, destination, false); });
+            if (!remis) return ÉchecRestauration(remis.erreur);
             return ÉchecCopie(place.erreur);
         }
         // Where a running program's file can be renamed but not deleted, the old program
@@ -170,7 +187,9 @@ IssueRemplo Remplo::Installe() {
                                nomProgramme_, Mb::Ok | Mb::IcôneInformation);
             return IssueRemplo::InstalléSansRelance;
         }
-    } else if (Statut place = fichiers_.Renommer(temporaire, destination, true); !place) {
+    } else if (Statut place =
+                   Réessaie([&] { return fichiers_.Renommer(temporaire, destination, true); });
+               !place) {
         return ÉchecCopie(place.erreur);
     }
     dialogues_.Bip();
@@ -179,12 +198,30 @@ IssueRemplo Remplo::Installe() {
 }
 
 IssueRemplo Remplo::ÉchecCopie(const std::string& erreur) {
-    // Whatever failed, the old program is still there under its own name.
-    if (FichierExiste(fichiers_, CheminTemporaire())) fichiers_.Supprimer(CheminTemporaire());
+    // The copy goes only while a program stands under the destination's name (the old one,
+    // put back): with none there, the copy is the one left to the user.
+    if (FichierExiste(fichiers_, CheminTemporaire()) &&
+        FichierExiste(fichiers_, ligne_.destination))
+        fichiers_.Supprimer(CheminTemporaire());
     dialogues_.Message(erreur + FinDeLigne + "Copy " + ligne_.source + ", " + ligne_.destination,
                        nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
     Relance(true);
     return IssueRemplo::CopieÉchouée;
+}
+
+// The old program went aside and neither it nor the new one could take its name back: both
+// stay beside it, and the user is told how to get the program back. Nothing can be started.
+IssueRemplo Remplo::ÉchecRestauration(const std::string& erreur) {
+    fenêtre_.PointeurOccupé(false);
+    dialogues_.Message("Je ne parviens ni à installer la nouvelle version de \"" +
+                           ligne_.destination + "\", ni à remettre l'ancienne en place !" +
+                           FinDeLigne + FinDeLigne + "L'ancienne version est conservée dans \"" +
+                           CheminSauvegarde() + "\" et la nouvelle dans \"" + CheminTemporaire() +
+                           "\" : renommez l'une d'elles en \"" + ligne_.destination +
+                           "\" pour retrouver le programme." + FinDeLigne + FinDeLigne + "(" +
+                           erreur + ")",
+                       nomProgramme_, Mb::Ok | Mb::IcôneExclamation);
+    return IssueRemplo::RestaurationImpossible;
 }
 
 std::string Remplo::LigneRelance(bool marqueur) const {

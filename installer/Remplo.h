@@ -47,10 +47,15 @@ struct FenêtreRemplo {
     virtual void Pause(unsigned millisecondes) = 0;
 };
 
-// How long the old program may keep its file: `essais` attempts `pauseMs` apart.
+// How long the old program may keep its file: `essais` attempts `pauseMs` apart. Putting
+// a file in place, or back, is tried again `essaisPassagers` times `pausePassagèreMs` apart
+// while it fails in a way that may clear by itself (an antivirus often holds a freshly
+// copied program for a moment); any other failure is final at once.
 struct AttenteRemplo {
     unsigned pauseMs = 200;
     unsigned essais = 300;  // about a minute
+    unsigned pausePassagèreMs = 100;
+    unsigned essaisPassagers = 30;  // about three seconds
 };
 
 // How a run ended (the program always ends after it).
@@ -61,6 +66,8 @@ enum class IssueRemplo {
     InstalléSansRelance,     // new program in place, old one still running: not started
     CopieÉchouée,            // copy failed: old program kept and restarted with the marker
     RemplacementImpossible,  // old file never released: kept, restarted with the marker
+    RestaurationImpossible,  // neither version could take the program's name: both kept
+                             // beside it, the user told, nothing started
 };
 
 class Remplo {
@@ -88,9 +95,13 @@ class Remplo {
     bool NeRienInstaller();
     IssueRemplo Installe();
     IssueRemplo ÉchecCopie(const std::string& erreur);
+    IssueRemplo ÉchecRestauration(const std::string& erreur);
     // Calls `essai` until it succeeds or the attempts run out, pausing between attempts.
     template <class F>
     Statut Attend(F essai);
+    // Calls `essai` again, a few seconds at most, while it fails in a passing way.
+    template <class F>
+    Statut Réessaie(F essai);
 
     Fichiers& fichiers_;
     Lanceur& lanceur_;

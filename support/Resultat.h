@@ -10,9 +10,14 @@
 struct Statut {
     bool ok = true;
     std::string erreur;  // the platform's error text when !ok
+    // The failure may clear by itself within moments: the file is in use or locked by
+    // another process, or access is refused (an antivirus scanning a freshly written file).
+    bool passager = false;
 
     static Statut Réussi() { return {}; }
-    static Statut Échec(std::string texte) { return {false, std::move(texte)}; }
+    static Statut Échec(std::string texte, bool passager = false) {
+        return {false, std::move(texte), passager};
+    }
     explicit operator bool() const { return ok; }
 };
 

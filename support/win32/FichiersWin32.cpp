@@ -12,7 +12,9 @@
 namespace {
 
 Statut ÉchecSystème(DWORD code = GetLastError()) {
-    return Statut::Échec(TexteErreur(code));
+    return Statut::Échec(TexteErreur(code), code == ERROR_SHARING_VIOLATION ||
+                                                code == ERROR_ACCESS_DENIED ||
+                                                code == ERROR_LOCK_VIOLATION);
 }
 
 // Writes every byte, in pieces that a DWORD can count.

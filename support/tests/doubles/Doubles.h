@@ -16,7 +16,8 @@ struct FichiersMémoire : Fichiers {
         std::string octets;
         double date = 0;
         bool dossier = false;
-        bool verrouillé = false;  // in use: cannot be deleted, replaced or written
+        bool verrouillé = false;  // in use: cannot be deleted, replaced or written (a
+                                  // failure that may clear by itself)
     };
     std::map<std::string, Entrée> entrées;      // key: upper-cased path
     std::map<std::string, std::string> échecs;  // "Écrire:PATH" etc. -> error text to return
@@ -70,7 +71,7 @@ struct FichiersMémoire : Fichiers {
         journal.push_back("Écrire " + chemin);
         if (auto e = Échec("Écrire", chemin); !e.empty()) return Statut::Échec(e);
         auto& en = entrées[Clé(chemin)];
-        if (en.verrouillé) return Statut::Échec("Accès refusé.");
+        if (en.verrouillé) return Statut::Échec("Accès refusé.", true);
         en.octets = octets;
         en.date = dateSuivante;
         return {};
@@ -86,7 +87,7 @@ struct FichiersMémoire : Fichiers {
         if (auto e = Échec("Supprimer", chemin); !e.empty()) return Statut::Échec(e);
         auto it = entrées.find(Clé(chemin));
         if (it == entrées.end()) return Statut::Échec("Fichier introuvable.");
-        if (it->second.verrouillé) return Statut::Échec("Accès refusé.");
+        if (it->second.verrouillé) return Statut::Échec("Accès refusé.", true);
         entrées.erase(it);
         return {};
     }
@@ -96,7 +97,7 @@ struct FichiersMémoire : Fichiers {
         auto it = entrées.find(Clé(source));
         if (it == entrées.end()) return Statut::Échec("Fichier introuvable.");
         auto& d = entrées[Clé(destination)];
-        if (d.verrouillé) return Statut::Échec("Accès refusé.");
+        if (d.verrouillé) return Statut::Échec("Accès refusé.", true);
         d = it->second;  // a copy keeps the source's modification date, as on Windows
         return {};
     }
@@ -106,10 +107,10 @@ struct FichiersMémoire : Fichiers {
         if (auto e = Échec("Renommer", source); !e.empty()) return Statut::Échec(e);
         auto it = entrées.find(Clé(source));
         if (it == entrées.end()) return Statut::Échec("Fichier introuvable.");
-        if (it->second.verrouillé) return Statut::Échec("Accès refusé.");
+        if (it->second.verrouillé) return Statut::Échec("Accès refusé.", true);
         auto d = entrées.find(Clé(destination));
         if (d != entrées.end() && (!remplacer || d->second.verrouillé))
-            return Statut::Échec("Accès refusé.");
+            return Statut::Échec("Accès refusé.", true);
         Entrée e = it->second;
         entrées.erase(it);
         entrées[Clé(destination)] = e;
