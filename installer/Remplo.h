@@ -7,14 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "MarqueurRelance.h"
 #include "Ports.h"
 
 inline constexpr char TitreRemplo[] = "Remplo";
 inline constexpr char MessageUsage[] =
     "Donnez le programme source entre guillements, un espace, et le programme destination "
     "entre guillemets en paramètre svp.";
-// Appended to the tail when the program is restarted without having been replaced.
-inline constexpr char MarqueurRelance[] = "(~!~)";
 
 // What the command line names.
 struct LigneRemplo {

@@ -120,6 +120,7 @@ struct Vérification {
     const std::string& Dossier() const { return dossier; }
 
     IssueMiseAJour Exécute() {
+        if (c.relancé) return IssueMiseAJour::Continuer;
         const std::string précédent =
             VersTexte(c.registre.ParamLit(kValeur, std::string(kSection), true));
         dossier = précédent;

@@ -13,6 +13,8 @@ struct ContexteMiseAJour {
     Dialogues& dialogues;
     Lanceur& lanceur;
     Programme programme;
+    // Started with Remplo's restart marker: the check is skipped this once.
+    bool relancé = false;
 };
 
 enum class IssueMiseAJour {

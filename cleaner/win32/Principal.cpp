@@ -7,6 +7,7 @@
 #include "F_Main.h"
 #include "FichiersWin32.h"
 #include "ListeurWin32.h"
+#include "MarqueurRelance.h"
 #include "MiseAJourWin32.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
@@ -17,7 +18,8 @@
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
     const Programme programme = ProgrammeCourant();
     if (!UneSeuleInstance(programme.nom)) return 0;
-    MiseAJourVerifieWin32();
+    const LigneDeDémarrage démarrage = SansMarqueurRelance(DepuisUtf16(ligne ? ligne : L""));
+    MiseAJourVerifieWin32(démarrage.relancé);
 
     RegistreWin32 brut;
     Registre registre = RegistreDuProgramme(brut, programme.nom);
@@ -27,7 +29,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
     DialoguesWin32 dialogues;
     ListeurWin32 listeur;
     ParamètresNettix p;
-    const std::string arguments = DepuisUtf16(ligne ? ligne : L"");
+    const std::string& arguments = démarrage.arguments;
     const std::string version = VersionTexte();
 
     F_Main fenêtre({p, registre, fichiers, dialogues, listeur, arguments, version});

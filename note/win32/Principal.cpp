@@ -6,17 +6,20 @@
 #include "F_Vud.h"
 #include "Fenetre.h"
 #include "FichiersWin32.h"
+#include "MarqueurRelance.h"
 #include "Metriques.h"
 #include "MiseAJourWin32.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 #include "Suite.h"
+#include "Utf16.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
     const Programme programme = ProgrammeCourant();
     // A second start ends silently; the running instance stays as it is.
     if (!UneSeuleInstance(programme.nom)) return 0;
-    MiseAJourVerifieWin32();
+    // Pensil takes no arguments: only Remplo's restart marker counts.
+    MiseAJourVerifieWin32(SansMarqueurRelance(DepuisUtf16(ligne ? ligne : L"")).relancé);
 
     RegistreWin32 brut;
     Registre registre = RegistreDuProgramme(brut, programme.nom);

@@ -12,6 +12,7 @@
 #include "FichiersWin32.h"
 #include "HorlogeWin32.h"
 #include "LanceurWin32.h"
+#include "MarqueurRelance.h"
 #include "MiseAJourWin32.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
@@ -32,14 +33,15 @@ bool MessageDeF_Show(MSG& msg) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
     const Programme programme = ProgrammeCourant();
+    const LigneDeDémarrage démarrage = SansMarqueurRelance(DepuisUtf16(ligne ? ligne : L""));
     FichiersWin32 fichiers;
     if (FichierExiste(fichiers, programme.DossierLocal() + programme.nom + ".vbp"))
-        MiseAJourVerifieWin32();
+        MiseAJourVerifieWin32(démarrage.relancé);
 
     RegistreWin32 brut;
     Registre registre = RegistreDuProgramme(brut, programme.nom);
     DialoguesWin32 dialogues;
-    const MotHorlo mot = MotDeLaLigne(DepuisUtf16(ligne ? ligne : L""));
+    const MotHorlo mot = MotDeLaLigne(démarrage.arguments);
     switch (mot) {
         case MotHorlo::Aide:
             AideMontre(dialogues);
@@ -54,7 +56,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
         case MotHorlo::Aucun:
             // A second start ends silently; the running instance stays as it is.
             if (!UneSeuleInstance(programme.nom)) return 0;
-            MiseAJourVerifieWin32();  // before the window: no tray icon to remove yet
+            // Before the window: no tray icon to remove yet.
+            MiseAJourVerifieWin32(démarrage.relancé);
             QuestionDémarrage(registre, dialogues, programme);
             break;
     }

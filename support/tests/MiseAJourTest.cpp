@@ -190,6 +190,21 @@ TEST_F(MiseAJourTest, CopiePlusRécenteLanceRemploEtTermine) {
     EXPECT_EQ(lanceur.lancements[0].fenêtre, 1);
 }
 
+// Restarted by Remplo with its marker (the copy failed, or there was nothing to install):
+// neither Remplo again nor the folder question, this once.
+TEST_F(MiseAJourTest, RelancéParRemploSansVérification) {
+    c.relancé = true;
+    EXPECT_EQ(MiseAJourVerifie(c), IssueMiseAJour::Continuer);
+    Stocke("N:\\Maj\\");
+    fichiers.PoseFichier("N:\\Maj\\Nettix.exe", "nouveau", 36001);
+    EXPECT_EQ(MiseAJourVerifie(c), IssueMiseAJour::Continuer);
+    EXPECT_TRUE(lanceur.lancements.empty());
+    EXPECT_TRUE(dialogues.questions.empty());
+    EXPECT_TRUE(dialogues.boîtes.empty());
+    c.relancé = false;
+    EXPECT_EQ(MiseAJourVerifie(c), IssueMiseAJour::Terminer);
+}
+
 TEST_F(MiseAJourTest, RemploQuiNeDémarrePasLaisseChoisir) {
     Stocke("N:\\Maj\\");
     fichiers.PoseFichier("N:\\Maj\\Nettix.exe", "nouveau", 36001);

@@ -10,14 +10,14 @@
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 
-void MiseAJourVerifieWin32(const std::function<void()>& avantFin) {
+void MiseAJourVerifieWin32(bool relancé, const std::function<void()>& avantFin) {
     RegistreWin32 brut;
     FichiersWin32 fichiers;
     DialoguesWin32 dialogues;
     LanceurWin32 lanceur;
     const Programme programme = ProgrammeCourant();
     Registre registre = RegistreDuProgramme(brut, programme.nom);
-    ContexteMiseAJour c{registre, fichiers, dialogues, lanceur, programme};
+    ContexteMiseAJour c{registre, fichiers, dialogues, lanceur, programme, relancé};
     if (MiseAJourVerifie(c) == IssueMiseAJour::Terminer) {
         if (avantFin) avantFin();
         ExitProcess(0);

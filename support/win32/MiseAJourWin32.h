@@ -3,6 +3,7 @@
 
 #include <functional>
 
-// Runs the check; when it says the program must end, calls `avantFin` (Horlo removes its
-// tray icon there) and ends the process at once, without unloading any window.
-void MiseAJourVerifieWin32(const std::function<void()>& avantFin = {});
+// Runs the check, unless `relancé` (the program was started with Remplo's restart marker);
+// when it says the program must end, calls `avantFin` (Horlo removes its tray icon there)
+// and ends the process at once, without unloading any window.
+void MiseAJourVerifieWin32(bool relancé, const std::function<void()>& avantFin = {});
