@@ -119,6 +119,12 @@ struct Vérification {
     std::string dossier;
     const std::string& Dossier() const { return dossier; }
 
+    bool DossierAtteint() {
+        if (!c.fichiersDossier) return RepertoireExiste(c.fichiers, dossier);
+        return RepertoireExisteDansLeDélai(c.fichiersDossier, dossier, c.délaiDossier)
+            .value_or(false);
+    }
+
     IssueMiseAJour Exécute() {
         if (c.relancé) return IssueMiseAJour::Continuer;
         const std::string précédent =
@@ -126,8 +132,9 @@ struct Vérification {
         dossier = précédent;
         if (dossier != "-" && !dossier.empty()) {
             dossier = AvecBarre(dossier);
-            // An unreachable folder (network drive not connected) is checked again next time.
-            if (!RepertoireExiste(c.fichiers, dossier)) return IssueMiseAJour::Continuer;
+            // An unreachable folder (network drive not connected, or not answering in
+            // time) is checked again next time.
+            if (!DossierAtteint()) return IssueMiseAJour::Continuer;
             if (!RemploPrésent()) {
                 const Réponse r = c.dialogues.Message(
                     MessageRemploIntrouvable(c.programme) + Sauts(1) +

@@ -3,6 +3,9 @@
 // developer's machine (project file beside the program), publishes the program there.
 #pragma once
 
+#include <chrono>
+#include <memory>
+
 #include "Ports.h"
 #include "Programme.h"
 #include "Registre.h"
@@ -15,6 +18,11 @@ struct ContexteMiseAJour {
     Programme programme;
     // Started with Remplo's restart marker: the check is skipped this once.
     bool relancé = false;
+    // When given, the update folder's existence is asked of this port on a worker thread,
+    // awaited at most `délaiDossier`: a network folder out of reach (a laptop away from
+    // the office) counts as missing instead of holding the start for the network's timeout.
+    std::shared_ptr<Fichiers> fichiersDossier = nullptr;
+    std::chrono::milliseconds délaiDossier{2000};
 };
 
 enum class IssueMiseAJour {

@@ -1,6 +1,11 @@
 // The self-update check over in-memory files, registry and dialogs.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <memory>
+#include <thread>
+
 #include "Demarrage.h"
 #include "Doubles.h"
 #include "MiseAJour.h"
@@ -203,6 +208,50 @@ TEST_F(MiseAJourTest, RelancéParRemploSansVérification) {
     EXPECT_TRUE(dialogues.boîtes.empty());
     c.relancé = false;
     EXPECT_EQ(MiseAJourVerifie(c), IssueMiseAJour::Terminer);
+}
+
+// The update folder asked on a worker thread: a folder that answers at once costs no wait,
+// one that answers later than the bound counts as missing, and its late answer is harmless.
+TEST_F(MiseAJourTest, DossierQuiRépondTropTardCompteCommeAbsent) {
+    struct FichiersLents : FichiersMémoire {
+        std::chrono::milliseconds retard{0};
+        std::atomic<bool> répondu{false};
+        std::optional<uint32_t> Attributs(const std::string& chemin) override {
+            std::this_thread::sleep_for(retard);
+            répondu = true;
+            return FichiersMémoire::Attributs(chemin);
+        }
+    };
+    using namespace std::chrono_literals;
+    using Horloge = std::chrono::steady_clock;
+    Stocke("N:\\Maj\\");
+    fichiers.PoseFichier("N:\\Maj\\Nettix.exe", "nouveau", 36001);
+    auto dossier = std::make_shared<FichiersLents>();
+    dossier->PoseDossier("N:\\Maj");
+
+    c.fichiersDossier = dossier;
+    c.délaiDossier = 10s;
+    auto début = Horloge::now();
+    EXPECT_EQ(MiseAJourVerifie(c), IssueMiseAJour::Terminer);
+    EXPECT_LT(Horloge::now() - début, 2s);
+    EXPECT_EQ(lanceur.lancements.size(), 1u);
+
+    dossier->répondu = false;
+    dossier->retard = 1s;
+    c.délaiDossier = 50ms;
+    début = Horloge::now();
+    {
+        ContexteMiseAJour court = c;
+        EXPECT_EQ(MiseAJourVerifie(court), IssueMiseAJour::Continuer);
+    }
+    EXPECT_LT(Horloge::now() - début, 700ms);
+    EXPECT_FALSE(dossier->répondu);
+    EXPECT_EQ(lanceur.lancements.size(), 1u);
+    EXPECT_TRUE(dialogues.boîtes.empty());
+    EXPECT_TRUE(dialogues.questions.empty());
+    // The late answer comes to a check that has gone.
+    c.fichiersDossier.reset();
+    while (!dossier->répondu) std::this_thread::sleep_for(10ms);
 }
 
 TEST_F(MiseAJourTest, RemploQuiNeDémarrePasLaisseChoisir) {

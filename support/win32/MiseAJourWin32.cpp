@@ -12,12 +12,12 @@
 
 void MiseAJourVerifieWin32(bool relancé, const std::function<void()>& avantFin) {
     RegistreWin32 brut;
-    FichiersWin32 fichiers;
+    const auto fichiers = std::make_shared<FichiersWin32>();
     DialoguesWin32 dialogues;
     LanceurWin32 lanceur;
     const Programme programme = ProgrammeCourant();
     Registre registre = RegistreDuProgramme(brut, programme.nom);
-    ContexteMiseAJour c{registre, fichiers, dialogues, lanceur, programme, relancé};
+    ContexteMiseAJour c{registre, *fichiers, dialogues, lanceur, programme, relancé, fichiers};
     if (MiseAJourVerifie(c) == IssueMiseAJour::Terminer) {
         if (avantFin) avantFin();
         ExitProcess(0);
