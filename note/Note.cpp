@@ -6,20 +6,6 @@
 #include "Texte.h"
 #include "Texte1252.h"
 
-namespace {
-
-constexpr const char* Bom = "\xEF\xBB\xBF";
-
-// The file's bytes as UTF-8 text: after a UTF-8 byte-order mark the rest is taken as
-// UTF-8 when it is valid (a note saved by a modern editor); otherwise Windows-1252.
-std::string DécodeOctets(std::string_view octets) {
-    if (octets.substr(0, 3) == Bom && EstUtf8(octets.substr(3)))
-        return std::string(octets.substr(3));
-    return DepuisWindows1252(octets);
-}
-
-}  // namespace
-
 std::string NoteDéfaut() {
     const std::string adresse = "www.orvan98.ch";
     std::string t;
@@ -47,7 +33,7 @@ std::string NoteChemin(const Programme& programme) {
 }
 
 std::string NoteDepuisOctets(std::string_view octets) {
-    const std::string brut = DécodeOctets(octets);
+    const std::string brut = DepuisFichierTexte(octets);
     std::string texte;
     texte.reserve(brut.size() + brut.size() / 16);
     for (std::size_t i = 0; i < brut.size(); ++i) {

@@ -18,8 +18,8 @@ std::string NoteDéfaut();
 // tel.txt in the program's folder.
 std::string NoteChemin(const Programme& programme);
 
-// The text shown in the window from the file's bytes: Windows-1252 (or UTF-8 after a
-// UTF-8 byte-order mark), every line end made CR LF, the one line end after the last
+// The text shown in the window from the file's bytes: UTF-8 or Windows-1252 as
+// DepuisFichierTexte decides, every line end made CR LF, the one line end after the last
 // line dropped. NUL bytes become blanks: the edit control would cut the text there.
 std::string NoteDepuisOctets(std::string_view octets);
 // The bytes written for a text: the text followed by one CR LF, in Windows-1252.

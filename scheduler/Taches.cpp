@@ -44,14 +44,17 @@ bool ContientSéparateur(std::string_view s) {
     return false;
 }
 
-// Calls `ligne` with every line of the Windows-1252 `octets`, in UTF-8. CR LF, a lone LF
-// and a lone CR all end a line; a last line without a line end still counts, an empty
-// tail after the last one does not. Lines in plain ASCII are passed without a copy.
+// Calls `ligne` with every line of the file's `octets`, in UTF-8 (the file read as
+// DepuisFichierTexte decides). CR LF, a lone LF and a lone CR all end a line; a last line
+// without a line end still counts, an empty tail after the last one does not. Lines of a
+// UTF-8 file and lines in plain ASCII are passed without a copy.
 template <class F>
 void ParLignes(std::string_view octets, F&& ligne) {
+    const auto utf8 = CommeUtf8(octets);
+    if (utf8) octets = *utf8;
     std::string converti;
     const auto passe = [&](std::string_view l) {
-        if (EstAscii(l)) return ligne(l);
+        if (utf8 || EstAscii(l)) return ligne(l);
         converti = DepuisWindows1252(l);
         ligne(std::string_view(converti));
     };

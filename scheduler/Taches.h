@@ -142,10 +142,11 @@ std::string CheminJournal(const Horlo& h);  // ...\Horlo.log (program name + ".l
 // it shrinks to a single one. Empty `reste`: returns "" and leaves it empty.
 std::string ChampSuivant(std::string_view& reste);
 
-// Empties Tâches and loads it from Auto.dat. A missing file leaves the table empty and
-// succeeds; a file that exists but cannot be read fails with the platform's text.
-// A line whose due date or time cannot be read loads as an inactive task, so that it is
-// kept (and listed) but never fires; an unreadable last-run date or maximum delay reads 0.
+// Empties Tâches and loads it from Auto.dat, read as UTF-8 or Windows-1252 as
+// DepuisFichierTexte decides. A missing file leaves the table empty and succeeds; a file
+// that exists but cannot be read fails with the platform's text. A line whose due date or
+// time cannot be read loads as an inactive task, so that it is kept (and listed) but
+// never fires; an unreadable last-run date or maximum delay reads 0.
 Statut TâchesCharge(Horlo& h);
 
 // The bytes of Auto.dat for the current table (Windows-1252, CR LF, tab-separated). One
@@ -166,8 +167,9 @@ std::string LigneAuto(const Tâche& t);
 // previous file stays whole and the reason is returned.
 Statut TâchesEnregistre(Horlo& h);
 
-// Empties Modèles and loads it from Autos.dat: one entry per line, empty lines included;
-// values that do not convert read 0. A missing file leaves the catalogue empty.
+// Empties Modèles and loads it from Autos.dat (UTF-8 or Windows-1252, as Auto.dat):
+// one entry per line, empty lines included; values that do not convert read 0. A missing
+// file leaves the catalogue empty.
 Statut ModèlesCharge(Horlo& h);
 
 // The editor's list line of a task: a 14-character column (13 for "Déb.+hh:mm:ss"),

@@ -79,3 +79,26 @@ std::string VersWindows1252Approché(std::string_view utf8) {
     }
     return s;
 }
+
+std::optional<std::string_view> CommeUtf8(std::string_view octets) {
+    constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    const bool marque = octets.starts_with(Bom);
+    const std::string_view texte = marque ? octets.substr(Bom.size()) : octets;
+    bool multiOctet = false;
+    char32_t c = 0;
+    for (std::size_t i = 0; i < texte.size();) {
+        if (static_cast<unsigned char>(texte[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        if (!LitUtf8(texte, i, c)) return std::nullopt;
+        multiOctet = true;
+    }
+    if (!marque && !multiOctet) return std::nullopt;
+    return texte;
+}
+
+std::string DepuisFichierTexte(std::string_view octets) {
+    if (const auto utf8 = CommeUtf8(octets)) return std::string(*utf8);
+    return DepuisWindows1252(octets);
+}

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "FichiersWin32.h"
 #include "LecteursWin32.h"
 #include "Possession.h"
 #include "Texte.h"
@@ -25,9 +26,7 @@ void NomDepuis(const wchar_t* w, std::string& nom) {
 }  // namespace
 
 bool ListeurWin32::Liste(const std::string& rep, VisiteurDossier& visiteur) {
-    std::wstring motif = VersUtf16(rep);
-    if (motif.size() > MAX_PATH - 12 && motif.rfind(L"\\\\", 0) != 0) motif.insert(0, L"\\\\?\\");
-    motif += L"*";
+    const std::wstring motif = CheminWin32(rep + "*");
 
     const ErreursSilencieuses silence;
     WIN32_FIND_DATAW d;
@@ -86,7 +85,7 @@ bool Citable(const std::string& s) {
 // The link test by opening the entry: its final path is not the path itself.
 bool LienParOuverture(const std::string& chemin, bool dossier) {
     const std::wstring w = VersUtf16(chemin);
-    PoignéeNoyau h(CreateFileW(w.c_str(), FILE_READ_ATTRIBUTES,
+    PoignéeNoyau h(CreateFileW(CheminWin32(chemin).c_str(), FILE_READ_ATTRIBUTES,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, dossier ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr));
     if (!h) return true;  // cannot be examined: not entered, not listed

@@ -9,8 +9,8 @@
 #include "Recensement.h"
 
 // Lists with FindExInfoBasic (no short names) and FIND_FIRST_EX_LARGE_FETCH; the
-// system's "insert a disk" box is suppressed while a listing is open. Paths longer than
-// the classic limit are listed through the "\\?\" form.
+// system's "insert a disk" box is suppressed while a listing is open. Long paths are
+// listed through the "\\?\" form (CheminWin32).
 class ListeurWin32 : public ListeurDossiers {
   public:
     ListeurWin32() = default;

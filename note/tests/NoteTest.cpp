@@ -1,6 +1,7 @@
 // The note file: default text, reading and writing, and the questions around them.
 #include <gtest/gtest.h>
 
+#include "CasFichiersTexte.h"
 #include "Doubles.h"
 #include "Note.h"
 #include "Texte1252.h"
@@ -108,6 +109,25 @@ TEST(NoteCharge, NeRemplaceJamaisUnFichierExistantMêmeVide) {
     f.PoseFichier(Chemin, "Jean\t021 \xE9\r\n");
     EXPECT_EQ(NoteCharge(f, d, Chemin).texte, "Jean\t021 é");
     EXPECT_EQ(f.journal.size(), 0u);
+}
+
+// Whatever editor saved the note, it shows as written; Ok then either writes it back so
+// that it reads the same, or (a character Windows-1252 lacks) says so and keeps the file.
+TEST(NoteCharge, LitLesFichiersDeChaqueÉditeur) {
+    for (const auto& c : CasFichiersTexte) {
+        FichiersMémoire f;
+        DialoguesScript d;
+        f.PoseFichier(Chemin, c.octets + "\r\n");
+        const auto n = NoteCharge(f, d, Chemin);
+        EXPECT_EQ(n.texte, c.texte) << c.nom;
+        EXPECT_TRUE(d.boîtes.empty()) << c.nom;
+        const bool écrit = NoteEnregistre(f, d, Chemin, n.texte, n.lue);
+        EXPECT_EQ(écrit, d.boîtes.empty()) << c.nom;
+        if (écrit)
+            EXPECT_EQ(NoteCharge(f, d, Chemin).texte, c.texte) << c.nom;
+        else
+            EXPECT_EQ(f.Contenu(Chemin), c.octets + "\r\n") << c.nom;
+    }
 }
 
 TEST(NoteCharge, LectureImpossibleSignaléeEtNoteNonLue) {

@@ -6,6 +6,7 @@
 
 #include <atomic>
 
+#include "CheminLong.h"
 #include "Possession.h"
 #include "Utf16.h"
 
@@ -45,15 +46,19 @@ std::string Hex(unsigned long v) {
 
 }  // namespace
 
+std::wstring CheminWin32(const std::string& chemin) {
+    return VersUtf16(CheminLong(chemin));
+}
+
 std::optional<uint32_t> FichiersWin32::Attributs(const std::string& chemin) {
-    const DWORD a = GetFileAttributesW(VersUtf16(chemin).c_str());
+    const DWORD a = GetFileAttributesW(CheminWin32(chemin).c_str());
     if (a == INVALID_FILE_ATTRIBUTES) return std::nullopt;
     return static_cast<uint32_t>(a);
 }
 
 Résultat<double> FichiersWin32::DateModification(const std::string& chemin) {
     WIN32_FILE_ATTRIBUTE_DATA d{};
-    if (!GetFileAttributesExW(VersUtf16(chemin).c_str(), GetFileExInfoStandard, &d))
+    if (!GetFileAttributesExW(CheminWin32(chemin).c_str(), GetFileExInfoStandard, &d))
         return Résultat<double>::Échec(TexteErreur(GetLastError()));
     SYSTEMTIME utc{}, local{};
     if (!FileTimeToSystemTime(&d.ftLastWriteTime, &utc) ||
@@ -68,14 +73,14 @@ Résultat<double> FichiersWin32::DateModification(const std::string& chemin) {
 
 Résultat<uint64_t> FichiersWin32::Taille(const std::string& chemin) {
     WIN32_FILE_ATTRIBUTE_DATA d{};
-    if (!GetFileAttributesExW(VersUtf16(chemin).c_str(), GetFileExInfoStandard, &d))
+    if (!GetFileAttributesExW(CheminWin32(chemin).c_str(), GetFileExInfoStandard, &d))
         return Résultat<uint64_t>::Échec(TexteErreur(GetLastError()));
     return Résultat<uint64_t>::Réussi((static_cast<uint64_t>(d.nFileSizeHigh) << 32) |
                                       d.nFileSizeLow);
 }
 
 Résultat<std::string> FichiersWin32::Lire(const std::string& chemin) {
-    PoignéeNoyau f(CreateFileW(VersUtf16(chemin).c_str(), GENERIC_READ,
+    PoignéeNoyau f(CreateFileW(CheminWin32(chemin).c_str(), GENERIC_READ,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.Valide()) return Résultat<std::string>::Échec(TexteErreur(GetLastError()));
@@ -102,7 +107,7 @@ Résultat<std::string> FichiersWin32::Lire(const std::string& chemin) {
 
 Statut FichiersWin32::Écrire(const std::string& chemin, const std::string& octets) {
     static std::atomic<unsigned long> compteur{0};
-    const std::wstring cible = VersUtf16(chemin);
+    const std::wstring cible = CheminWin32(chemin);
     if (cible.empty()) return ÉchecSystème(ERROR_INVALID_NAME);
 
     // A read-only file stays as it is, whatever the platform's rename would do.
@@ -114,8 +119,9 @@ Statut FichiersWin32::Écrire(const std::string& chemin, const std::string& octe
     std::wstring temporaire;
     HANDLE h = INVALID_HANDLE_VALUE;
     for (int essai = 0; essai < 100 && h == INVALID_HANDLE_VALUE; ++essai) {
-        temporaire = cible + VersUtf16(".~" + Hex(GetCurrentProcessId()) + "." +
-                                       Hex(compteur.fetch_add(1)) + ".tmp");
+        // Longer than the target's path: it may need the long form where the target does not.
+        temporaire = CheminWin32(chemin + ".~" + Hex(GetCurrentProcessId()) + "." +
+                                 Hex(compteur.fetch_add(1)) + ".tmp");
         h = CreateFileW(temporaire.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                         FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE && GetLastError() != ERROR_FILE_EXISTS &&
@@ -139,7 +145,7 @@ Statut FichiersWin32::Écrire(const std::string& chemin, const std::string& octe
 }
 
 Statut FichiersWin32::Ajouter(const std::string& chemin, const std::string& octets) {
-    PoignéeNoyau f(CreateFileW(VersUtf16(chemin).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+    PoignéeNoyau f(CreateFileW(CheminWin32(chemin).c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!f.Valide()) return ÉchecSystème();
     if (!ÉcritTout(f.get(), octets)) return ÉchecSystème();
@@ -148,12 +154,12 @@ Statut FichiersWin32::Ajouter(const std::string& chemin, const std::string& octe
 }
 
 Statut FichiersWin32::Supprimer(const std::string& chemin) {
-    if (!DeleteFileW(VersUtf16(chemin).c_str())) return ÉchecSystème();
+    if (!DeleteFileW(CheminWin32(chemin).c_str())) return ÉchecSystème();
     return Statut::Réussi();
 }
 
 Statut FichiersWin32::Copier(const std::string& source, const std::string& destination) {
-    if (!CopyFileW(VersUtf16(source).c_str(), VersUtf16(destination).c_str(), FALSE))
+    if (!CopyFileW(CheminWin32(source).c_str(), CheminWin32(destination).c_str(), FALSE))
         return ÉchecSystème();
     return Statut::Réussi();
 }
@@ -161,7 +167,7 @@ Statut FichiersWin32::Copier(const std::string& source, const std::string& desti
 Statut FichiersWin32::Renommer(const std::string& source, const std::string& destination,
                                bool remplacer) {
     const DWORD drapeaux = MOVEFILE_WRITE_THROUGH | (remplacer ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (!MoveFileExW(VersUtf16(source).c_str(), VersUtf16(destination).c_str(), drapeaux))
+    if (!MoveFileExW(CheminWin32(source).c_str(), CheminWin32(destination).c_str(), drapeaux))
         return ÉchecSystème();
     return Statut::Réussi();
 }

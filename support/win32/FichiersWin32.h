@@ -1,7 +1,14 @@
 // The file port over the Win32 file API (W functions, UTF-8 paths converted at the call).
 #pragma once
 
+#include <string>
+
 #include "Ports.h"
+
+// A path as the W file functions take it: UTF-16, and in the "\\?\" form when it is
+// absolute and too long for the plain form (CheminLong). Every file operation of the
+// Win32 layer passes its paths through it.
+std::wstring CheminWin32(const std::string& chemin);
 
 // Every failure carries the system's error text (TexteErreur of GetLastError()).
 class FichiersWin32 : public Fichiers {

@@ -68,7 +68,8 @@ DossierTemporaire::DossierTemporaire(const std::string& préfixe) {
 }
 
 DossierTemporaire::~DossierTemporaire() {
-    if (!chemin_.empty()) Supprime(VersUtf16(chemin_));
+    // In the "\\?\" form, which reaches entries of any path length (the folder is absolute).
+    if (!chemin_.empty()) Supprime(L"\\\\?\\" + VersUtf16(chemin_));
 }
 
 bool AttendsQue(const std::function<bool()>& condition, std::chrono::milliseconds délai) {
