@@ -8,6 +8,7 @@
 #include "FichiersWin32.h"
 #include "ListeurWin32.h"
 #include "MiseAJourWin32.h"
+#include "Possession.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 #include "Suite.h"
@@ -15,6 +16,7 @@
 #include "VersionWin32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
+    const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     const Programme programme = ProgrammeCourant();
     if (!UneSeuleInstance(programme.nom)) return 0;
     MiseAJourVerifieWin32();

@@ -8,11 +8,13 @@
 #include "FichiersWin32.h"
 #include "Metriques.h"
 #include "MiseAJourWin32.h"
+#include "Possession.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 #include "Suite.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int afficher) {
+    const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     const Programme programme = ProgrammeCourant();
     // A second start ends silently; the running instance stays as it is.
     if (!UneSeuleInstance(programme.nom)) return 0;

@@ -13,6 +13,7 @@
 #include "HorlogeWin32.h"
 #include "LanceurWin32.h"
 #include "MiseAJourWin32.h"
+#include "Possession.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 #include "Utf16.h"
@@ -31,6 +32,7 @@ bool MessageDeF_Show(MSG& msg) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
+    const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     const Programme programme = ProgrammeCourant();
     FichiersWin32 fichiers;
     if (FichierExiste(fichiers, programme.DossierLocal() + programme.nom + ".vbp"))
