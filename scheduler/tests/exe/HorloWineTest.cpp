@@ -130,6 +130,8 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     GetWindowRect(alarme, &r);
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
+    // Above every other window, even a maximised one in front when the timer fires.
+    EXPECT_TRUE(GetWindowLongW(alarme, GWL_EXSTYLE) & WS_EX_TOPMOST);
 
     // The programs started with their parameters and window codes: the one-shot once, the
     // late daily task once per missed day (four passes), the L task after its delay.
