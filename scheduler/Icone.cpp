@@ -2,21 +2,21 @@
 #include "Icone.h"
 
 ActionIcône DécodeurIcône::Message(uint32_t message) {
-    using namespace MessagesIcône;
+    using M = MessagesIcône;
     if (suite_ != 0 && message == suite_) {
         suite_ = 0;
         return ActionIcône::Aucune;
     }
     switch (message) {
-        case BoutonGaucheLâché:
-            suite_ = Sélection;
+        case M::BoutonGaucheLâché:
+            suite_ = M::Sélection;
             return ActionIcône::Menu;
-        case BoutonDroitLâché:
-            suite_ = MenuContextuel;
+        case M::BoutonDroitLâché:
+            suite_ = M::MenuContextuel;
             return ActionIcône::Quitter;
-        case Sélection:
-        case SélectionClavier:
-        case MenuContextuel:
+        case M::Sélection:
+        case M::SélectionClavier:
+        case M::MenuContextuel:
             suite_ = 0;
             return ActionIcône::Menu;
         default:

@@ -6,13 +6,13 @@
 
 // The callback's message codes (its lParam, icon version 3): mouse messages, the
 // keyboard's selections and the context-menu key.
-namespace MessagesIcône {
-inline constexpr uint32_t BoutonGaucheLâché = 0x202;  // WM_LBUTTONUP
-inline constexpr uint32_t BoutonDroitLâché = 0x205;   // WM_RBUTTONUP
-inline constexpr uint32_t MenuContextuel = 0x7B;      // WM_CONTEXTMENU
-inline constexpr uint32_t Sélection = 0x400;          // NIN_SELECT (WM_USER)
-inline constexpr uint32_t SélectionClavier = 0x401;   // NIN_KEYSELECT
-}  // namespace MessagesIcône
+struct MessagesIcône {
+    static constexpr uint32_t BoutonGaucheLâché = 0x202;  // WM_LBUTTONUP
+    static constexpr uint32_t BoutonDroitLâché = 0x205;   // WM_RBUTTONUP
+    static constexpr uint32_t MenuContextuel = 0x7B;      // WM_CONTEXTMENU
+    static constexpr uint32_t Sélection = 0x400;          // NIN_SELECT (WM_USER)
+    static constexpr uint32_t SélectionClavier = 0x401;   // NIN_KEYSELECT
+};
 
 enum class ActionIcône { Aucune, Menu, Quitter };
 
