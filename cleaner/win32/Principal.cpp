@@ -9,6 +9,7 @@
 #include "ListeurWin32.h"
 #include "MarqueurRelance.h"
 #include "MiseAJourWin32.h"
+#include "Possession.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 #include "Suite.h"
@@ -16,6 +17,7 @@
 #include "VersionWin32.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
+    const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     const Programme programme = ProgrammeCourant();
     if (!UneSeuleInstance(programme.nom)) return 0;
     const LigneDeDémarrage démarrage = SansMarqueurRelance(DepuisUtf16(ligne ? ligne : L""));

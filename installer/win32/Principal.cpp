@@ -5,12 +5,14 @@
 #include "F_Main.h"
 #include "FichiersWin32.h"
 #include "LanceurWin32.h"
+#include "Possession.h"
 #include "ProgrammeWin32.h"
 #include "Remplo.h"
 #include "Utf16.h"
 #include "Valeurs.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     // The full line, not the runtime's split arguments: the quotes are part of the syntax.
     const std::string arguments = ArgumentsDeLaLigne(DepuisUtf16(GetCommandLineW()));
     FichiersWin32 fichiers;

@@ -9,12 +9,14 @@
 #include "MarqueurRelance.h"
 #include "Metriques.h"
 #include "MiseAJourWin32.h"
+#include "Possession.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 #include "Suite.h"
 #include "Utf16.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
+    const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     const Programme programme = ProgrammeCourant();
     // A second start ends silently; the running instance stays as it is.
     if (!UneSeuleInstance(programme.nom)) return 0;

@@ -12,6 +12,12 @@
 
 namespace {
 
+static_assert(MessagesIcône::BoutonGaucheLâché == WM_LBUTTONUP &&
+              MessagesIcône::BoutonDroitLâché == WM_RBUTTONUP &&
+              MessagesIcône::MenuContextuel == WM_CONTEXTMENU &&
+              MessagesIcône::Sélection == NIN_SELECT &&
+              MessagesIcône::SélectionClavier == NIN_KEYSELECT);
+
 bool Existe(const char* chemin) {
     FichiersWin32 fichiers;
     return FichierExiste(fichiers, chemin);
@@ -37,7 +43,7 @@ bool F_Main::Crée() {
 
 void F_Main::Form_Load() {
     ShowWindow(hwnd_, SW_HIDE);
-    IcôneAjoute();
+    IcôneInstalle(true);
     xx_ = CreatePopupMenu();
     AppendMenuW(xx_, MF_STRING, IdsMain::mnuopen, L"&Exécution automatique");
     AppendMenuW(xx_, MF_STRING | (Existe(CheminOrvan98) ? 0 : MF_GRAYED), IdsMain::orv,
@@ -57,7 +63,7 @@ bool F_Main::MinuterieArme() {
     return SetTimer(hwnd_, IdsMain::MinuterieId, IntervallePassesMs, nullptr) != 0;
 }
 
-void F_Main::IcôneAjoute() {
+bool F_Main::IcôneAjoute() {
     icône_ = {};
     icône_.cbSize = sizeof icône_;
     icône_.hWnd = hwnd_;
@@ -67,7 +73,25 @@ void F_Main::IcôneAjoute() {
     icône_.hIcon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd_, GCLP_HICON));
     wcsncpy(icône_.szTip, L"Bouton gauche = menu // bouton droite = Quitter !",
             sizeof icône_.szTip / sizeof icône_.szTip[0] - 1);
-    icôneAjoutée_ = Shell_NotifyIconW(NIM_ADD, &icône_) != FALSE;
+    // A busy shell can time out and still add the icon: it then only takes a modification.
+    icôneAjoutée_ = Shell_NotifyIconW(NIM_ADD, &icône_) != FALSE ||
+                    Shell_NotifyIconW(NIM_MODIFY, &icône_) != FALSE;
+    if (icôneAjoutée_) {
+        // Version 3 keeps the mouse messages in the callback and reports the keyboard as
+        // NIN_SELECT, NIN_KEYSELECT and WM_CONTEXTMENU instead of right clicks. The shell
+        // forgets it with the icon: it is set after every addition.
+        icône_.uVersion = NOTIFYICON_VERSION;
+        Shell_NotifyIconW(NIM_SETVERSION, &icône_);
+    }
+    return icôneAjoutée_;
+}
+
+void F_Main::IcôneInstalle(bool recommence) {
+    if (recommence) relance_.Recommence();
+    if (relance_.Continue(IcôneAjoute()))
+        SetTimer(hwnd_, IdsMain::RelanceIcôneId, RelanceIcône::IntervalleMs, nullptr);
+    else
+        KillTimer(hwnd_, IdsMain::RelanceIcôneId);
 }
 
 void F_Main::Quit() {
@@ -76,16 +100,28 @@ void F_Main::Quit() {
 }
 
 void F_Main::Form_MouseMove(UINT message) {
-    if (message == WM_LBUTTONUP) {
-        SetForegroundWindow(hwnd_);
-        POINT p;
-        GetCursorPos(&p);
-        TrackPopupMenu(xx_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd_, nullptr);
-        // Lets the menu close when the user clicks elsewhere.
-        PostMessageW(hwnd_, WM_NULL, 0, 0);
-    } else if (message == WM_RBUTTONUP) {
-        Quit();
+    switch (décodeur_.Message(message)) {
+        case ActionIcône::Menu:
+            MenuOuvre();
+            break;
+        case ActionIcône::Quitter:
+            Quit();
+            break;
+        case ActionIcône::Aucune:
+            break;
     }
+}
+
+void F_Main::MenuOuvre() {
+    if (menuOuvert_) return;  // Enter may come twice while the menu is open
+    menuOuvert_ = true;
+    SetForegroundWindow(hwnd_);
+    POINT p;
+    GetCursorPos(&p);
+    TrackPopupMenu(xx_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd_, nullptr);
+    // Lets the menu close when the user clicks elsewhere.
+    PostMessageW(hwnd_, WM_NULL, 0, 0);
+    menuOuvert_ = false;
 }
 
 void F_Main::Form_Resize(WPARAM état) {
@@ -100,6 +136,7 @@ bool F_Main::Form_QueryUnload(bool parLUtilisateur) {
 
 void F_Main::Form_Unload() {
     KillTimer(hwnd_, IdsMain::MinuterieId);
+    KillTimer(hwnd_, IdsMain::RelanceIcôneId);
     IcôneRetire();
     ExitProcess(0);  // every other window closes with the program
 }
@@ -152,7 +189,7 @@ void F_Main::showme_Click() {
 
 LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == tâcheBarreCréée_ && msg != 0) {  // Explorer restarted: the icon comes back
-        IcôneAjoute();
+        IcôneInstalle(true);
         return 0;
     }
     if (msg == fin_ && msg != 0) {  // the setup program: the end of "Quitter", unasked
@@ -165,6 +202,7 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_TIMER:
             if (wp == IdsMain::MinuterieId) Timer1_Timer();
+            if (wp == IdsMain::RelanceIcôneId) IcôneInstalle(false);
             return 0;
         case WM_SIZE:
             Form_Resize(wp);

@@ -7,6 +7,7 @@
 
 #include "F_Show.h"
 #include "Fenetre.h"
+#include "Icone.h"
 #include "Moteur.h"
 #include "Registre.h"
 
@@ -16,6 +17,7 @@ inline constexpr wchar_t Classe[] = L"Horlo.F_Main";
 inline constexpr UINT IcôneId = 1;
 inline constexpr UINT MessageIcône = WM_APP + 1;  // the tray icon's callback message
 inline constexpr UINT MinuterieId = 1;
+inline constexpr UINT RelanceIcôneId = 2;  // the retries of adding the tray icon
 // Registered message that ends Horlo without a question, as "&Quitter" answered Oui (the
 // setup program sends it before it replaces or removes the programs).
 inline constexpr wchar_t MessageFin[] = L"Orvan98.Horlo.Fin";
@@ -44,7 +46,9 @@ class F_Main : public Fenêtre {
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
 
     void Form_Load();
+    // The tray icon's callback: its message (a mouse message, or the keyboard's).
     void Form_MouseMove(UINT message);
+    void MenuOuvre();
     void Form_Resize(WPARAM état);
     // false keeps the window loaded (the user closed it from its system menu).
     bool Form_QueryUnload(bool parLUtilisateur);
@@ -55,7 +59,10 @@ class F_Main : public Fenêtre {
     void orv_Click();
     void showme_Click();
     void bn_Click();
-    void IcôneAjoute();
+    // Adds the icon; false when the shell refused it. `recommence` after a fresh start
+    // (the window's load, the shell's TaskbarCreated) allows a full set of retries.
+    bool IcôneAjoute();
+    void IcôneInstalle(bool recommence);
     // Starts Timer1; false when the system refuses (its reason in GetLastError).
     bool MinuterieArme();
 
@@ -64,6 +71,9 @@ class F_Main : public Fenêtre {
     HMENU xx_ = nullptr;
     NOTIFYICONDATAW icône_{};  // the program's one tray icon
     bool icôneAjoutée_ = false;
+    DécodeurIcône décodeur_;
+    RelanceIcône relance_;
+    bool menuOuvert_ = false;
     UINT tâcheBarreCréée_ = 0;
     UINT fin_ = 0;
     bool sessionFinie_ = false;

@@ -49,12 +49,18 @@ F_Show* F_Show::Crée(HINSTANCE instance) {
 }
 
 void F_Show::Affiche(const std::string& texte) {
-    SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    // Topmost: a timer fires while another program is in front, often maximised, and the
+    // system then refuses this window the foreground; the latest alarm stays on top.
+    SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowTextW(hwnd_, L"Alarme");
     SetWindowTextW(e_, VersUtf16(texte).c_str());
     E_Change();
     ShowWindow(hwnd_, SW_SHOW);
-    SetForegroundWindow(hwnd_);
+    if (!SetForegroundWindow(hwnd_)) {
+        // Refused: the caption and the taskbar button flash until the user comes to it.
+        FLASHWINFO f{sizeof f, hwnd_, FLASHW_ALL | FLASHW_TIMERNOFG, 0, 0};
+        FlashWindowEx(&f);
+    }
     SetFocus(bOk_);
 }
 

@@ -14,7 +14,8 @@ class F_Show : public Fenêtre {
     // Creates the window (hidden, at its designed size). It deletes itself when closed.
     static F_Show* Crée(HINSTANCE instance);
     // Moves it to the screen's top left corner, titles it "Alarme", shows `texte` in E
-    // (the window fits itself to it) and shows the window without waiting.
+    // (the window fits itself to it) and shows the window without waiting, topmost, in
+    // front when the system allows it and flashing otherwise.
     void Affiche(const std::string& texte);
 
   private:

@@ -14,6 +14,7 @@
 #include "LanceurWin32.h"
 #include "MarqueurRelance.h"
 #include "MiseAJourWin32.h"
+#include "Possession.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 #include "Utf16.h"
@@ -32,6 +33,7 @@ bool MessageDeF_Show(MSG& msg) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
+    const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     const Programme programme = ProgrammeCourant();
     const LigneDeDémarrage démarrage = SansMarqueurRelance(DepuisUtf16(ligne ? ligne : L""));
     FichiersWin32 fichiers;

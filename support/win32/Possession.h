@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 // Owns one handle of the kind `Règle` describes: `Poignée` its type, `Nulle()` the value
 // that holds nothing, `Valide(h)` whether h is to be closed and `Ferme(h)` the closing,
@@ -116,4 +117,23 @@ class ErreursSilencieuses {
   private:
     DWORD ancien_ = 0;
     bool changé_;
+};
+
+// While it lives, COM is initialised on the calling thread in a single-threaded apartment,
+// which the shell's functions need (ShellExecuteExW may hand a start to a shell extension
+// or a COM server). Every program that starts another holds one on its thread from its
+// first line. A thread already in the other apartment keeps it: that is not undone here.
+class AppartementCom {
+  public:
+    AppartementCom() noexcept
+        : initialisé_(SUCCEEDED(
+              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~AppartementCom() {
+        if (initialisé_) CoUninitialize();
+    }
+    AppartementCom(const AppartementCom&) = delete;
+    AppartementCom& operator=(const AppartementCom&) = delete;
+
+  private:
+    bool initialisé_;
 };

@@ -31,9 +31,13 @@ bool UneSeuleInstance(const std::string& nomProgramme) {
     for (auto& c : nom)
         if (c == L'\\') c = L'_';  // a backslash would name a namespace
     PoignéeNoyau h(CreateMutexW(nullptr, FALSE, (L"Local\\Orvan98." + nom).c_str()));
-    if (!h) return true;
-    if (GetLastError() == ERROR_ALREADY_EXISTS) return false;
+    const DWORD erreur = GetLastError();
+    if (AutreInstance(static_cast<bool>(h), erreur)) return false;
     // Held on purpose until the process ends; the system closes it then.
     h.Lâche();
     return true;
+}
+
+bool AutreInstance(bool obtenu, unsigned long erreur) {
+    return obtenu ? erreur == ERROR_ALREADY_EXISTS : erreur == ERROR_ACCESS_DENIED;
 }

@@ -1,6 +1,7 @@
 // The handle owners: every handle is closed exactly once, whatever moves it went through.
 #include <gtest/gtest.h>
 
+#include <thread>
 #include <vector>
 
 #include "Possession.h"
@@ -109,4 +110,19 @@ TEST(PossessionNoyau, LesDeuxValeursDEchecNeTiennentRien) {
     EXPECT_FALSE(PoignéeNoyau(INVALID_HANDLE_VALUE).Valide());
     EXPECT_FALSE(Recherche().Valide());
     EXPECT_FALSE(Recherche(INVALID_HANDLE_VALUE).Valide());
+}
+
+// The thread holding one is in a single-threaded apartment (a multithreaded one is refused
+// while it lives) and leaves COM at the end.
+TEST(AppartementCom, MonoThreadPendantSaVie) {
+    std::thread([] {
+        {
+            const AppartementCom com;
+            EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+            EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+            CoUninitialize();  // the S_FALSE call's own
+        }
+        EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+        CoUninitialize();
+    }).join();
 }
