@@ -19,8 +19,6 @@ F_Vud::~F_Vud() {
 }
 
 bool F_Vud::Crée(HINSTANCE instance, int afficher) {
-    dpi_ = DpiÉcran();
-
     const Cadre& f = p_.état.placement.fenêtre;
     if (!Fenêtre::Crée(instance, {IdsVud::Classe},
                        {.titre = VersUtf16(TitrePensil).c_str(),
@@ -31,17 +29,21 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
                         .hauteur = EnPixelsY(f.hauteur)}))
         return false;
 
-    police_.Prend(CreateFontW(-MulDiv(10, dpi_.y, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
-    policeBouton_ = PoliceMessage();
+    const HFONT police = PoliceAjoute([](const Dpi& dpi) {
+        return Police(CreateFontW(-MulDiv(10, dpi.y, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
+    });
+    const HFONT policeBouton =
+        PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
 
+    // Placed by Form_Resize, from the window's size.
     t_ = ContrôleCrée(hwnd_, L"EDIT", "",
                       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                           ES_WANTRETURN | ES_NOHIDESEL,
-                      IdsVud::T, {}, dpi_, police_.get(), WS_EX_CLIENTEDGE);
+                      IdsVud::T, {}, dpi_, police, WS_EX_CLIENTEDGE);
     bOk_ = ContrôleCrée(hwnd_, L"BUTTON", "&Ok", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                        IdsVud::bOk, {}, dpi_, policeBouton_.get());
+                        IdsVud::bOk, {}, dpi_, policeBouton);
     if (!t_ || !bOk_) return false;
     // The default limit (32K characters) would cut a long note; 0 lifts it.
     SendMessageW(t_, EM_SETLIMITTEXT, 0, 0);

@@ -50,7 +50,7 @@ void PositionSauve(HWND feuille, const std::string& nom, Registre& registre) {
     if (!feuille || IsIconic(feuille) || IsZoomed(feuille)) return;
     RECT r{};
     if (!GetWindowRect(feuille, &r)) return;
-    const Dpi dpi = DpiÉcran();
+    const Dpi dpi = DpiDeFenêtre(feuille);
     const auto entier = [](double v) {
         return std::to_string(static_cast<long long>(std::lround(v)));
     };
@@ -63,7 +63,7 @@ void PositionRestaure(HWND feuille, const std::string& nom, Registre& registre) 
     const std::string* texte = std::get_if<std::string>(&v);
     RECT r{};
     if (!texte || !GetWindowRect(feuille, &r)) return FeuilleCentre(feuille);
-    const Dpi dpi = DpiÉcran();
+    const Dpi dpi = DpiDeFenêtre(feuille);
     // Only a place within reach on today's desktop: its values then fit in pixels.
     const auto place = PositionDepuisTexte(*texte, PixelsEnTwipsX(r.right - r.left, dpi),
                                            PixelsEnTwipsY(r.bottom - r.top, dpi), BureauTwips());
