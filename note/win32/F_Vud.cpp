@@ -12,6 +12,8 @@ namespace {
 // bOk's own size, kept by the layout.
 constexpr double LargeurOk = 1215, HauteurOk = 375;
 
+constexpr wchar_t RaisonBlocage[] = L"Pensil : la note n'est pas enregistr\u00E9e";
+
 }  // namespace
 
 F_Vud::~F_Vud() {
@@ -83,8 +85,16 @@ LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {
                 DestroyWindow(hwnd_);
             }
             return 0;
-        case WM_QUERYENDSESSION:
-            return Form_QueryUnload() ? TRUE : FALSE;
+        case WM_QUERYENDSESSION: {
+            // Asking holds the end of the session up: Windows then shows its own screen of
+            // programs in the way, whose "shut down anyway" ends this one. The reason on
+            // that screen tells the user the note is not saved, while the question is open.
+            const bool demande = TexteDeT() != p_.état.note.texte;
+            if (demande) ShutdownBlockReasonCreate(hwnd_, RaisonBlocage);
+            const bool fermer = Form_QueryUnload();
+            if (demande) ShutdownBlockReasonDestroy(hwnd_);
+            return fermer ? TRUE : FALSE;
+        }
         case WM_ENDSESSION:
             if (wp) Form_Unload();
             return 0;
