@@ -178,6 +178,9 @@ Cadre F_Vud::GéométrieTwips() const {
     } else {
         GetWindowRect(hwnd_, &r);
     }
-    return {EnTwipsX(r.left), EnTwipsY(r.top), EnTwipsX(r.right - r.left),
+    // The place on the desktop at the screen's DPI, as the window is made; the size at the
+    // window's own DPI (the kit scales it when the window is made on a monitor of another).
+    const Dpi écran = DpiÉcran();
+    return {PixelsEnTwipsX(r.left, écran), PixelsEnTwipsY(r.top, écran), EnTwipsX(r.right - r.left),
             EnTwipsY(r.bottom - r.top)};
 }

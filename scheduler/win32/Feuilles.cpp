@@ -46,11 +46,13 @@ std::string FichierChoisir(HWND propriétaire, const std::optional<std::string>&
     return DepuisUtf16(nom.data());
 }
 
+// A position is a place on the desktop, whose coordinates do not follow the DPI of the
+// monitor a window is on: it is converted at the screen's DPI, as the desktop in twips.
 void PositionSauve(HWND feuille, const std::string& nom, Registre& registre) {
     if (!feuille || IsIconic(feuille) || IsZoomed(feuille)) return;
     RECT r{};
     if (!GetWindowRect(feuille, &r)) return;
-    const Dpi dpi = DpiDeFenêtre(feuille);
+    const Dpi dpi = DpiÉcran();
     const auto entier = [](double v) {
         return std::to_string(static_cast<long long>(std::lround(v)));
     };
@@ -63,7 +65,7 @@ void PositionRestaure(HWND feuille, const std::string& nom, Registre& registre) 
     const std::string* texte = std::get_if<std::string>(&v);
     RECT r{};
     if (!texte || !GetWindowRect(feuille, &r)) return FeuilleCentre(feuille);
-    const Dpi dpi = DpiDeFenêtre(feuille);
+    const Dpi dpi = DpiÉcran();
     // Only a place within reach on today's desktop: its values then fit in pixels.
     const auto place = PositionDepuisTexte(*texte, PixelsEnTwipsX(r.right - r.left, dpi),
                                            PixelsEnTwipsY(r.bottom - r.top, dpi), BureauTwips());
