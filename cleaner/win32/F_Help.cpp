@@ -8,9 +8,8 @@
 #include "VersionWin32.h"
 
 void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
-    const Dpi dpi = DpiÉcran();
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT r{0, 0, TwipsEnPixelsX(8400, dpi), TwipsEnPixelsY(5700, dpi)};
+    RECT r{0, 0, TwipsEnPixelsX(8400, dpi_), TwipsEnPixelsY(5700, dpi_)};
     AdjustWindowRectEx(&r, style, FALSE, WS_EX_DLGMODALFRAME);
     if (!Crée(instance, {IdsNettix::ClasseHelp},
               {.titre = VersUtf16(VersionTexte() + TitreAide).c_str(),
@@ -23,13 +22,13 @@ void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
                .parent = propriétaire}))
         return;
     FeuilleCentre(hwnd_);
-    police_ = PoliceMessage();
-    t_ = ContrôleCrée(
-        hwnd_, L"EDIT", TexteAide(),
+    const HFONT police = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
+    t_ = ContrôleEnTwips(
+        L"EDIT", TexteAide(),
         WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
-        IdsNettix::t, {120, 120, 8160, 4920}, dpi, police_.get(), WS_EX_CLIENTEDGE);
-    bOk_ = ContrôleCrée(hwnd_, L"BUTTON", "Ok", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                        IdsNettix::bOk, {7080, 5160, 1200, 420}, dpi, police_.get());
+        IdsNettix::t, {120, 120, 8160, 4920}, police, WS_EX_CLIENTEDGE);
+    bOk_ = ContrôleEnTwips(L"BUTTON", "Ok", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
+                           IdsNettix::bOk, {7080, 5160, 1200, 420}, police);
 
     EnableWindow(propriétaire, FALSE);
     visible_ = true;

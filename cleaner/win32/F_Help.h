@@ -19,6 +19,5 @@ class F_Help : public Fenêtre {
     void bOk_Click();
 
     HWND t_ = nullptr, bOk_ = nullptr;
-    Police police_;
     bool visible_ = false;
 };

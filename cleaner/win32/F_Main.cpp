@@ -25,7 +25,6 @@ F_Main::~F_Main() {
 
 bool F_Main::Crée(HINSTANCE instance) {
     instance_ = instance;
-    dpi_ = DpiÉcran();
 
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), 100};
@@ -40,13 +39,12 @@ bool F_Main::Crée(HINSTANCE instance) {
         return false;
     FeuilleCentre(hwnd_);
 
-    police_ = PoliceMessage();
-    gras_ = PoliceMessage(true);
-    const HFONT normale = police_.get(), grasse = gras_ ? gras_.get() : normale;
+    police_ = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
+    const HFONT gras = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(true, dpi); });
+    const HFONT normale = police_, grasse = gras ? gras : normale;
     const auto contrôle = [&](const wchar_t* classe, const std::string& texte, DWORD style, int id,
                               const Cadre& place, HFONT police = nullptr, DWORD exStyle = 0) {
-        return ContrôleCrée(hwnd_, classe, texte, style, id, place, dpi_, police ? police : normale,
-                            exStyle);
+        return ContrôleEnTwips(classe, texte, style, id, place, police ? police : normale, exStyle);
     };
 
     // The input panel pSaisie.
@@ -99,10 +97,30 @@ bool F_Main::Crée(HINSTANCE instance) {
         procListe_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
             lDel_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&F_Main::ListeTextes)));
     }
-    // Wide enough for long paths: 60,000 twips, 4,000 pixels at 96 dpi.
-    SendMessageW(lDel_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(60000, dpi_), 0);
+    ÉtenduePose();
     défaut_ = IdsNettix::bGo;
     return bGo_ && lDel_;
+}
+
+void F_Main::ÉtenduePose() {
+    // Wide enough for long paths: 60,000 twips, 4,000 pixels at 96 dpi.
+    SendMessageW(lDel_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(60000, dpi_), 0);
+}
+
+void F_Main::DpiChangé() {
+    ÉtenduePose();
+    police_ = reinterpret_cast<HFONT>(SendMessageW(lDel_, WM_GETFONT, 0, 0));
+    SendMessageW(lDel_, LB_SETITEMHEIGHT, 0, HauteurDeLigne());
+}
+
+int F_Main::HauteurDeLigne() const {
+    HDC dc = GetDC(hwnd_);
+    HGDIOBJ ancienne = SelectObject(dc, police_ ? police_ : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc, &tm);
+    SelectObject(dc, ancienne);
+    ReleaseDC(hwnd_, dc);
+    return tm.tmHeight;
 }
 
 void F_Main::ListesRemplit() {
@@ -178,14 +196,7 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
             // A line of the file list is as high as a line of text in its font.
             auto* m = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
             if (m->CtlType != ODT_LISTBOX) break;
-            HDC dc = GetDC(hwnd_);
-            HGDIOBJ ancienne =
-                SelectObject(dc, police_ ? police_.get() : GetStockObject(DEFAULT_GUI_FONT));
-            TEXTMETRICW tm{};
-            GetTextMetricsW(dc, &tm);
-            SelectObject(dc, ancienne);
-            ReleaseDC(hwnd_, dc);
-            m->itemHeight = static_cast<UINT>(tm.tmHeight);
+            m->itemHeight = static_cast<UINT>(HauteurDeLigne());
             return TRUE;
         }
         case WM_DRAWITEM: {

@@ -63,16 +63,18 @@ class F_Main : public Fenêtre, public VueNettix {
     void Pompe();          // handles the waiting messages
     // Puts the folder and total texts of the census on screen, and draws lDel.
     void MontreÉcrits();
-    void ListeGèle();  // no drawing of lDel until the next MontreÉcrits
+    void ListeGèle();    // no drawing of lDel until the next MontreÉcrits
+    void ÉtenduePose();  // lDel's horizontal extent at the window's DPI
+    void DpiChangé() override;
+    int HauteurDeLigne() const;  // of lDel, in pixels
 
     Paramètres p_;
     Nettix modèle_;
     HINSTANCE instance_ = nullptr;
     HWND bVud_{}, fUnités_{}, bLocal_{}, lUnités_{}, fExt_{}, lExt_{}, bGo_{}, z_{};
     HWND bAuto_{}, bEffacer_{}, bConserver_{}, bAnn_{}, lDel_{}, eTaille_{}, eExec_{};
-    Police police_, gras_;
+    HFONT police_ = nullptr;       // the font of lDel, owned by the kit
     WNDPROC procListe_ = nullptr;  // the list box's own procedure, under ListeTextes
-    Dpi dpi_;
     int défaut_ = 0;
     std::string statut_, total_;
     bool statutÀMontrer_ = false, totalÀMontrer_ = false;

@@ -24,8 +24,7 @@ HCURSOR CurseurNormal() {
 
 F_Main::F_Main(HINSTANCE instance) {
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    const Dpi dpi = DpiÉcran();
-    RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi), TwipsEnPixelsY(HauteurClient, dpi)};
+    RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), TwipsEnPixelsY(HauteurClient, dpi_)};
     AdjustWindowRectEx(&r, style, FALSE, 0);
     // No class pointer: WM_SETCURSOR chooses it.
     if (!Crée(instance, {.nom = ClasseF_Main, .flèche = false, .petiteIcône = false},
@@ -35,13 +34,13 @@ F_Main::F_Main(HINSTANCE instance) {
                .hauteur = r.bottom - r.top}))
         return;
 
-    police_ = PoliceMessage();
+    const HFONT police = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
     for (int i = 0; i < 2; ++i) {
         // SS_NOPREFIX: an "&" in a path is shown, not taken as a mnemonic.
-        E_[i] = ContrôleCrée(hwnd_, L"STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
-                             {Marge, Marge + i * (HauteurÉtiquette + Marge),
-                              LargeurClient - 2 * Marge, HauteurÉtiquette},
-                             dpi, police_.get());
+        E_[i] = ContrôleEnTwips(L"STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, 0,
+                                {Marge, Marge + i * (HauteurÉtiquette + Marge),
+                                 LargeurClient - 2 * Marge, HauteurÉtiquette},
+                                police);
     }
     Form_Load();
 }

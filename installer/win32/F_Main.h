@@ -27,6 +27,5 @@ class F_Main : public Fenêtre, public FenêtreRemplo {
     void Form_Load();
 
     HWND E_[2] = {};
-    Police police_;
     bool occupé_ = false;
 };

@@ -12,6 +12,8 @@ namespace {
 // bOk's own size, kept by the layout.
 constexpr double LargeurOk = 1215, HauteurOk = 375;
 
+constexpr wchar_t RaisonBlocage[] = L"Pensil : la note n'est pas enregistr\u00E9e";
+
 }  // namespace
 
 F_Vud::~F_Vud() {
@@ -19,8 +21,6 @@ F_Vud::~F_Vud() {
 }
 
 bool F_Vud::Crée(HINSTANCE instance, int afficher) {
-    dpi_ = DpiÉcran();
-
     const Cadre& f = p_.état.placement.fenêtre;
     if (!Fenêtre::Crée(instance, {IdsVud::Classe},
                        {.titre = VersUtf16(TitrePensil).c_str(),
@@ -31,17 +31,21 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
                         .hauteur = EnPixelsY(f.hauteur)}))
         return false;
 
-    police_.Prend(CreateFontW(-MulDiv(10, dpi_.y, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                              DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                              DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
-    policeBouton_ = PoliceMessage();
+    const HFONT police = PoliceAjoute([](const Dpi& dpi) {
+        return Police(CreateFontW(-MulDiv(10, dpi.y, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                  DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                  DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
+    });
+    const HFONT policeBouton =
+        PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
 
+    // Placed by Form_Resize, from the window's size.
     t_ = ContrôleCrée(hwnd_, L"EDIT", "",
                       WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
                           ES_WANTRETURN | ES_NOHIDESEL,
-                      IdsVud::T, {}, dpi_, police_.get(), WS_EX_CLIENTEDGE);
+                      IdsVud::T, {}, dpi_, police, WS_EX_CLIENTEDGE);
     bOk_ = ContrôleCrée(hwnd_, L"BUTTON", "&Ok", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                        IdsVud::bOk, {}, dpi_, policeBouton_.get());
+                        IdsVud::bOk, {}, dpi_, policeBouton);
     if (!t_ || !bOk_) return false;
     // The default limit (32K characters) would cut a long note; 0 lifts it.
     SendMessageW(t_, EM_SETLIMITTEXT, 0, 0);
@@ -81,8 +85,16 @@ LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {
                 DestroyWindow(hwnd_);
             }
             return 0;
-        case WM_QUERYENDSESSION:
-            return Form_QueryUnload() ? TRUE : FALSE;
+        case WM_QUERYENDSESSION: {
+            // Asking holds the end of the session up: Windows then shows its own screen of
+            // programs in the way, whose "shut down anyway" ends this one. The reason on
+            // that screen tells the user the note is not saved, while the question is open.
+            const bool demande = TexteDeT() != p_.état.note.texte;
+            if (demande) ShutdownBlockReasonCreate(hwnd_, RaisonBlocage);
+            const bool fermer = Form_QueryUnload();
+            if (demande) ShutdownBlockReasonDestroy(hwnd_);
+            return fermer ? TRUE : FALSE;
+        }
         case WM_ENDSESSION:
             if (wp) Form_Unload();
             return 0;
@@ -166,6 +178,9 @@ Cadre F_Vud::GéométrieTwips() const {
     } else {
         GetWindowRect(hwnd_, &r);
     }
-    return {EnTwipsX(r.left), EnTwipsY(r.top), EnTwipsX(r.right - r.left),
+    // The place on the desktop at the screen's DPI, as the window is made; the size at the
+    // window's own DPI (the kit scales it when the window is made on a monitor of another).
+    const Dpi écran = DpiÉcran();
+    return {PixelsEnTwipsX(r.left, écran), PixelsEnTwipsY(r.top, écran), EnTwipsX(r.right - r.left),
             EnTwipsY(r.bottom - r.top)};
 }

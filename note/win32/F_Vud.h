@@ -26,6 +26,7 @@ class F_Vud : public Fenêtre {
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
 
     void Form_Resize();
+    void DpiChangé() override { Form_Resize(); }
     void bOk_Click();
     // Closing by any other means than Ok: false keeps the window open.
     bool Form_QueryUnload();
@@ -41,8 +42,6 @@ class F_Vud : public Fenêtre {
 
     Paramètres p_;
     HWND t_ = nullptr, bOk_ = nullptr;
-    Police police_, policeBouton_;
-    Dpi dpi_;
     bool déchargée_ = false;
     bool redimensionnement_ = false;  // Form_Resize's own size correction sends WM_SIZE again
 };

@@ -22,7 +22,6 @@ constexpr UINT MsgProgChoisi = WM_APP + 1;  // put ProgChoisi back after the com
 }  // namespace
 
 bool F_Auto::Crée() {
-    dpi_ = DpiÉcran();
     // No close, minimise or maximise button: the window closes by "Ok" or eMsg.
     const DWORD style = WS_OVERLAPPED | WS_CAPTION;
     RECT r{0, 0, TwipsEnPixelsX(DispositionAuto::LargeurClient, dpi_),
@@ -34,23 +33,22 @@ bool F_Auto::Crée() {
                        {titre.c_str(), style, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
                         r.bottom - r.top}))
         return false;
-    police_ = PoliceMessage();
-    gras_ = PoliceMessage(true);
+    const HFONT police = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
+    const HFONT gras = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(true, dpi); });
 
     // The controls in the table's order, which is the tab order, each into its panel.
     for (const DispositionAuto::Contrôle& c : DispositionAuto::Contrôles()) {
         const DispositionAuto::Sorte s = DispositionAuto::SorteDe(c.genre);
-        const HWND h = ContrôleCrée(hwnd_, s.classe, c.texte, WS_CLIPSIBLINGS | s.style | c.style,
-                                    c.id, c.place, dpi_, police_.get(), s.exStyle);
+        const HWND h = ContrôleEnTwips(s.classe, c.texte, WS_CLIPSIBLINGS | s.style | c.style, c.id,
+                                       c.place, police, s.exStyle);
         if (!h) return false;
         (c.panneau == DispositionAuto::Panneau::Liste ? fSelect_ : fSaisie_).push_back(h);
         if (c.panneau == DispositionAuto::Panneau::Répétition) dansRépet_.push_back(h);
     }
     lAutom_ = Ctl(IdsAuto::lAutom);
     cProg_ = Ctl(IdsAuto::cProg);
-    SendMessageW(lAutom_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(15000, dpi_), 0);
-    if (gras_)
-        SendMessageW(Ctl(IdsAuto::eMsg), WM_SETFONT, reinterpret_cast<WPARAM>(gras_.get()), FALSE);
+    DpiChangé();
+    if (gras) SendMessageW(Ctl(IdsAuto::eMsg), WM_SETFONT, reinterpret_cast<WPARAM>(gras), FALSE);
     // tParam and its label stay hidden until a program ending in ".exe" is typed.
     Dépendants();
 
@@ -73,6 +71,10 @@ bool F_Auto::Crée() {
     SetForegroundWindow(hwnd_);
     SetFocus(lAutom_);
     return true;
+}
+
+void F_Auto::DpiChangé() {
+    SendMessageW(lAutom_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(15000, dpi_), 0);
 }
 
 LRESULT F_Auto::Message(UINT msg, WPARAM wp, LPARAM lp) {

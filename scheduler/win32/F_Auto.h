@@ -56,6 +56,7 @@ class F_Auto : public Fenêtre, public VueÉditeur {
 
   private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
+    void DpiChangé() override;  // lAutom's extent
     void Commande(int id, int notification);
     HWND Ctl(int id) const { return GetDlgItem(hwnd_, id); }
 
@@ -95,9 +96,7 @@ class F_Auto : public Fenêtre, public VueÉditeur {
     HWND lAutom_ = nullptr, cProg_ = nullptr;
     std::vector<HWND> fSelect_, fSaisie_;  // the controls of each panel
     std::vector<HWND> dansRépet_;          // what the frame fRépet holds
-    Police police_, gras_;
     std::optional<ClavierDialogue> clavier_;
-    Dpi dpi_;
     bool listeVisible_ = true;
     bool listePérimée_ = false;  // the table changed while the entry panel was shown
     bool remplissage_ = false;   // controls set by the editor: no change handlers

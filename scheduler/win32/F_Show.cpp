@@ -1,5 +1,5 @@
-// F_Show: the red message window. Its layout is kept in twips and converted at the real
-// screen resolution, so that it looks the same at any DPI.
+// F_Show: the red message window. Its layout is kept in twips and converted at the
+// window's resolution, so that it looks the same at any DPI.
 #include "F_Show.h"
 
 #include <cmath>
@@ -17,7 +17,6 @@ constexpr DWORD Style = WS_POPUP | WS_CAPTION;  // fixed frame, no system menu o
 
 F_Show* F_Show::Crée(HINSTANCE instance) {
     auto* f = new F_Show;
-    f->dpi_ = DpiÉcran();
     f->rouge_.Prend(CreateSolidBrush(RGB(255, 0, 0)));
     // Designed client area 2220 x 960 twips; the outer size adds the frame and title bar.
     RECT r{0, 0, TwipsEnPixelsX(2220, f->dpi_), TwipsEnPixelsY(960, f->dpi_)};
@@ -34,16 +33,18 @@ F_Show* F_Show::Crée(HINSTANCE instance) {
         return nullptr;
     }
     // MS Sans Serif 9.75 points, bold.
-    f->police_.Prend(CreateFontW(-static_cast<int>(std::lround(9.75 * f->dpi_.y / 72.0)), 0, 0, 0,
-                                 FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                                 L"MS Sans Serif"));
-    f->policeBouton_ = PoliceMessage();
-    f->e_ = ContrôleCrée(f->hwnd_, L"STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, IdE, {},
-                         f->dpi_, f->police_.get());
+    const HFONT police = f->PoliceAjoute([](const Dpi& dpi) {
+        return Police(CreateFontW(-static_cast<int>(std::lround(9.75 * dpi.y / 72.0)), 0, 0, 0,
+                                  FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                                  L"MS Sans Serif"));
+    });
+    const HFONT policeBouton =
+        f->PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
+    f->e_ = f->ContrôleEnTwips(L"STATIC", "", WS_VISIBLE | SS_LEFT | SS_NOPREFIX, IdE, {}, police);
     // IDOK: Enter (the default button) and Esc (IDCANCEL) both reach bOk_Click.
-    f->bOk_ = ContrôleCrée(f->hwnd_, L"BUTTON", "Ok", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON,
-                           IDOK, {}, f->dpi_, f->policeBouton_.get());
+    f->bOk_ = f->ContrôleEnTwips(L"BUTTON", "Ok", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK,
+                                 {}, policeBouton);
     f->Place();
     return f;
 }
@@ -69,7 +70,7 @@ void F_Show::Affiche(const std::string& texte) {
 void F_Show::E_Change() {
     const std::wstring texte = TexteDeFenêtreW(e_);
     HDC dc = GetDC(e_);
-    HGDIOBJ avant = SelectObject(dc, police_.get());
+    HGDIOBJ avant = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(e_, WM_GETFONT, 0, 0)));
     RECT r{0, 0, 0, 0};
     DrawTextW(dc, texte.empty() ? L" " : texte.c_str(), -1, &r,
               DT_CALCRECT | DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
@@ -96,10 +97,8 @@ void F_Show::E_Change() {
 void F_Show::Place() {
     SetWindowPos(hwnd_, nullptr, 0, 0, TwipsEnPixelsX(largeur_, dpi_),
                  TwipsEnPixelsY(hauteur_, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    MoveWindow(e_, TwipsEnPixelsX(eGauche_, dpi_), TwipsEnPixelsY(eHaut_, dpi_),
-               TwipsEnPixelsX(eLargeur_, dpi_), TwipsEnPixelsY(eHauteur_, dpi_), TRUE);
-    MoveWindow(bOk_, TwipsEnPixelsX(okGauche_, dpi_), TwipsEnPixelsY(okHaut_, dpi_),
-               TwipsEnPixelsX(okLargeur_, dpi_), TwipsEnPixelsY(okHauteur_, dpi_), TRUE);
+    ContrôleReplace(e_, {eGauche_, eHaut_, eLargeur_, eHauteur_});
+    ContrôleReplace(bOk_, {okGauche_, okHaut_, okLargeur_, okHauteur_});
 }
 
 void F_Show::bOk_Click() {

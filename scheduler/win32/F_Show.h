@@ -27,9 +27,7 @@ class F_Show : public Fenêtre {
     void Place();  // applies the geometry in twips to the window and its controls
 
     HWND e_ = nullptr, bOk_ = nullptr;
-    Police police_, policeBouton_;
     Pinceau rouge_;
-    Dpi dpi_;
     // Geometry in twips: the window's outer size, the label and the button.
     double largeur_ = 0, hauteur_ = 0;
     double eGauche_ = 120, eHaut_ = 120, eLargeur_ = 0, eHauteur_ = 0;

@@ -46,6 +46,8 @@ std::string FichierChoisir(HWND propriétaire, const std::optional<std::string>&
     return DepuisUtf16(nom.data());
 }
 
+// A position is a place on the desktop, whose coordinates do not follow the DPI of the
+// monitor a window is on: it is converted at the screen's DPI, as the desktop in twips.
 void PositionSauve(HWND feuille, const std::string& nom, Registre& registre) {
     if (!feuille || IsIconic(feuille) || IsZoomed(feuille)) return;
     RECT r{};

@@ -7,6 +7,32 @@
 
 #include "Utf16.h"
 
+namespace {
+
+// A function of user32 that older systems lack (Windows 10 1607 added the DPI ones):
+// nullptr there.
+template <class F>
+F User32(const char* nom) {
+    const FARPROC f = GetProcAddress(GetModuleHandleW(L"user32.dll"), nom);
+    return reinterpret_cast<F>(reinterpret_cast<void (*)()>(f));
+}
+
+// The system's DPI for a window, the screen's where the system has no such function.
+Dpi DpiSystèmeDe(HWND fenêtre) {
+    static const auto pourFenêtre = User32<UINT(WINAPI*)(HWND)>("GetDpiForWindow");
+    const UINT dpi = pourFenêtre && fenêtre ? pourFenêtre(fenêtre) : 0;
+    if (dpi == 0) return DpiÉcran();
+    return {static_cast<int>(dpi), static_cast<int>(dpi)};
+}
+
+RECT EnPixels(const Cadre& place, const Dpi& dpi) {
+    const int gauche = TwipsEnPixelsX(place.gauche, dpi), haut = TwipsEnPixelsY(place.haut, dpi);
+    return {gauche, haut, gauche + TwipsEnPixelsX(place.largeur, dpi),
+            haut + TwipsEnPixelsY(place.hauteur, dpi)};
+}
+
+}  // namespace
+
 bool ClasseInscrit(HINSTANCE instance, const ClasseFenêtre& classe, WNDPROC procédure) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -31,9 +57,66 @@ Fenêtre::~Fenêtre() {
 
 bool Fenêtre::Crée(HINSTANCE instance, const ClasseFenêtre& classe, const Création& c) {
     if (!ClasseInscrit(instance, classe, Procédure)) return false;
+    const Dpi prévu = dpi_;
     CreateWindowExW(c.exStyle, classe.nom, c.titre, c.style, c.x, c.y, c.largeur, c.hauteur,
                     c.parent, nullptr, instance, this);
-    return hwnd_ != nullptr;
+    if (!hwnd_) return false;
+    // A window is made at the DPI of the monitor it lands on, with the size it was given:
+    // on a monitor of another DPI that size is scaled, as WM_DPICHANGED would.
+    dpi_ = DpiSystèmeDe(hwnd_);
+    RECT r{};
+    if ((dpi_.x != prévu.x || dpi_.y != prévu.y) && GetWindowRect(hwnd_, &r))
+        SetWindowPos(hwnd_, nullptr, 0, 0, MulDiv(r.right - r.left, dpi_.x, prévu.x),
+                     MulDiv(r.bottom - r.top, dpi_.y, prévu.y),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+HFONT Fenêtre::PoliceAjoute(FabriquePolice fabrique) {
+    Police police = fabrique(dpi_);
+    if (!police) return nullptr;
+    const HFONT h = police.get();
+    polices_.push_back({std::move(fabrique), std::move(police)});
+    return h;
+}
+
+HWND Fenêtre::ContrôleEnTwips(const wchar_t* classe, const std::string& texte, DWORD style, int id,
+                              const Cadre& place, HFONT police, DWORD exStyle) {
+    HWND c = ContrôleCrée(hwnd_, classe, texte, style, id, place, dpi_, police, exStyle);
+    if (c) contrôles_.emplace_back(c, place);
+    return c;
+}
+
+void Fenêtre::ContrôleReplace(HWND contrôle, const Cadre& place) {
+    for (auto& [c, cadre] : contrôles_)
+        if (c == contrôle) cadre = place;
+    const RECT r = EnPixels(place, dpi_);
+    MoveWindow(contrôle, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void Fenêtre::DpiChange(const Dpi& nouveau, const RECT& proposé) {
+    dpi_ = nouveau;
+    for (PoliceSuivie& p : polices_) {
+        Police neuve = p.fabrique(dpi_);
+        if (!neuve) continue;
+        for (HWND c = GetWindow(hwnd_, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (reinterpret_cast<HFONT>(SendMessageW(c, WM_GETFONT, 0, 0)) == p.police.get())
+                SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(neuve.get()), FALSE);
+        p.police = std::move(neuve);  // the old one, no longer shown, is deleted
+    }
+    for (const auto& [c, place] : contrôles_) {
+        const RECT r = EnPixels(place, dpi_);
+        MoveWindow(c, r.left, r.top, r.right - r.left, r.bottom - r.top, FALSE);
+    }
+    SetWindowPos(hwnd_, nullptr, proposé.left, proposé.top, proposé.right - proposé.left,
+                 proposé.bottom - proposé.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    DpiChangé();
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+Dpi DpiDeFenêtre(HWND fenêtre) {
+    if (const Fenêtre* f = Fenêtre::De(fenêtre)) return f->DpiCourant();
+    return DpiSystèmeDe(fenêtre);
 }
 
 Fenêtre* Fenêtre::De(HWND hwnd) {
@@ -50,18 +133,34 @@ LRESULT CALLBACK Fenêtre::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     }
     auto* objet = reinterpret_cast<Fenêtre*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!objet) return DefWindowProcW(hwnd, msg, wp, lp);
+    if (msg == WM_DPICHANGED) {
+        // The DPI comes from the message, not from the system, which may not have moved
+        // the window to its new DPI yet.
+        const int x = LOWORD(wp), y = HIWORD(wp);
+        if (x > 0 && y > 0 && lp) objet->DpiChange({x, y}, *reinterpret_cast<const RECT*>(lp));
+        return 0;
+    }
     if (msg != WM_NCDESTROY) return objet->Message(msg, wp, lp);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     objet->hwnd_ = nullptr;
     const LRESULT r = DefWindowProcW(hwnd, msg, wp, lp);
+    // Its controls are gone: nothing to lay out again, no font shown any more.
+    objet->contrôles_.clear();
+    objet->polices_.clear();
     objet->Détruite();
     return r;
 }
 
-Police PoliceMessage(bool gras) {
+Police PoliceMessage(bool gras, const Dpi& dpi) {
+    using PourDpi = BOOL(WINAPI*)(UINT, UINT, void*, UINT, UINT);
+    static const auto pourDpi = User32<PourDpi>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW ncm{};
     ncm.cbSize = sizeof ncm;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) return Police{};
+    if (!pourDpi || !pourDpi(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0, dpi.y)) {
+        // The system's metrics are at the screen's DPI.
+        if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof ncm, &ncm, 0)) return Police{};
+        ncm.lfMessageFont.lfHeight = MulDiv(ncm.lfMessageFont.lfHeight, dpi.y, DpiÉcran().y);
+    }
     if (gras) ncm.lfMessageFont.lfWeight = FW_BOLD;
     return Police(CreateFontIndirectW(&ncm.lfMessageFont));
 }
@@ -81,11 +180,10 @@ std::string TexteDeFenêtre(HWND fenêtre) {
 HWND ContrôleCrée(HWND parent, const wchar_t* classe, const std::string& texte, DWORD style, int id,
                   const Cadre& place, const Dpi& dpi, HFONT police, DWORD exStyle) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    HWND c = CreateWindowExW(exStyle, classe, VersUtf16(texte).c_str(), WS_CHILD | style,
-                             TwipsEnPixelsX(place.gauche, dpi), TwipsEnPixelsY(place.haut, dpi),
-                             TwipsEnPixelsX(place.largeur, dpi), TwipsEnPixelsY(place.hauteur, dpi),
-                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                             nullptr);
+    const RECT r = EnPixels(place, dpi);
+    HWND c = CreateWindowExW(exStyle, classe, VersUtf16(texte).c_str(), WS_CHILD | style, r.left,
+                             r.top, r.right - r.left, r.bottom - r.top, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (c && police) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(police), FALSE);
     return c;
 }

@@ -1,11 +1,14 @@
 // The window kit: a window class registered once, a window object attached to its handle
 // and dispatched to by one procedure, and what every window needs besides (the message
-// font, its text, controls placed in twips, centring).
+// font, its text, controls placed in twips at the window's own DPI, centring).
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "Metriques.h"
 #include "Placement.h"
@@ -44,6 +47,8 @@ class Fenêtre {
     Fenêtre& operator=(const Fenêtre&) = delete;
 
     HWND Handle() const { return hwnd_; }
+    // The DPI the window is laid out at (see `dpi_`).
+    Dpi DpiCourant() const { return dpi_; }
     // The object of a window created by Crée; nullptr for any other window.
     static Fenêtre* De(HWND hwnd);
 
@@ -54,21 +59,55 @@ class Fenêtre {
     virtual ~Fenêtre();
 
     // Registers the class when needed and creates the window; false when either fails.
+    // The window's size is taken as laid out at `dpi_` as it was before the call; when the
+    // window's own DPI differs (made on another monitor), the size is scaled to it.
     bool Crée(HINSTANCE instance, const ClasseFenêtre& classe, const Création& création);
     virtual LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) = 0;
     // The window's last call, its handle already gone: where a window that owns its object
     // deletes it.
     virtual void Détruite() {}
 
+    // A font that follows the window's DPI: `fabrique` makes it for a DPI. The window owns
+    // it (until its end) and, when its DPI changes, makes it again and gives the new one to
+    // every control that showed the old. Returns the font made now, nullptr when none.
+    using FabriquePolice = std::function<Police(const Dpi&)>;
+    HFONT PoliceAjoute(FabriquePolice fabrique);
+    // A child control placed at `place` in twips (see ContrôleCrée) and placed again from
+    // these twips when the window's DPI changes.
+    HWND ContrôleEnTwips(const wchar_t* classe, const std::string& texte, DWORD style, int id,
+                         const Cadre& place, HFONT police = nullptr, DWORD exStyle = 0);
+    // Moves a control of ContrôleEnTwips to `place`, kept for the next DPI change.
+    void ContrôleReplace(HWND contrôle, const Cadre& place);
+    // Called once the kit has laid the window out again after a DPI change (fonts, controls,
+    // the system's suggested rectangle): what the window adds of its own (list extents,
+    // item heights, a layout computed from its size).
+    virtual void DpiChangé() {}
+
     HWND hwnd_ = nullptr;
+    // The resolution every twips conversion of the window uses: the screen's until the
+    // window exists, then the window's own, then the one each WM_DPICHANGED gives.
+    Dpi dpi_ = DpiÉcran();
 
   private:
     static LRESULT CALLBACK Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void DpiChange(const Dpi& nouveau, const RECT& proposé);
+
+    struct PoliceSuivie {
+        FabriquePolice fabrique;
+        Police police;
+    };
+    std::vector<PoliceSuivie> polices_;
+    std::vector<std::pair<HWND, Cadre>> contrôles_;
 };
 
-// The system's message-box font (bold on request); nothing held when the system does not
-// say (the controls then keep the system font).
-Police PoliceMessage(bool gras = false);
+// The DPI of a window: the one its object lays it out at for a window of the kit, the
+// system's value for the window (GetDpiForWindow, where the system has it) for any other,
+// the screen's where the system cannot say.
+Dpi DpiDeFenêtre(HWND fenêtre);
+
+// The system's message-box font (bold on request) for `dpi`; nothing held when the system
+// does not say (the controls then keep the system font).
+Police PoliceMessage(bool gras = false, const Dpi& dpi = DpiÉcran());
 
 // A window's text, in UTF-16 and in UTF-8.
 std::wstring TexteDeFenêtreW(HWND fenêtre);
