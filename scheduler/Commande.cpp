@@ -42,6 +42,17 @@ bool DésinstallationDemande(Registre& registre, Dialogues& dialogues) {
         TitreInfo, Mb::OuiNon);
     if (r != Réponse::Oui) return false;
     registre.RegistreEfface(Racine::HKLM, CléRun, ValeurRun);
+    // A user without the right to write the machine's keys removes only their own copy.
+    if (!EstAbsent(registre.RegistreLit(Racine::HKLM, CléRun, ValeurRun)))
+        dialogues.Message(
+            "Je ne parviens pas à supprimer le démarrage automatique de Horlo : il est inscrit "
+            "pour tous les utilisateurs de cet ordinateur, ce que seul un administrateur peut "
+            "modifier." +
+                SautLigne(2) + "HKEY_LOCAL_MACHINE\\" + CléRun + ", valeur \"" + ValeurRun + "\"" +
+                SautLigne(2) +
+                "Horlo démarrera encore avec Windows tant qu'un administrateur n'aura pas "
+                "supprimé cette valeur.",
+            TitreAttention, Mb::Ok | Mb::IcôneExclamation);
     return true;
 }
 

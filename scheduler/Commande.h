@@ -22,7 +22,8 @@ MotHorlo MotDeLaLigne(std::string_view ligne);
 // The usage box of "/?".
 void AideMontre(Dialogues& dialogues);
 
-// "/uninstall": asks, and on Yes removes the start-up entry. False when the user said No.
+// "/uninstall": asks, and on Yes removes the start-up entry; tells the user when the
+// machine's entry stays (only an administrator may remove it). False when the user said No.
 bool DésinstallationDemande(Registre& registre, Dialogues& dialogues);
 
 // When the start-up entry holds nothing, asks whether Horlo should start with Windows and

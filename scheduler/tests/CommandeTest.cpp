@@ -45,6 +45,25 @@ TEST(Commande, QuestionDeDemarrageEtDesinstallation) {
     EXPECT_EQ(d.boîtes.back().titre, "Orvan 98 info");
     EXPECT_EQ(d.boîtes.back().drapeaux, 4u);
 
+    // Without the right to write the machine's keys: the user's copy goes, the machine's
+    // stays, and the user is told.
+    const size_t avant = d.boîtes.size();
+    brut.PoseValeur(Racine::HKLM, CléRun, ValeurRun, RegistreBrut::TypeTexte, "C:\\Vud\\Horlo.exe");
+    brut.PoseValeur(Racine::HKCU, CléRun, ValeurRun, RegistreBrut::TypeTexte, "C:\\Vud\\Horlo.exe");
+    brut.Protège(Racine::HKLM, CléRun);
+    d.réponses = {Réponse::Oui, Réponse::Ok};
+    EXPECT_TRUE(DésinstallationDemande(registre, d));
+    EXPECT_FALSE(brut.Lit(Racine::HKCU, CléRun, ValeurRun));
+    EXPECT_TRUE(brut.Lit(Racine::HKLM, CléRun, ValeurRun));
+    ASSERT_EQ(d.boîtes.size(), avant + 2);
+    EXPECT_EQ(d.boîtes.back().titre, "Talmon - Attention");
+    EXPECT_EQ(d.boîtes.back().drapeaux, Mb::Ok | Mb::IcôneExclamation);
+    EXPECT_NE(d.boîtes.back().texte.find(
+                  "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Run, "
+                  "valeur \"Talmon\""),
+              std::string::npos)
+        << d.boîtes.back().texte;
+
     AideMontre(d);
     EXPECT_EQ(d.boîtes.back().drapeaux, 64u);
     EXPECT_EQ(d.boîtes.back().texte.substr(0, 52),
