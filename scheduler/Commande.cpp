@@ -19,6 +19,18 @@ MotHorlo MotDeLaLigne(std::string_view ligne) {
     return MotHorlo::Aucun;
 }
 
+bool RelanceSansÉlévation(Droits& droits, const Programme& programme,
+                          const std::string& paramètres) {
+    if (droits.DuProcessus() != Élévation::Complète) return false;
+    // A shell as elevated as this process would start it elevated again, and again. Any
+    // other shell gives its own rights: the restricted ones of the same administrator, or
+    // those of the signed-in user when the setup ran under an administrator's account.
+    const auto bureau = droits.DuBureau();
+    if (!bureau || *bureau == Élévation::Complète) return false;
+    return droits.LanceParLeBureau(programme.DossierLocal() + programme.nom + ".exe", paramètres,
+                                   programme.dossier);
+}
+
 void AideMontre(Dialogues& dialogues) {
     dialogues.Message(
         "Ce programme est un complément à Windows 95." + SautLigne(2) +

@@ -7,6 +7,55 @@
 
 namespace {
 
+struct DroitsScript : Droits {
+    Élévation processus = Élévation::Ordinaire;
+    std::optional<Élévation> bureau;
+    bool lancementRéussi = true;
+    std::vector<std::string> lancements;  // "program|parameters|folder"
+    Élévation DuProcessus() override { return processus; }
+    std::optional<Élévation> DuBureau() override { return bureau; }
+    bool LanceParLeBureau(const std::string& programme, const std::string& paramètres,
+                          const std::string& dossier) override {
+        lancements.push_back(programme + "|" + paramètres + "|" + dossier);
+        return lancementRéussi;
+    }
+};
+
+// Horlo hands over to the shell only from full rights to a shell without them, and goes
+// on itself when the shell cannot be asked or would start it as elevated.
+TEST(Commande, RelanceSansElevation) {
+    using É = Élévation;
+    const std::optional<É> aucun;
+    const struct {
+        É processus;
+        std::optional<É> bureau;
+        bool réussi;
+        bool relance;
+        size_t lancements;
+    } cas[] = {
+        {É::Complète, É::Restreinte, true, true, 1},
+        {É::Complète, É::Restreinte, false, false, 1},
+        {É::Ordinaire, É::Restreinte, true, false, 0},
+        {É::Restreinte, É::Restreinte, true, false, 0},
+        {É::Complète, É::Complète, true, false, 0},
+        {É::Complète, É::Ordinaire, true, true, 1},
+        {É::Complète, aucun, true, false, 0},
+    };
+    const Programme p = Programme::DepuisChemin("C:\\Vud\\Horlo.exe");
+    for (const auto& c : cas) {
+        DroitsScript d;
+        d.processus = c.processus;
+        d.bureau = c.bureau;
+        d.lancementRéussi = c.réussi;
+        const int i = static_cast<int>(&c - cas);
+        EXPECT_EQ(RelanceSansÉlévation(d, p, " /O "), c.relance) << i;
+        ASSERT_EQ(d.lancements.size(), c.lancements) << i;
+        if (c.lancements) {
+            EXPECT_EQ(d.lancements[0], "C:\\Vud\\Horlo.exe| /O |C:\\Vud") << i;
+        }
+    }
+}
+
 TEST(Commande, MotsDeLaLigne) {
     const struct {
         const char* ligne;

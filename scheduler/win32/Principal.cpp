@@ -1,11 +1,13 @@
-// Horlo's entry point: the development marker, the command line, single instance, the
-// self-update check, the start-up question, the start counter and the tables; then the
-// hidden main window with its tray icon and timer, or, with "/o", the task editor alone.
+// Horlo's entry point: its restart without an administrator's rights, the development
+// marker, the command line, single instance, the self-update check, the start-up question,
+// the start counter and the tables; then the hidden main window with its tray icon and
+// timer, or, with "/o", the task editor alone.
 #include <windows.h>
 
 #include "Commande.h"
 #include "Demarrage.h"
 #include "DialoguesWin32.h"
+#include "DroitsWin32.h"
 #include "Existence.h"
 #include "F_Auto.h"
 #include "F_Main.h"
@@ -32,6 +34,12 @@ bool MessageDeF_Show(MSG& msg) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
     const Programme programme = ProgrammeCourant();
+    const std::string paramètres = DepuisUtf16(ligne ? ligne : L"");
+    // Started elevated (by a setup run as administrator), Horlo hands over to a copy of
+    // itself with the user's normal rights, before it takes its single-instance mark.
+    DroitsWin32 droits;
+    if (RelanceSansÉlévation(droits, programme, paramètres)) return 0;
+
     FichiersWin32 fichiers;
     if (FichierExiste(fichiers, programme.DossierLocal() + programme.nom + ".vbp"))
         MiseAJourVerifieWin32();
@@ -39,7 +47,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
     RegistreWin32 brut;
     Registre registre = RegistreDuProgramme(brut, programme.nom);
     DialoguesWin32 dialogues;
-    const MotHorlo mot = MotDeLaLigne(DepuisUtf16(ligne ? ligne : L""));
+    const MotHorlo mot = MotDeLaLigne(paramètres);
     switch (mot) {
         case MotHorlo::Aide:
             AideMontre(dialogues);
