@@ -3,9 +3,12 @@
 ; keeps the user's files. Made by tools/package:
 ;   makensis -DVERSION=x.y.z -DSOURCE=<folder of the programs> -DICONE=<.ico>
 ;            -DOUTFILE=<setup.exe> package/Orvan98.nsi
-; Machine-wide (shortcuts for all users, entry in HKLM) when run by an administrator,
-; for the current user otherwise or with /UTILISATEUR; /S installs or uninstalls silently
-; (exit code 3 when programs of the suite stay open).
+; For the user who runs it, never elevated: shortcuts, uninstall entry and start-up value
+; are that user's, and C:\Vud\ is given a protected security descriptor (that user, SYSTEM
+; and Administrators), so that no other account can replace a program, plant a DLL beside
+; one or edit the user's files. /S installs or uninstalls silently (exit code 3 when
+; programs of the suite stay open, 2 when C:\Vud\ cannot be written or protected).
+; /UTILISATEUR, which the uninstall entries of older versions carry, changes nothing.
 Unicode true
 ; The programs are 64-bit: a 64-bit setup reads and writes the registry view they use
 ; (no WOW64 redirection of Software\Talmon, the Run key or the uninstall entry) and
@@ -18,18 +21,23 @@ Target amd64-unicode
 
 !include MUI2.nsh
 !include LogicLib.nsh
-!include FileFunc.nsh
 
 !define SUITE "Orvan 98"
 !define CLE_DESINST "Software\Microsoft\Windows\CurrentVersion\Uninstall\Orvan98"
 !define CLE_RUN "Software\Microsoft\Windows\CurrentVersion\Run"
 !define DESINSTALLEUR "Desinstaller.exe"
+; C:\Vud\'s access list, without its last entry's SID (the setup's user, known only when it
+; runs): full control for SYSTEM, Administrators and that user, inherited by every file and
+; subfolder; P protects it from the inheritance of C:\ (where any signed-in account may
+; create and change files).
+!define DACL_VUD "D:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;FA;;;"
 
 Name "${SUITE}"
 OutFile "${OUTFILE}"
 ; The suite's fixed folder: the programs start each other there.
 InstallDir "C:\Vud"
-RequestExecutionLevel highest
+; Never elevated: the programs, and what Horlo starts, run with the user's own rights.
+RequestExecutionLevel user
 SetCompressor /SOLID lzma
 BrandingText "${SUITE} ${VERSION}"
 ShowInstDetails show
@@ -62,41 +70,31 @@ VIAddVersionKey /LANG=1036 "OriginalFilename" "Orvan98-${VERSION}-setup.exe"
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "French"
 
-Var ParUtilisateur  ; 1: for the current user only
 Var Ouverts         ; the suite's programs that are running, separated by blanks
 Var HorloOuvert     ; 1 when Horlo is among them
 Var HorloArrete     ; 1 when the setup ended Horlo (it starts it again afterwards)
 Var Echec           ; 1 when the programs stay open
+Var VudCree         ; 1 when the setup created C:\Vud\ (removed again if it cannot be protected)
 
-; Machine-wide or per user: shortcuts and the uninstall entry (SHCTX) follow. The setup
-; installs machine-wide when it may write the machine's uninstall entries (an administrator,
-; elevated), for the current user otherwise or with /UTILISATEUR; the uninstaller follows
-; the /UTILISATEUR that the entry's command carries.
 !macro MODE UN
+; Per user: shortcuts and the uninstall entry are the current user's.
 Function ${UN}Mode
   SetRegView 64
-  StrCpy $ParUtilisateur 1
-  ${GetParameters} $R0
-  ClearErrors
-  ${GetOptions} $R0 "/UTILISATEUR" $R1
-  ${If} ${Errors}
-    !if "${UN}" == ""
-      ; KEY_WOW64_64KEY | KEY_CREATE_SUB_KEY | KEY_SET_VALUE on HKEY_LOCAL_MACHINE
-      ; (0x80000002, sign-extended as a 64-bit handle).
-      System::Call 'advapi32::RegOpenKeyExW(p -2147483646, w "Software\Microsoft\Windows\CurrentVersion\Uninstall", i 0, i 0x106, *p .R2) i .R3'
-      ${If} $R3 == 0
-        System::Call 'advapi32::RegCloseKey(p R2)'
-        StrCpy $ParUtilisateur 0
-      ${EndIf}
-    !else
-      StrCpy $ParUtilisateur 0
-    !endif
-  ${EndIf}
-  ${If} $ParUtilisateur == 1
-    SetShellVarContext current
-  ${Else}
-    SetShellVarContext all
-  ${EndIf}
+  SetShellVarContext current
+FunctionEnd
+
+; What an earlier machine-wide install left (its entry and shortcuts for all users): gone
+; when this account may remove it, else left to the administrator (the entry's uninstaller,
+; this one, still works).
+Function ${UN}AncienneInstallationMachine
+  DeleteRegKey HKLM "${CLE_DESINST}"
+  SetShellVarContext all
+  Delete "$SMPROGRAMS\${SUITE}\Horlo.lnk"
+  Delete "$SMPROGRAMS\${SUITE}\Nettix.lnk"
+  Delete "$SMPROGRAMS\${SUITE}\Pensil.lnk"
+  Delete "$SMPROGRAMS\${SUITE}\Lisez-moi.lnk"
+  RMDir "$SMPROGRAMS\${SUITE}"
+  SetShellVarContext current
 FunctionEnd
 
 ; $Ouverts: the programs whose file is in use (a running program's file cannot be
@@ -176,7 +174,100 @@ Function .onInit
   Call Mode
 FunctionEnd
 
+; $R1: the string SID of the user whose token the setup runs with ("" when unknown).
+Function SidUtilisateur
+  StrCpy $R1 ""
+  System::Call 'kernel32::GetCurrentProcess() p .R6'
+  ; TOKEN_QUERY; the token's TokenUser (1) starts with the user's SID.
+  System::Call 'advapi32::OpenProcessToken(p R6, i 0x8, *p .R6) i .R7'
+  ${If} $R7 == 0
+    Return
+  ${EndIf}
+  System::Call 'advapi32::GetTokenInformation(p R6, i 1, p 0, i 0, *i .R8)'
+  System::Alloc $R8
+  Pop $R9
+  System::Call 'advapi32::GetTokenInformation(p R6, i 1, p R9, i R8, *i .R8) i .R7'
+  ${If} $R7 != 0
+    System::Call '*$R9(p .R8)'
+    System::Call 'advapi32::ConvertSidToStringSidW(p R8, *p .R7) i .R5'
+    ${If} $R5 != 0
+      System::Call 'kernel32::lstrcpynW(w .R1, p R7, i ${NSIS_MAX_STRLEN})'
+      System::Call 'kernel32::LocalFree(p R7)'
+    ${EndIf}
+  ${EndIf}
+  System::Free $R9
+  System::Call 'kernel32::CloseHandle(p R6)'
+FunctionEnd
+
+; $R5: the system's text of the error code $R4.
+Function TexteErreur
+  ; FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS
+  System::Call 'kernel32::FormatMessageW(i 0x1200, p 0, i R4, i 0, w .R5, i ${NSIS_MAX_STRLEN}, p 0) i .R6'
+  ${If} $R6 == 0
+    StrCpy $R5 "erreur $R4"
+  ${EndIf}
+FunctionEnd
+
+; Stops the setup, with nothing installed: tells the user $R0, removes C:\Vud\ when the
+; setup created it.
+Function AbandonneDossier
+  ${If} $VudCree == 1
+    RMDir "$INSTDIR"
+  ${EndIf}
+  MessageBox MB_OK|MB_ICONSTOP "$R0" /SD IDOK
+  SetErrorLevel 2
+  Abort "Installation annulée : rien n'a été installé."
+FunctionEnd
+
+; Before anything is written into it: C:\Vud\ exists, carries its protected access list (an
+; existing folder too: an older install left it inheriting from C:\; the list is passed on to
+; the files already there) and this account can write there. Otherwise the setup stops.
+Function DossierProtege
+  StrCpy $VudCree 0
+  ${IfNot} ${FileExists} "$INSTDIR\*.*"
+    ClearErrors
+    CreateDirectory "$INSTDIR"
+    ${If} ${Errors}
+      StrCpy $R0 "Je ne parviens pas à créer le dossier $INSTDIR.$\r$\n$\r$\nUn fichier de ce nom l'empêche peut-être, ou ce compte n'a pas le droit d'écrire à la racine de C:\."
+      Call AbandonneDossier
+    ${EndIf}
+    StrCpy $VudCree 1
+  ${EndIf}
+
+  Call SidUtilisateur
+  StrCpy $R4 1332  ; ERROR_NONE_MAPPED, when the user's SID is unknown
+  ${If} $R1 != ""
+    System::Call 'advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w "${DACL_VUD}$R1)", i 1, *p .R2, p 0) i .R3 ?e'
+    Pop $R4
+    ${If} $R3 != 0
+      System::Call 'advapi32::GetSecurityDescriptorDacl(p R2, *i .R6, *p .R7, *i .R8)'
+      ; SE_FILE_OBJECT; DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION.
+      ; Unlike SetFileSecurityW it also gives the files already there the inherited entries.
+      System::Call 'advapi32::SetNamedSecurityInfoW(w "$INSTDIR", i 1, i 0x80000004, p 0, p 0, p R7, p 0) i .R4'
+      System::Call 'kernel32::LocalFree(p R2)'
+    ${EndIf}
+  ${EndIf}
+
+  ; Written, then removed: what this account may do in the folder.
+  ClearErrors
+  FileOpen $R3 "$INSTDIR\Orvan98.essai" w
+  ${If} ${Errors}
+    StrCpy $R0 "Je ne parviens pas à écrire dans le dossier $INSTDIR.$\r$\n$\r$\n${SUITE} y a sans doute été installé par un autre compte de cet ordinateur : il n'appartient qu'à ce compte. Installez ${SUITE} depuis ce compte-là, ou demandez à un administrateur de supprimer ce dossier."
+    Call AbandonneDossier
+  ${EndIf}
+  FileClose $R3
+  Delete "$INSTDIR\Orvan98.essai"
+
+  ${If} $R4 != 0
+    Call TexteErreur
+    StrCpy $R0 "Je ne parviens pas à protéger le dossier $INSTDIR : $R5$\r$\nSans cette protection, un autre compte de cet ordinateur pourrait y remplacer vos programmes.$\r$\n$\r$\nSi ${SUITE} y a été installé pour tous les utilisateurs par une version précédente, lancez une fois ce programme d'installation par un clic droit, « Exécuter en tant qu'administrateur »."
+    Call AbandonneDossier
+  ${EndIf}
+  DetailPrint "Dossier $INSTDIR protégé"
+FunctionEnd
+
 Section "${SUITE}" SecSuite
+  Call DossierProtege
   SetOutPath "$INSTDIR"
   ; Never a mix of old and new programs: nothing is replaced while one of them runs.
   ; In silent mode the setup ends Horlo itself and starts it again at the end.
@@ -212,25 +303,21 @@ Section "${SUITE}" SecSuite
   CreateShortcut "$SMPROGRAMS\${SUITE}\Pensil.lnk" "$INSTDIR\Pensil.exe" "" "$INSTDIR\Pensil.exe" 0 SW_SHOWNORMAL "" "Note : noms, adresses, téléphones"
   CreateShortcut "$SMPROGRAMS\${SUITE}\Lisez-moi.lnk" "$INSTDIR\LISEZMOI.txt" "" "" 0 SW_SHOWNORMAL "" "Mode d'emploi de ${SUITE}"
 
-  ; The uninstall entry, beside the settings of the same scope.
-  ${If} $ParUtilisateur == 1
-    StrCpy $R0 '"$INSTDIR\${DESINSTALLEUR}" /UTILISATEUR'
-  ${Else}
-    StrCpy $R0 '"$INSTDIR\${DESINSTALLEUR}"'
-    DeleteRegKey HKCU "${CLE_DESINST}"  ; an earlier install for this user alone
-  ${EndIf}
-  WriteRegStr SHCTX "${CLE_DESINST}" "DisplayName" "${SUITE}"
-  WriteRegStr SHCTX "${CLE_DESINST}" "DisplayVersion" "${VERSION}"
-  WriteRegStr SHCTX "${CLE_DESINST}" "Publisher" "${SUITE}"
-  WriteRegStr SHCTX "${CLE_DESINST}" "DisplayIcon" "$INSTDIR\Horlo.exe,0"
-  WriteRegStr SHCTX "${CLE_DESINST}" "InstallLocation" "$INSTDIR"
-  WriteRegStr SHCTX "${CLE_DESINST}" "URLInfoAbout" "http://www.orvan98.ch"
-  WriteRegStr SHCTX "${CLE_DESINST}" "UninstallString" "$R0"
-  WriteRegStr SHCTX "${CLE_DESINST}" "QuietUninstallString" "$R0 /S"
-  WriteRegDWORD SHCTX "${CLE_DESINST}" "NoModify" 1
-  WriteRegDWORD SHCTX "${CLE_DESINST}" "NoRepair" 1
+  ; The uninstall entry, the user's.
+  Call AncienneInstallationMachine
+  StrCpy $R0 '"$INSTDIR\${DESINSTALLEUR}"'
+  WriteRegStr HKCU "${CLE_DESINST}" "DisplayName" "${SUITE}"
+  WriteRegStr HKCU "${CLE_DESINST}" "DisplayVersion" "${VERSION}"
+  WriteRegStr HKCU "${CLE_DESINST}" "Publisher" "${SUITE}"
+  WriteRegStr HKCU "${CLE_DESINST}" "DisplayIcon" "$INSTDIR\Horlo.exe,0"
+  WriteRegStr HKCU "${CLE_DESINST}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${CLE_DESINST}" "URLInfoAbout" "http://www.orvan98.ch"
+  WriteRegStr HKCU "${CLE_DESINST}" "UninstallString" "$R0"
+  WriteRegStr HKCU "${CLE_DESINST}" "QuietUninstallString" "$R0 /S"
+  WriteRegDWORD HKCU "${CLE_DESINST}" "NoModify" 1
+  WriteRegDWORD HKCU "${CLE_DESINST}" "NoRepair" 1
   SectionGetSize ${SecSuite} $R1
-  WriteRegDWORD SHCTX "${CLE_DESINST}" "EstimatedSize" $R1
+  WriteRegDWORD HKCU "${CLE_DESINST}" "EstimatedSize" $R1
 
   ${If} $HorloArrete == 1
     DetailPrint "Redémarrage de Horlo"
@@ -280,7 +367,8 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\${SUITE}\Pensil.lnk"
   Delete "$SMPROGRAMS\${SUITE}\Lisez-moi.lnk"
   RMDir "$SMPROGRAMS\${SUITE}"
-  DeleteRegKey SHCTX "${CLE_DESINST}"
+  DeleteRegKey HKCU "${CLE_DESINST}"
+  Call un.AncienneInstallationMachine
   ; Horlo's start with Windows, wherever it was stored.
   DeleteRegValue HKLM "${CLE_RUN}" "Talmon"
   DeleteRegValue HKCU "${CLE_RUN}" "Talmon"
@@ -304,9 +392,7 @@ Section "Uninstall"
 
   MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 "Supprimer aussi les réglages de ${SUITE} (registre : Software\Talmon) ?$\r$\nRépondez Non si vous pensez réinstaller ${SUITE}." /SD IDNO IDNO reglages_gardes
     DeleteRegKey HKCU "Software\Talmon"
-    ${If} $ParUtilisateur == 0
-      DeleteRegKey HKLM "Software\Talmon"
-    ${EndIf}
+    DeleteRegKey HKLM "Software\Talmon"  ; when this account may
     DetailPrint "Réglages supprimés"
   reglages_gardes:
 SectionEnd

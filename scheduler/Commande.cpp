@@ -19,6 +19,18 @@ MotHorlo MotDeLaLigne(std::string_view ligne) {
     return MotHorlo::Aucun;
 }
 
+bool RelanceSansÉlévation(Droits& droits, const Programme& programme,
+                          const std::string& paramètres) {
+    if (droits.DuProcessus() != Élévation::Complète) return false;
+    // A shell as elevated as this process would start it elevated again, and again. Any
+    // other shell gives its own rights: the restricted ones of the same administrator, or
+    // those of the signed-in user when the setup ran under an administrator's account.
+    const auto bureau = droits.DuBureau();
+    if (!bureau || *bureau == Élévation::Complète) return false;
+    return droits.LanceParLeBureau(programme.DossierLocal() + programme.nom + ".exe", paramètres,
+                                   programme.dossier);
+}
+
 void AideMontre(Dialogues& dialogues) {
     dialogues.Message(
         "Ce programme est un complément à Windows 95." + SautLigne(2) +
@@ -42,6 +54,17 @@ bool DésinstallationDemande(Registre& registre, Dialogues& dialogues) {
         TitreInfo, Mb::OuiNon);
     if (r != Réponse::Oui) return false;
     registre.RegistreEfface(Racine::HKLM, CléRun, ValeurRun);
+    // A user without the right to write the machine's keys removes only their own copy.
+    if (!EstAbsent(registre.RegistreLit(Racine::HKLM, CléRun, ValeurRun)))
+        dialogues.Message(
+            "Je ne parviens pas à supprimer le démarrage automatique de Horlo : il est inscrit "
+            "pour tous les utilisateurs de cet ordinateur, ce que seul un administrateur peut "
+            "modifier." +
+                SautLigne(2) + "HKEY_LOCAL_MACHINE\\" + CléRun + ", valeur \"" + ValeurRun + "\"" +
+                SautLigne(2) +
+                "Horlo démarrera encore avec Windows tant qu'un administrateur n'aura pas "
+                "supprimé cette valeur.",
+            TitreAttention, Mb::Ok | Mb::IcôneExclamation);
     return true;
 }
 

@@ -19,10 +19,20 @@ enum class MotHorlo { Aucun, Aide, Désinstalle, Éditeur };
 // "/uninstall" and "/o"; anything else is no word.
 MotHorlo MotDeLaLigne(std::string_view ligne);
 
+// Started with an administrator's full rights that the user's desktop shell does not have
+// (a setup run "as administrator" started it), Horlo asks the shell to start it again
+// with the same `paramètres`: the tray program and every program its tasks start then run
+// with the user's normal rights, its start-up entry is the user's, and the shell's
+// messages to the tray reach it. True when that restart was asked (this instance ends);
+// false to go on as it is (normal rights, no shell, a shell as elevated, a failed request).
+bool RelanceSansÉlévation(Droits& droits, const Programme& programme,
+                          const std::string& paramètres);
+
 // The usage box of "/?".
 void AideMontre(Dialogues& dialogues);
 
-// "/uninstall": asks, and on Yes removes the start-up entry. False when the user said No.
+// "/uninstall": asks, and on Yes removes the start-up entry; tells the user when the
+// machine's entry stays (only an administrator may remove it). False when the user said No.
 bool DésinstallationDemande(Registre& registre, Dialogues& dialogues);
 
 // When the start-up entry holds nothing, asks whether Horlo should start with Windows and

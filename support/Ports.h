@@ -97,3 +97,21 @@ struct Liste {
     virtual std::string Texte(int32_t i) const = 0;  // i from 0
     virtual int32_t Donnée(int32_t i) const = 0;     // the entry's 32-bit data
 };
+
+// How a process's rights are raised: without a split token (UAC off, a standard user:
+// Ordinaire), with an administrator's full rights (Complète) or with the restricted rights
+// an administrator's programs get by default (Restreinte).
+enum class Élévation { Ordinaire, Complète, Restreinte };
+
+// The rights this program runs with, and the user's desktop shell, which starts programs
+// with its own rights whatever the caller's.
+struct Droits {
+    virtual ~Droits() = default;
+    virtual Élévation DuProcessus() = 0;
+    // The desktop shell's process; nothing when there is no shell or its rights cannot be read.
+    virtual std::optional<Élévation> DuBureau() = 0;
+    // Asks the shell to start `programme` with `paramètres` in `dossier`, without waiting;
+    // false when the shell could not be asked.
+    virtual bool LanceParLeBureau(const std::string& programme, const std::string& paramètres,
+                                  const std::string& dossier) = 0;
+};

@@ -1,6 +1,7 @@
 ; A test helper of tools/package-test: takes from everyone the right to write the machine
-; keys that the setup and the programs write (the uninstall entries, the Run key, the
-; suite's machine settings), as a standard user has no such right; reading stays allowed.
+; keys that the programs write and an older machine-wide setup wrote (the uninstall entries,
+; the Run key, the suite's machine settings), as a standard user has no such right; reading
+; stays allowed.
 ; Silent; writes "verrou: ok" or the failing key into C:\verrou.txt.
 Unicode true
 Target amd64-unicode

@@ -1,11 +1,13 @@
-// Horlo's entry point: the development marker, the command line, single instance, the
-// self-update check, the start-up question, the start counter and the tables; then the
-// hidden main window with its tray icon and timer, or, with "/o", the task editor alone.
+// Horlo's entry point: its restart without an administrator's rights, the development
+// marker, the command line, single instance, the self-update check, the start-up question,
+// the start counter and the tables; then the hidden main window with its tray icon and
+// timer, or, with "/o", the task editor alone.
 #include <windows.h>
 
 #include "Commande.h"
 #include "Demarrage.h"
 #include "DialoguesWin32.h"
+#include "DroitsWin32.h"
 #include "Existence.h"
 #include "F_Auto.h"
 #include "F_Main.h"
@@ -35,7 +37,14 @@ bool MessageDeF_Show(MSG& msg) {
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
     const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     const Programme programme = ProgrammeCourant();
-    const LigneDeDémarrage démarrage = SansMarqueurRelance(DepuisUtf16(ligne ? ligne : L""));
+    const std::string paramètres = DepuisUtf16(ligne ? ligne : L"");
+    // Started elevated (by a setup run as administrator), Horlo hands over to a copy of
+    // itself with the user's normal rights, before it takes its single-instance mark. The
+    // copy gets the whole line, Remplo's restart marker included.
+    DroitsWin32 droits;
+    if (RelanceSansÉlévation(droits, programme, paramètres)) return 0;
+    const LigneDeDémarrage démarrage = SansMarqueurRelance(paramètres);
+
     FichiersWin32 fichiers;
     if (FichierExiste(fichiers, programme.DossierLocal() + programme.nom + ".vbp"))
         MiseAJourVerifieWin32(démarrage.relancé);

@@ -62,6 +62,20 @@ struct RègleNoyau {
 };
 using PoignéeNoyau = Possession<RègleNoyau>;
 
+// COM interfaces: the one reference held is released once.
+template <class T>
+struct RègleCom {
+    using Poignée = T*;
+    static T* Nulle() { return nullptr; }
+    static bool Valide(T* p) { return p != nullptr; }
+    static bool Ferme(T* p) {
+        p->Release();
+        return true;
+    }
+};
+template <class T>
+using Interface = Possession<RègleCom<T>>;
+
 // Closes the handles CreateProcessW gave for a started process. Wine starts a host
 // program with no process handle and leaves in hThread a value that is not ours (it can
 // name one of our own handles, such as an open folder search): nothing is closed then.
