@@ -388,142 +388,20 @@ TEST_F(RemploTest, LancementÉchouéSignalé) {
     EXPECT_EQ(fenêtre.pointeurs.back(), false);
 }
 
-// Putting the new program in place, and the old one back, under failures of the rename:
-// those that may clear by themselves (file in use, access refused) are tried again for a
-// few seconds; the last copy of the program is never deleted.
-TEST_F(RemploTest, PannesDeMiseEnPlaceEtDeRestauration) {
-    struct FichiersEnPanne : FichiersMémoire {
-        struct Panne {
-            std::string source;
-            Statut erreur;
-            int fois;
-        };
-        std::vector<Panne> pannes;
-        Statut Renommer(const std::string& s, const std::string& d, bool remplacer) override {
-            for (auto& p : pannes)
-                if (Clé(p.source) == Clé(s) && p.fois > 0) {
-                    --p.fois;
-                    return p.erreur;
-                }
-            return FichiersMémoire::Renommer(s, d, remplacer);
-        }
-    };
-    const Statut occupé = Statut::Échec("Le fichier est utilisé par un autre processus.", true);
-    const Statut autre = Statut::Échec("Le support est protégé en écriture.");
-    const int toujours = 1000;
-    const std::string restauration =
-        "Je ne parviens ni à installer la nouvelle version de \"" + Destination +
-        "\", ni à remettre l'ancienne en place !\r\n\r\nL'ancienne version est conservée dans "
-        "\"" +
-        Sauvegarde + "\" et la nouvelle dans \"" + Temporaire +
-        "\" : renommez l'une d'elles en \"" + Destination +
-        "\" pour retrouver le programme.\r\n\r\n(";
-    const std::string échec = "\r\nCopy " + Source + ", " + Destination;
-    const std::string relance = "\"" + Destination + "\" ", marquée = relance + " (~!~)";
-    const struct Cas {
-        const char* nom;
-        std::vector<FichiersEnPanne::Panne> pannes;
-        IssueRemplo issue;
-        // The files left: "" for none.
-        std::string destination, temporaire, sauvegarde;
-        int pauses;
-        std::string message;  // the start of the one box shown, "" for none
-        std::string lancement;
-    } cas[] = {
-        {"mise en place retenue un instant",
-         {{Temporaire, occupé, 3}},
-         IssueRemplo::Installé,
-         "nouveau programme",
-         "",
-         "",
-         3,
-         "",
-         relance},
-        {"mise en place toujours retenue, ancien programme remis",
-         {{Temporaire, occupé, toujours}},
-         IssueRemplo::CopieÉchouée,
-         "ancien",
-         "",
-         "",
-         30,
-         occupé.erreur + échec,
-         marquée},
-        {"mise en place refusée autrement, sans nouvel essai",
-         {{Temporaire, autre, 1}},
-         IssueRemplo::CopieÉchouée,
-         "ancien",
-         "",
-         "",
-         0,
-         autre.erreur + échec,
-         marquée},
-        {"remise en place retenue un instant",
-         {{Temporaire, occupé, toujours}, {Sauvegarde, occupé, 2}},
-         IssueRemplo::CopieÉchouée,
-         "ancien",
-         "",
-         "",
-         32,
-         occupé.erreur + échec,
-         marquée},
-        {"ni l'une ni l'autre en place, passagèrement",
-         {{Temporaire, occupé, toujours}, {Sauvegarde, occupé, toujours}},
-         IssueRemplo::RestaurationImpossible,
-         "",
-         "nouveau programme",
-         "ancien",
-         60,
-         restauration + occupé.erreur + ")",
-         ""},
-        {"ni l'une ni l'autre en place, pour de bon",
-         {{Temporaire, autre, toujours}, {Sauvegarde, autre, toujours}},
-         IssueRemplo::RestaurationImpossible,
-         "",
-         "nouveau programme",
-         "ancien",
-         0,
-         restauration + autre.erreur + ")",
-         ""},
-    };
-    auto contenu = [](const FichiersMémoire& f, const std::string& chemin) {
-        return f.Existe(chemin) ? f.Contenu(chemin) : std::string();
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.nom);
-        FichiersEnPanne f;
-        f.PoseFichier(Source, "nouveau programme", 36001);
-        f.PoseFichier(Destination, "ancien", 36000);
-        f.pannes = c.pannes;
-        LanceurEnregistreur l;
-        DialoguesScript d;
-        FenêtreEnregistrée w;
-        Remplo r(f, l, d, w, "Remplo", AttenteRemplo{200, 5});
-        EXPECT_EQ(r.Exécute(Arguments), c.issue);
-        EXPECT_EQ(contenu(f, Destination), c.destination);
-        EXPECT_EQ(contenu(f, Temporaire), c.temporaire);
-        EXPECT_EQ(contenu(f, Sauvegarde), c.sauvegarde);
-        EXPECT_EQ(w.pauses, c.pauses);
-        if (c.message.empty()) {
-            EXPECT_TRUE(d.boîtes.empty());
-        } else {
-            ASSERT_EQ(d.boîtes.size(), 1u);
-            EXPECT_EQ(d.boîtes[0].texte, c.message);
-            EXPECT_EQ(d.boîtes[0].drapeaux, Mb::Ok | Mb::IcôneExclamation);
-        }
-        std::vector<std::string> lancements;
-        for (const auto& x : l.lancements) lancements.push_back(x.ligne);
-        EXPECT_EQ(lancements, c.lancement.empty() ? std::vector<std::string>{}
-                                                  : std::vector<std::string>{c.lancement});
-        EXPECT_EQ(w.pointeurs.back(), false);
+// A rename failing in passing (an antivirus holding the new file) is tried again a while.
+TEST_F(RemploTest, MiseEnPlaceRetenueUnInstant) {
+    fichiers.occupés[FichiersMémoire::Clé(Temporaire)] = 3;
+    EXPECT_EQ(remplo.Exécute(Arguments), IssueRemplo::Installé);
+    EXPECT_EQ(fenêtre.pauses, 3);
+}
 
-        // A later run leaves what may be the last copy of the program where it is.
-        if (c.issue == IssueRemplo::RestaurationImpossible) {
-            f.pannes.clear();
-            f.entrées.erase(FichiersMémoire::Clé(Source));
-            Remplo encore(f, l, d, w, "Remplo");
-            encore.Exécute(Arguments);
-            EXPECT_EQ(contenu(f, Temporaire), c.temporaire);
-            EXPECT_EQ(contenu(f, Sauvegarde), c.sauvegarde);
-        }
-    }
+// Neither program can take the name back: both stay beside it, even through a later run.
+TEST_F(RemploTest, NiLUnNiLAutreEnPlaceAucunSupprimé) {
+    fichiers.occupés = {{FichiersMémoire::Clé(Temporaire), 99},
+                        {FichiersMémoire::Clé(Sauvegarde), 99}};
+    EXPECT_EQ(remplo.Exécute(Arguments), IssueRemplo::RestaurationImpossible);
+    EXPECT_TRUE(fichiers.Existe(Temporaire));
+    fichiers.occupés.clear();
+    remplo.Exécute(Arguments);
+    EXPECT_TRUE(fichiers.Existe(Sauvegarde));
 }

@@ -16,11 +16,11 @@ struct FichiersMémoire : Fichiers {
         std::string octets;
         double date = 0;
         bool dossier = false;
-        bool verrouillé = false;  // in use: cannot be deleted, replaced or written (a
-                                  // failure that may clear by itself)
+        bool verrouillé = false;  // in use: cannot be deleted, replaced or written
     };
     std::map<std::string, Entrée> entrées;      // key: upper-cased path
     std::map<std::string, std::string> échecs;  // "Écrire:PATH" etc. -> error text to return
+    std::map<std::string, int> occupés;         // key -> renames of it still failing in passing
     std::vector<std::string> journal;           // operations in order ("Copier A -> B")
     double dateSuivante = 36000;                // modification date given to written files
 
@@ -105,6 +105,7 @@ struct FichiersMémoire : Fichiers {
                     bool remplacer) override {
         journal.push_back("Renommer " + source + " -> " + destination);
         if (auto e = Échec("Renommer", source); !e.empty()) return Statut::Échec(e);
+        if (occupés[Clé(source)]-- > 0) return Statut::Échec("Occupé.", true);
         auto it = entrées.find(Clé(source));
         if (it == entrées.end()) return Statut::Échec("Fichier introuvable.");
         if (it->second.verrouillé) return Statut::Échec("Accès refusé.", true);
