@@ -216,48 +216,19 @@ TEST(FichiersWin32, SupprimerCopierRenommer) {
     EXPECT_FALSE(s.erreur.empty());
 }
 
-// Files whose paths pass the classic limit, in nested folders of the test prefix's drive,
-// as the census lists them: every operation reaches them through the long form.
+// Past the classic path limit, a name the census lists with a final dot and blank: only the
+// long form reaches it (the plain one drops them, so Wine reaches "x.tmp" instead).
 TEST(FichiersWin32, CheminsLongs) {
     DossierTemporaire d;
     FichiersWin32 f;
-    std::string dossier = d.Chemin();
-    while (dossier.size() < 300) {
-        dossier += "\\" + std::string(50, 'd');
-        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + VersUtf16(dossier)).c_str(), nullptr));
-    }
-    const auto Brut = [](const std::string& chemin) { return L"\\\\?\\" + VersUtf16(chemin); };
-    const std::string a = dossier + "\\Auto.dat", b = dossier + "\\b.tmp";
-    ÉcritBrut(Brut(a), "A");
-
-    ASSERT_TRUE(f.Attributs(a));
-    EXPECT_EQ(*f.Attributs(a) & Attr::Dossier, 0u);
-    EXPECT_TRUE(f.DateModification(a));
-    EXPECT_EQ(f.Taille(a).valeur, 1u);
-    EXPECT_EQ(f.Lire(a).valeur, "A");
-    EXPECT_TRUE(f.Écrire(a, "AB"));
-    EXPECT_TRUE(f.Ajouter(a, "C"));
-    EXPECT_TRUE(f.Copier(a, b));
-    EXPECT_TRUE(f.Renommer(b, dossier + "\\c.tmp", false));
-    EXPECT_EQ(LitBrut(Brut(dossier + "\\c.tmp")), "ABC");
-    // "." and ".." mean in the long form what they mean in the plain one.
-    const std::string détour = dossier + "\\.\\..\\" + dossier.substr(dossier.rfind('\\') + 1);
-    EXPECT_TRUE(f.Supprimer(détour + "\\c.tmp"));
-    EXPECT_FALSE(ExisteBrut(Brut(dossier + "\\c.tmp")));
-    EXPECT_TRUE(f.Supprimer(a));
-    EXPECT_FALSE(ExisteBrut(Brut(a)));
-    // The census lists names as they are, a final dot or blank included, which only the
-    // long form reaches (the plain one drops them, and would delete "x.tmp" instead).
-    // Wine lets plain paths pass the length limit, but drops those characters as Windows.
-    ÉcritBrut(Brut(dossier + "\\x.tmp"), "garder");
-    ÉcritBrut(Brut(dossier + "\\x.tmp. "), "effacer");
-    EXPECT_EQ(f.Lire(dossier + "\\x.tmp. ").valeur, "effacer");
-    EXPECT_TRUE(f.Supprimer(dossier + "\\x.tmp. "));
-    EXPECT_FALSE(ExisteBrut(Brut(dossier + "\\x.tmp. ")));
-    EXPECT_EQ(LitBrut(Brut(dossier + "\\x.tmp")), "garder");
-    EXPECT_TRUE(f.Supprimer(dossier + "\\x.tmp"));
-    // Nothing else was left there (the rewrite's temporary file included).
-    EXPECT_TRUE(RemoveDirectoryW(Brut(dossier).c_str()));
+    const std::string dossier = d / std::string(250, 'd'), x = dossier + "\\x.tmp. ";
+    const auto Brut = [&](const char* nom) { return L"\\\\?\\" + VersUtf16(dossier + nom); };
+    ASSERT_TRUE(CreateDirectoryW(Brut("").c_str(), nullptr));
+    ÉcritBrut(Brut("\\x.tmp"), "garder");
+    EXPECT_TRUE(f.Écrire(x, "effacer"));
+    EXPECT_TRUE(f.Supprimer(x));
+    EXPECT_FALSE(ExisteBrut(Brut("\\x.tmp. ")));
+    EXPECT_EQ(LitBrut(Brut("\\x.tmp")), "garder");
 }
 
 TEST(FichiersWin32, CopierGardeLaDateDeLaSource) {

@@ -68,7 +68,6 @@ DossierTemporaire::DossierTemporaire(const std::string& préfixe) {
 }
 
 DossierTemporaire::~DossierTemporaire() {
-    // In the "\\?\" form, which reaches entries of any path length (the folder is absolute).
     if (!chemin_.empty()) Supprime(L"\\\\?\\" + VersUtf16(chemin_));
 }
 
