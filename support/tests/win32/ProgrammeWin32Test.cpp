@@ -57,35 +57,13 @@ TEST(ProgrammeWin32, UneSeuleInstanceEntreProcessus) {
     // the update installer.
     EXPECT_EQ(InstanceDansUnAutreProcessus("EssaiRelance", d), "seule");
     EXPECT_TRUE(UneSeuleInstance("EssaiRelance"));
-}
-
-// What CreateMutexW's result says about another instance.
-TEST(ProgrammeWin32, AutreInstanceSelonCreateMutex) {
-    const struct {
-        bool obtenu;
-        DWORD erreur;
-        bool autre;
-    } cas[] = {
-        {true, ERROR_SUCCESS, false},          // created: the first instance
-        {true, ERROR_ALREADY_EXISTS, true},    // opened: it was there
-        {false, ERROR_ACCESS_DENIED, true},    // there, but held with other rights
-        {false, ERROR_INVALID_HANDLE, false},  // the name is another kind of object
-        {false, ERROR_NOT_ENOUGH_MEMORY, false},
-    };
-    for (const auto& c : cas)
-        EXPECT_EQ(AutreInstance(c.obtenu, c.erreur), c.autre) << c.obtenu << " " << c.erreur;
-}
-
-// A mutex that this account may not open, as an elevated instance's is to a plain one:
-// another process sees another instance.
-TEST(ProgrammeWin32, UneSeuleInstanceMutexInaccessible) {
-    DossierTemporaire d;
+    // A mutex this account may not open, as an elevated instance's to a plain one.
     PSECURITY_DESCRIPTOR sd = nullptr;
     ASSERT_TRUE(
         ConvertStringSecurityDescriptorToSecurityDescriptorW(L"D:", SDDL_REVISION_1, &sd, nullptr));
     SECURITY_ATTRIBUTES sa{sizeof sa, sd, FALSE};
-    PoignéeNoyau m(CreateMutexW(&sa, FALSE, L"Local\\Orvan98.ESSAIREFUS"));
+    PoignéeNoyau refus(CreateMutexW(&sa, FALSE, L"Local\\Orvan98.ESSAIREFUS"));
     LocalFree(sd);
-    ASSERT_TRUE(m);
+    ASSERT_TRUE(refus);
     EXPECT_EQ(InstanceDansUnAutreProcessus("EssaiRefus", d), "double");
 }

@@ -13,7 +13,6 @@
 #include "HorlogeWin32.h"
 #include "LanceurWin32.h"
 #include "Moteur.h"
-#include "Possession.h"
 #include "RegistreWin32.h"
 #include "Utf16.h"
 
@@ -32,7 +31,6 @@ void CALLBACK Timer1_Timer(HWND, UINT, UINT_PTR id, DWORD) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-    const AppartementCom com;  // ShellExecuteExW needs COM on this thread
     int n = 0;
     LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &n);
     if (!args || n < 2) return 2;
