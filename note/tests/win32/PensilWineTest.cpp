@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <string>
 
 #include "../../win32/IdsVud.h"
@@ -342,40 +341,25 @@ TEST_F(PensilExe, RetrecieLaFenetreRevientAuMinimumEtOkSuitLeTexte) {
     EXPECT_EQ(ok.top, t.bottom + 8);  // 120 twips below T
 }
 
-// Moved to a monitor of 144 dpi: the window takes the suggested rectangle and its controls
-// grow by half with it (the button keeps its size in twips, the box its margins).
+// Moved to a monitor of 144 dpi (the suggested rectangle in Pensil's memory, as the system's).
 TEST_F(PensilExe, NouveauDpiPrendLeRectangleProposeEtAgranditLesControles) {
     Processus p;
     Démarre(p);
     HWND f = p.Fenêtre();
     ASSERT_TRUE(f);
-    RECT avant{}, t{}, ok{};
-    GetWindowRect(f, &avant);
+    RECT r{}, t{}, ok{};
+    const RECT proposé{0, 0, 700, 500};
+    void* dans =
+        VirtualAllocEx(p.pi.hProcess, nullptr, sizeof r, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    ASSERT_TRUE(dans && WriteProcessMemory(p.pi.hProcess, dans, &proposé, sizeof r, nullptr));
+    SendMessageW(f, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(dans));
+    GetWindowRect(f, &r);
     GetWindowRect(Contrôle(f, IdsVud::T), &t);
     GetWindowRect(Contrôle(f, IdsVud::bOk), &ok);
-    const RECT proposé{avant.left, avant.top, avant.left + (avant.right - avant.left) * 3 / 2,
-                       avant.top + (avant.bottom - avant.top) * 3 / 2};
-    // The rectangle lies in Pensil's memory, as the system's own would.
-    void* dans = VirtualAllocEx(p.pi.hProcess, nullptr, sizeof proposé, MEM_COMMIT | MEM_RESERVE,
-                                PAGE_READWRITE);
-    ASSERT_TRUE(dans);
-    ASSERT_TRUE(WriteProcessMemory(p.pi.hProcess, dans, &proposé, sizeof proposé, nullptr));
-    DWORD_PTR résultat = 0;
-    ASSERT_TRUE(SendMessageTimeoutW(f, WM_DPICHANGED, MAKEWPARAM(144, 144),
-                                    reinterpret_cast<LPARAM>(dans), SMTO_ABORTIFHUNG, 10000,
-                                    &résultat));
-    RECT après{}, t2{}, ok2{};
-    GetWindowRect(f, &après);
-    GetWindowRect(Contrôle(f, IdsVud::T), &t2);
-    GetWindowRect(Contrôle(f, IdsVud::bOk), &ok2);
-    EXPECT_TRUE(EqualRect(&après, &proposé))
-        << après.left << "," << après.top << " " << après.right << "," << après.bottom;
-    const auto fois15 = [](LONG avant, LONG après) { return std::abs(après * 2 - avant * 3) <= 2; };
-    EXPECT_TRUE(fois15(ok.right - ok.left, ok2.right - ok2.left)) << ok2.right - ok2.left;
-    EXPECT_TRUE(fois15(ok.bottom - ok.top, ok2.bottom - ok2.top)) << ok2.bottom - ok2.top;
-    EXPECT_TRUE(fois15(t.right - t.left, t2.right - t2.left)) << t2.right - t2.left;
-    EXPECT_TRUE(fois15(t.bottom - t.top, t2.bottom - t2.top)) << t2.bottom - t2.top;
-    EXPECT_EQ(ok2.right, t2.right);
+    EXPECT_TRUE(EqualRect(&r, &proposé));
+    EXPECT_NEAR(t.right - t.left, 700 - 34.5, 1);  // 345 twips
+    EXPECT_NEAR(ok.right - ok.left, 121.5, 1);     // 1215 x 375 twips
+    EXPECT_NEAR(ok.bottom - ok.top, 37.5, 1);
 }
 
 TEST_F(PensilExe, MiseAJourParRemploPuisNouvelleVersionDemarre) {

@@ -21,9 +21,7 @@ class Essai : public Fenêtre {
     HWND poignéeÀLaCréation = nullptr;
     int détruite = 0;
     bool aprèsLaFin = false;  // a message reached the object after its window's end
-    using Fenêtre::ContrôleEnTwips;
-    using Fenêtre::ContrôleReplace;
-    using Fenêtre::PoliceAjoute;
+    using Fenêtre::ContrôleEnTwips, Fenêtre::ContrôleReplace, Fenêtre::PoliceAjoute;
 
   private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
@@ -33,12 +31,6 @@ class Essai : public Fenêtre {
     }
     void Détruite() override { ++détruite; }
 };
-
-LONG HauteurPolice(HWND contrôle) {
-    LOGFONTW lf{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(contrôle, WM_GETFONT, 0, 0)), sizeof lf, &lf);
-    return lf.lfHeight;
-}
 
 RECT RectangleClient(HWND enfant) {
     RECT r{};
@@ -115,29 +107,20 @@ TEST(Fenetre, ControleRecoitLaPoliceDonnee) {
     EXPECT_EQ(lf.lfWeight, FW_BOLD);
 }
 
-// A new DPI lays the window out again: the suggested rectangle, the fonts remade for the
-// DPI, the controls placed from their last twips. The DPI is the message's, whatever the
-// system says for the window.
+// A new DPI (the message's) remakes the fonts and places the controls again from their twips.
 TEST(Fenetre, NouveauDpiRefaitPolicesEtPlacesEnTwips) {
     Essai e;
     ASSERT_TRUE(e.Ouvre());
-    HWND f = e.Handle();
-    EXPECT_EQ(DpiDeFenêtre(f).x, 96);
     const HFONT police = e.PoliceAjoute([](const Dpi& d) { return PoliceMessage(false, d); });
-    ASSERT_TRUE(police);
     HWND b = e.ContrôleEnTwips(L"BUTTON", "Ok", BS_PUSHBUTTON, 1, {0, 0, 300, 300}, police);
     e.ContrôleReplace(b, {120, 90, 1215, 375});
-    const LONG hauteur96 = HauteurPolice(b);
-
-    RECT proposé{30, 40, 30 + 600, 40 + 450};
-    SendMessageW(f, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&proposé));
-    RECT r{};
-    GetWindowRect(f, &r);
-    EXPECT_TRUE(EqualRect(&r, &proposé));
-    EXPECT_EQ(DpiDeFenêtre(f).x, 144);
-    r = RectangleClient(b);
-    const RECT attendu{12, 9, 12 + 122, 9 + 38};  // 121.5 and 37.5 pixels round up
-    EXPECT_TRUE(EqualRect(&r, &attendu))
-        << r.left << "," << r.top << " " << r.right << "," << r.bottom;
-    EXPECT_NEAR(HauteurPolice(b), hauteur96 * 3 / 2, 1) << hauteur96;
+    LOGFONTW avant{}, après{};
+    GetObjectW(police, sizeof avant, &avant);
+    RECT proposé{30, 40, 630, 490};
+    SendMessageW(e.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&proposé));
+    const RECT r = RectangleClient(b), attendu{12, 9, 134, 47};  // 121.5 and 37.5 round up
+    EXPECT_TRUE(EqualRect(&r, &attendu)) << r.right << "," << r.bottom;
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(b, WM_GETFONT, 0, 0)), sizeof après, &après);
+    EXPECT_NEAR(après.lfHeight, avant.lfHeight * 3 / 2, 1);
 }
