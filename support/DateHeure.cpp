@@ -247,19 +247,3 @@ std::optional<double> LireHeure(std::string_view texte) {
 double DateAvecHeure(double jour, double heure) {
     return jour < 0 ? jour - heure : jour + heure;
 }
-
-std::optional<double> LireDateHeure(std::string_view texte) {
-    texte = Rogne(texte);
-    std::size_t blanc = 0;
-    while (blanc < texte.size() && texte[blanc] != ' ' && texte[blanc] != '\t') ++blanc;
-    auto p = LirePartiesDate(texte.substr(0, blanc));
-    if (!p) return std::nullopt;
-    if (blanc < texte.size()) {
-        const auto secondes = LireSecondes(Rogne(texte.substr(blanc)));
-        if (!secondes) return std::nullopt;
-        p->heure = *secondes / 3600;
-        p->minute = *secondes / 60 % 60;
-        p->seconde = *secondes % 60;
-    }
-    return DateDepuisParties(*p);
-}

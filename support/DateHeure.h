@@ -45,5 +45,3 @@ std::optional<double> LireHeure(std::string_view texte);
 // 30.12.1899 the day number is negative and the time still runs forwards, so the time is
 // not simply added.
 double DateAvecHeure(double jour, double heure);
-// A date, blanks and a time ("07.12.98 14:05"), or a date alone.
-std::optional<double> LireDateHeure(std::string_view texte);

@@ -199,20 +199,6 @@ TEST(DateHeure, LireHeure) {
         EXPECT_FALSE(LireHeure(texte)) << '"' << texte << '"';
 }
 
-TEST(DateHeure, LireDateHeure) {
-    const auto d = LireDateHeure("07.12.98 14:05");
-    ASSERT_TRUE(d);
-    EXPECT_NEAR(*d, 36136.586806, 1e-6);
-    EXPECT_EQ(*d, *DateDepuisParties(P(1998, 12, 7, 14, 5)));
-    EXPECT_EQ(LireDateHeure("  7.12.1998   14:05:40 "),
-              DateDepuisParties(P(1998, 12, 7, 14, 5, 40)));
-    EXPECT_EQ(LireDateHeure("7.12.1998"), DateDepuisParties(P(1998, 12, 7)));
-    EXPECT_EQ(LireDateHeure("29.12.1899 06:00"), -1.25);
-    for (const char* texte : {"", "14:05", "31.02.1998 14:05", "7.12.98 24:00", "7.12.98 14:05 x",
-                              "7.12.98x14:05", "7.12.98 14:05:"})
-        EXPECT_FALSE(LireDateHeure(texte)) << '"' << texte << '"';
-}
-
 TEST(DateHeure, CeQuiEstÉcritSeRelitÀLIdentique) {
     // The editor and the task file write these forms and read them back.
     for (double jour = 10959; jour < 47484; jour += 37.3) {  // 1.1.1930 .. 31.12.2029
@@ -222,7 +208,5 @@ TEST(DateHeure, CeQuiEstÉcritSeRelitÀLIdentique) {
             EXPECT_EQ(LireDate(FormatDate(d, masque)), date) << masque << " " << d;
         for (const char* masque : {"hh:mm", "h:mm", "hh:mm:ss"})
             EXPECT_NEAR(*LireHeure(FormatDate(d, masque)), heure, 1e-9) << masque;
-        EXPECT_NEAR(*LireDateHeure(FormatDate(d, "dd.mm.yy hh:mm")), d, 1e-9);
-        EXPECT_NEAR(*LireDateHeure(FormatDate(d, "d.m.yy h:mm")), d, 1e-9);
     }
 }

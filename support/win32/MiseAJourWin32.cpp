@@ -10,7 +10,7 @@
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 
-void MiseAJourVerifieWin32(bool relancé, const std::function<void()>& avantFin) {
+void MiseAJourVerifieWin32(bool relancé) {
     RegistreWin32 brut;
     const auto fichiers = std::make_shared<FichiersWin32>();
     DialoguesWin32 dialogues;
@@ -18,8 +18,5 @@ void MiseAJourVerifieWin32(bool relancé, const std::function<void()>& avantFin)
     const Programme programme = ProgrammeCourant();
     Registre registre = RegistreDuProgramme(brut, programme.nom);
     ContexteMiseAJour c{registre, *fichiers, dialogues, lanceur, programme, relancé, fichiers};
-    if (MiseAJourVerifie(c) == IssueMiseAJour::Terminer) {
-        if (avantFin) avantFin();
-        ExitProcess(0);
-    }
+    if (MiseAJourVerifie(c) == IssueMiseAJour::Terminer) ExitProcess(0);
 }
