@@ -1,4 +1,4 @@
-// Numbers and texts in fixed-width columns, as Nettix and the editor show them.
+// Numbers and texts in fixed-width columns, as Nettix shows them.
 #pragma once
 
 #include <cstdint>

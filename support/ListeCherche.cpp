@@ -30,6 +30,7 @@ int32_t ListeCherche(const Liste& liste, const Variant& valeur, Dialogues& dialo
         case GenreListe::FileListBox:
             break;
         case GenreListe::DirListBox:
+            // The message is kept as users know it, though no routine of that name exists.
             dialogues.Message("Je ne peux pas faire de recherches dans une liste de répertoires !" +
                                   SautLigne(2) + "Utilisez la fonction ListeRépertoiresCherche.",
                               "Erreur ListeCherche", Mb::Ok | Mb::IcôneStop);

@@ -55,7 +55,7 @@ bool F_Auto::Crée() {
     // 2. Registered as open, placed at its stored position.
     FeuilleOuverte(c_.horlo.FeuillesOuvertes, NomFeuille, true);
     PositionRestaure(hwnd_, NomFeuille, c_.registre);
-    // 4. and 5. The tasks and the catalogue.
+    // 3. The tasks and the catalogue.
     ListeRemplit();
     const TableModèles& m = c_.horlo.Modèles;
     for (size_t k = 1; k <= m.Dernier(); ++k) {

@@ -15,6 +15,16 @@
 #include "Utf16.h"
 #include "Valeurs.h"
 
+namespace {
+// The Open dialog's options: an existing file in an existing folder, shortcuts chosen as
+// themselves, no read-only box, no Network button, no test file created, no read-only
+// file returned; the old-style no-long-names flag is ignored by this Explorer dialog.
+constexpr DWORD OptionsOuvrir = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST |
+                                OFN_NOREADONLYRETURN | OFN_NOTESTFILECREATE | OFN_NONETWORKBUTTON |
+                                OFN_NOLONGNAMES | OFN_EXPLORER | OFN_NODEREFERENCELINKS;
+static_assert(OptionsOuvrir == 0x1F9804);
+}  // namespace
+
 std::string FichierChoisir(HWND propriétaire, const std::optional<std::string>& titre,
                            const std::optional<std::string>& fichier,
                            const std::optional<std::string>& filtre) {
@@ -41,7 +51,7 @@ std::string FichierChoisir(HWND propriétaire, const std::optional<std::string>&
     ofn.lpstrFile = nom.data();
     ofn.nMaxFile = static_cast<DWORD>(nom.size());
     ofn.lpstrTitle = titreW.empty() ? nullptr : titreW.c_str();
-    ofn.Flags = 0x1F9804;
+    ofn.Flags = OptionsOuvrir;
     if (!GetOpenFileNameW(&ofn)) return "";
     return DepuisUtf16(nom.data());
 }
