@@ -17,7 +17,7 @@ namespace {
 
 constexpr const char* FiltreProgrammes =
     "Programmes|*.exe|Lots|*.bat|Son wave|*.wav|Son midi|*.mid";
-constexpr UINT MsgProgChoisi = WM_APP + 1;  // put ProgChoisi back after the combo's own text
+constexpr UINT MsgProgChoisi = WM_APP + 1;  // put progChoisi_ back after the combo's own text
 
 }  // namespace
 
@@ -373,8 +373,8 @@ void F_Auto::cProg_Click() {
     const Modèle& m = c_.horlo.Modèles[entrée];
     ChampsSaisie c = Lit();
     ModèleVersChamps(m, c_.horlo.horloge.Maintenant(), c);
-    ProgChoisi = m.Programme;
-    ChoixModèle = true;
+    progChoisi_ = m.Programme;
+    choixModèle_ = true;
     àRemettre_ = true;
     Écrit(c);
     Dépendants();
@@ -388,21 +388,22 @@ void F_Auto::cProg_Click() {
 void F_Auto::ProgChoisiRemet() {
     if (!àRemettre_) return;
     remplissage_ = true;
-    if (TexteDeFenêtre(cProg_) != ProgChoisi) SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
+    if (TexteDeFenêtre(cProg_) != progChoisi_)
+        SetWindowTextW(cProg_, VersUtf16(progChoisi_).c_str());
     remplissage_ = false;
     Dépendants();
     Contrôle();
     if (SendMessageW(cProg_, CB_GETDROPPEDSTATE, 0, 0)) return;  // still choosing
     àRemettre_ = false;
-    if (ParamètresVisibles(ProgChoisi)) SetFocus(Ctl(IdsAuto::tParam));
+    if (ParamètresVisibles(progChoisi_)) SetFocus(Ctl(IdsAuto::tParam));
 }
 
 void F_Auto::cProg_LostFocus() {
-    if (!ChoixModèle || àRemettre_) return;
+    if (!choixModèle_ || àRemettre_) return;
     remplissage_ = true;
-    SetWindowTextW(cProg_, VersUtf16(ProgChoisi).c_str());
+    SetWindowTextW(cProg_, VersUtf16(progChoisi_).c_str());
     remplissage_ = false;
-    ChoixModèle = false;
+    choixModèle_ = false;
     Dépendants();
     Contrôle();
 }
@@ -411,7 +412,7 @@ void F_Auto::bParcourir_Click() {
     const std::string chemin = FichierChoisir(hwnd_, std::string("Programme à planifier :"),
                                               std::nullopt, std::string(FiltreProgrammes));
     if (chemin.empty() || !hwnd_) return;
-    ChoixModèle = àRemettre_ = false;
+    choixModèle_ = àRemettre_ = false;
     SetWindowTextW(cProg_, VersUtf16(chemin).c_str());
     cProg_Change();
 }

@@ -100,8 +100,8 @@ class F_Auto : public Fenêtre, public VueÉditeur {
     bool listeVisible_ = true;
     bool listePérimée_ = false;  // the table changed while the entry panel was shown
     bool remplissage_ = false;   // controls set by the editor: no change handlers
-    bool ChoixModèle = false;
-    std::string ProgChoisi;
+    bool choixModèle_ = false;
+    std::string progChoisi_;
     bool àRemettre_ = false;  // a catalogue choice whose program is still to be put back
     uint64_t édité_ = 0;      // identity of the task in the entry panel, 0 for a new one
     bool fermée_ = false;
