@@ -148,7 +148,7 @@ void ListeurWin32::Demande() {
     if (!CreateProcessW(nullptr, ligne.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
                         nullptr, &si, &pi))
         return;
-    ProcessusLâche(pi);
+    PoignéesProcessusFerme(pi);
     état_ = État::EnCours;
     début_ = relevé_ = GetTickCount64();
 }

@@ -117,13 +117,14 @@ void F_Vud::Form_Resize() {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         redimensionnement_ = false;
     }
-    MoveWindow(t_, EnPixelsX(d.t.gauche), EnPixelsY(d.t.haut), EnPixelsX(d.t.largeur),
-               EnPixelsY(d.t.hauteur), TRUE);
+    const RECT t{EnPixelsX(d.t.gauche), EnPixelsY(d.t.haut),
+                 EnPixelsX(d.t.gauche) + EnPixelsX(d.t.largeur),
+                 EnPixelsY(d.t.haut) + EnPixelsY(d.t.hauteur)};
+    ContrôleDéplace(t_, t);
     // The button's right edge follows T's right edge, whatever the rounding.
-    const int droiteT = EnPixelsX(d.t.gauche) + EnPixelsX(d.t.largeur);
-    const int largeurOk = EnPixelsX(d.bOk.largeur);
-    MoveWindow(bOk_, droiteT - largeurOk, EnPixelsY(d.bOk.haut), largeurOk,
-               EnPixelsY(d.bOk.hauteur), TRUE);
+    const int haut = EnPixelsY(d.bOk.haut);
+    ContrôleDéplace(
+        bOk_, {t.right - EnPixelsX(d.bOk.largeur), haut, t.right, haut + EnPixelsY(d.bOk.hauteur)});
 }
 
 void F_Vud::bOk_Click() {

@@ -58,9 +58,16 @@ Fenêtre::~Fenêtre() {
 bool Fenêtre::Crée(HINSTANCE instance, const ClasseFenêtre& classe, const Création& c) {
     if (!ClasseInscrit(instance, classe, Procédure)) return false;
     const Dpi prévu = dpi_;
-    CreateWindowExW(c.exStyle, classe.nom, c.titre, c.style, c.x, c.y, c.largeur, c.hauteur,
-                    c.parent, nullptr, instance, this);
-    if (!hwnd_) return false;
+    enCréation_ = true;
+    const HWND h = CreateWindowExW(c.exStyle, classe.nom, c.titre, c.style, c.x, c.y, c.largeur,
+                                   c.hauteur, c.parent, nullptr, instance, this);
+    enCréation_ = false;
+    if (!h || h != hwnd_) {
+        // A class of that name with another procedure: the window was never attached.
+        if (h) DestroyWindow(h);
+        hwnd_ = nullptr;
+        return false;
+    }
     // A window is made at the DPI of the monitor it lands on, with the size it was given:
     // on a monitor of another DPI that size is scaled, as WM_DPICHANGED would.
     dpi_ = DpiSystèmeDe(hwnd_);
@@ -90,8 +97,7 @@ HWND Fenêtre::ContrôleEnTwips(const wchar_t* classe, const std::string& texte,
 void Fenêtre::ContrôleReplace(HWND contrôle, const Cadre& place) {
     for (auto& [c, cadre] : contrôles_)
         if (c == contrôle) cadre = place;
-    const RECT r = EnPixels(place, dpi_);
-    MoveWindow(contrôle, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+    ContrôleDéplace(contrôle, EnPixels(place, dpi_));
 }
 
 void Fenêtre::DpiChange(const Dpi& nouveau, const RECT& proposé) {
@@ -126,10 +132,13 @@ Fenêtre* Fenêtre::De(HWND hwnd) {
 }
 
 LRESULT CALLBACK Fenêtre::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_NCCREATE) {
+    if (msg == WM_NCCREATE && lp) {
+        // A window of the class made without an object has none: DefWindowProcW has it all.
         auto* objet = static_cast<Fenêtre*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(objet));
-        objet->hwnd_ = hwnd;
+        if (objet) {
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(objet));
+            objet->hwnd_ = hwnd;
+        }
     }
     auto* objet = reinterpret_cast<Fenêtre*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!objet) return DefWindowProcW(hwnd, msg, wp, lp);
@@ -147,7 +156,8 @@ LRESULT CALLBACK Fenêtre::Procédure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     // Its controls are gone: nothing to lay out again, no font shown any more.
     objet->contrôles_.clear();
     objet->polices_.clear();
-    objet->Détruite();
+    // A creation that fails leaves the object to its creator, whom Crée tells.
+    if (!objet->enCréation_) objet->Détruite();
     return r;
 }
 
@@ -186,6 +196,12 @@ HWND ContrôleCrée(HWND parent, const wchar_t* classe, const std::string& texte
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
     if (c && police) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(police), FALSE);
     return c;
+}
+
+void ContrôleDéplace(HWND contrôle, const RECT& r) {
+    SetWindowPos(contrôle, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+    InvalidateRect(contrôle, nullptr, TRUE);
 }
 
 void FeuilleCentre(HWND fenêtre) {

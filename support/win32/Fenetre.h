@@ -36,8 +36,9 @@ struct Création {
     HWND parent = nullptr;
 };
 
-// A window owned by an object. The object is attached at WM_NCCREATE, so `hwnd_` is set
-// for the creation messages, before Crée returns; `Message` then handles every message up
+// A window owned by an object. The object is attached at WM_NCCREATE (a window of the
+// class created without an object gets none), so `hwnd_` is set for the creation messages,
+// before Crée returns; `Message` then handles every message up
 // to WM_NCDESTROY, which the base keeps for itself: it detaches the object (`hwnd_`
 // reset), lets the system free what the window holds (DefWindowProcW with the real
 // handle) and, last, calls `Détruite()`.
@@ -58,7 +59,10 @@ class Fenêtre {
     // a class whose WM_DESTROY matters destroys its window in its own destructor.
     virtual ~Fenêtre();
 
-    // Registers the class when needed and creates the window; false when either fails.
+    // Registers the class when needed and creates the window; false when either fails, a
+    // class of that name registered with another procedure included (its window is
+    // destroyed). A creation that fails, even after the object was attached (WM_CREATE
+    // returning -1), never calls `Détruite()`: the object is still the caller's.
     // The window's size is taken as laid out at `dpi_` as it was before the call; when the
     // window's own DPI differs (made on another monitor), the size is scaled to it.
     bool Crée(HINSTANCE instance, const ClasseFenêtre& classe, const Création& création);
@@ -98,6 +102,7 @@ class Fenêtre {
     };
     std::vector<PoliceSuivie> polices_;
     std::vector<std::pair<HWND, Cadre>> contrôles_;
+    bool enCréation_ = false;  // inside Crée's CreateWindowExW
 };
 
 // The DPI of a window: the one its object lays it out at for a window of the kit, the
@@ -118,6 +123,10 @@ std::string TexteDeFenêtre(HWND fenêtre);
 // size on its own, as TwipsEnPixels rounds), with `police` when there is one.
 HWND ContrôleCrée(HWND parent, const wchar_t* classe, const std::string& texte, DWORD style, int id,
                   const Cadre& place, const Dpi& dpi, HFONT police = nullptr, DWORD exStyle = 0);
+
+// Moves a child window to `r` (its parent's client coordinates) and has all of it painted
+// again: the system would otherwise copy its former pixels there, and may leave it blank.
+void ContrôleDéplace(HWND contrôle, const RECT& r);
 
 // Centres a window on the screen: left = (screen width - window width) / 2, top likewise,
 // but never above or left of the screen's corner, so that a window larger than the

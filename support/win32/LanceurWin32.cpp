@@ -29,7 +29,7 @@ DWORD CréeProcessus(const std::wstring& ligne, int fenêtre) {
         return GetLastError();
     // Let the started program bring its window to the front.
     AllowSetForegroundWindow(pi.dwProcessId);
-    ProcessusLâche(pi);
+    PoignéesProcessusFerme(pi);
     return ERROR_SUCCESS;
 }
 

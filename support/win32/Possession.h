@@ -79,7 +79,7 @@ using Interface = Possession<RègleCom<T>>;
 // Closes the handles CreateProcessW gave for a started process. Wine starts a host
 // program with no process handle and leaves in hThread a value that is not ours (it can
 // name one of our own handles, such as an open folder search): nothing is closed then.
-inline void ProcessusLâche(const PROCESS_INFORMATION& pi) {
+inline void PoignéesProcessusFerme(const PROCESS_INFORMATION& pi) {
     if (!pi.hProcess) return;
     PoignéeNoyau(pi.hThread).Ferme();
     PoignéeNoyau(pi.hProcess).Ferme();

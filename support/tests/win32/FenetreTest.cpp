@@ -13,10 +13,9 @@ constexpr wchar_t ClasseEssai[] = L"Orvan.Essai.Fenetre";
 // Records what reached it; deletes nothing.
 class Essai : public Fenêtre {
   public:
-    bool Ouvre() {
-        return Crée(
-            GetModuleHandleW(nullptr), ClasseFenêtre{ClasseEssai},
-            {.titre = L"Orvan essai kit", .style = WS_POPUP, .largeur = 400, .hauteur = 300});
+    bool Ouvre(const wchar_t* classe = ClasseEssai, DWORD style = WS_POPUP) {
+        return Crée(GetModuleHandleW(nullptr), ClasseFenêtre{classe},
+                    {.titre = L"Orvan essai kit", .style = style, .largeur = 400, .hauteur = 300});
     }
     HWND poignéeÀLaCréation = nullptr;
     int détruite = 0;
@@ -30,6 +29,28 @@ class Essai : public Fenêtre {
         return DefWindowProcW(hwnd_, msg, wp, lp);
     }
     void Détruite() override { ++détruite; }
+};
+
+// Refuses its creation (WM_CREATE returns -1) and, like the windows that own their object,
+// deletes itself in Détruite.
+class Refusée : public Fenêtre {
+  public:
+    explicit Refusée(int& détruites) : détruites_(détruites) {}
+    bool Ouvre() {
+        return Crée(GetModuleHandleW(nullptr), ClasseFenêtre{ClasseEssai},
+                    {.style = WS_POPUP, .largeur = 100, .hauteur = 100});
+    }
+
+  private:
+    LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override {
+        if (msg == WM_CREATE) return -1;
+        return DefWindowProcW(hwnd_, msg, wp, lp);
+    }
+    void Détruite() override {
+        ++détruites_;
+        delete this;
+    }
+    int& détruites_;
 };
 
 RECT RectangleClient(HWND enfant) {
@@ -63,6 +84,44 @@ TEST(Fenetre, UnObjetDetruitEmporteSaFenetre) {
         h = e.Handle();
     }
     EXPECT_FALSE(IsWindow(h));
+}
+
+// A failed creation leaves the object to its creator: no Détruite, which would delete it
+// under Crée's feet and again in the creator's hands.
+TEST(Fenetre, UneCreationRefuseeLaisseLObjetASonCreateur) {
+    int détruites = 0;
+    auto* f = new Refusée(détruites);
+    const bool créée = f->Ouvre();
+    ASSERT_EQ(détruites, 0);  // otherwise f is gone
+    EXPECT_FALSE(créée);
+    EXPECT_EQ(f->Handle(), nullptr);
+    delete f;
+}
+
+// A class of the name with another procedure: nothing attached, no window left behind. A
+// window of the kit's class made without an object is the system's alone.
+TEST(Fenetre, SansObjetRienNEstAttache) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = instance;
+    wc.lpszClassName = L"Orvan.Essai.Etrangere";
+    ASSERT_TRUE(RegisterClassExW(&wc));
+    {
+        Essai e;
+        EXPECT_FALSE(e.Ouvre(wc.lpszClassName));
+        EXPECT_EQ(e.Handle(), nullptr);
+        EXPECT_EQ(FindWindowW(wc.lpszClassName, nullptr), nullptr);
+    }
+    Essai kit;
+    ASSERT_TRUE(kit.Ouvre());
+    HWND h = CreateWindowExW(0, ClasseEssai, L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr,
+                             instance, nullptr);
+    ASSERT_TRUE(h);
+    EXPECT_EQ(Fenêtre::De(h), nullptr);
+    EXPECT_TRUE(DestroyWindow(h));
+    EXPECT_EQ(kit.détruite, 0);
 }
 
 TEST(Fenetre, ControlePlaceEnTwips) {
@@ -123,4 +182,24 @@ TEST(Fenetre, NouveauDpiRefaitPolicesEtPlacesEnTwips) {
     EXPECT_TRUE(EqualRect(&r, &attendu)) << r.right << "," << r.bottom;
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(b, WM_GETFONT, 0, 0)), sizeof après, &après);
     EXPECT_NEAR(après.lfHeight, avant.lfHeight * 3 / 2, 1);
+}
+
+// A control moved is to be painted again, all of it, in a shown window: the system may
+// otherwise copy its old pixels there and leave it blank until something else repaints it.
+TEST(Fenetre, ControleReplaceEstARepeindre) {
+    Essai e;
+    ASSERT_TRUE(e.Ouvre(ClasseEssai, WS_POPUP | WS_CLIPCHILDREN));
+    HWND b = e.ContrôleEnTwips(L"BUTTON", "Ok", WS_VISIBLE | BS_PUSHBUTTON, 1, {0, 0, 1215, 375});
+    ShowWindow(e.Handle(), SW_SHOWNA);
+    RedrawWindow(e.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RECT àPeindre{};
+    ASSERT_FALSE(GetUpdateRect(b, &àPeindre, FALSE));
+    for (const Cadre& place : {Cadre{120, 90, 1215, 375}, Cadre{2400, 1500, 1500, 450}}) {
+        e.ContrôleReplace(b, place);
+        RECT client{};
+        GetClientRect(b, &client);
+        EXPECT_TRUE(GetUpdateRect(b, &àPeindre, FALSE)) << place.gauche;
+        EXPECT_TRUE(EqualRect(&àPeindre, &client)) << place.gauche;
+        RedrawWindow(e.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
 }

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <thread>
 
+#include "Possession.h"
 #include "Utf16.h"
 
 namespace {
@@ -278,8 +279,7 @@ bool CommandeHôte(const std::string& script, std::chrono::milliseconds délai) 
         printf("CommandeHôte: cannot start the shell (error %lu)\n", GetLastError());
         return false;
     }
-    if (pi.hProcess) CloseHandle(pi.hProcess);
-    if (pi.hThread) CloseHandle(pi.hThread);
+    PoignéesProcessusFerme(pi);
     const std::wstring fichier = CheminWine(marque.c_str());
     if (!AttendsQue([&] { return ExisteBrut(fichier); }, délai)) {
         printf("CommandeHôte: no answer from \"%s\"\n", script.c_str());
@@ -342,8 +342,7 @@ std::string TexteDe(HWND h) {
 ProcessusEssai::~ProcessusEssai() {
     if (!pi.hProcess) return;
     if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(pi.hProcess, 99);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
+    PoignéesProcessusFerme(pi);
 }
 
 bool ProcessusEssai::Fini(std::chrono::milliseconds délai) const {

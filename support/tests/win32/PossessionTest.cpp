@@ -105,6 +105,23 @@ TEST(PossessionNoyau, UnEvenementDeplaceEstFermeParSonDernierPossesseur) {
     EXPECT_FALSE(Ouverte(brut));
 }
 
+// Both handles of a started process are closed; a process without its handle (a host
+// program under Wine) leaves hThread, which is not ours, open.
+TEST(PossessionNoyau, LesPoigneesDUnProcessusSaufCellesDUnHote) {
+    for (const bool avecProcessus : {true, false}) {
+        HANDLE processus = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        HANDLE fil = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        ASSERT_TRUE(processus && fil);
+        PoignéesProcessusFerme({avecProcessus ? processus : nullptr, fil, 1, 1});
+        EXPECT_EQ(Ouverte(processus), !avecProcessus) << avecProcessus;
+        EXPECT_EQ(Ouverte(fil), !avecProcessus) << avecProcessus;
+        if (!avecProcessus) {
+            CloseHandle(processus);
+            CloseHandle(fil);
+        }
+    }
+}
+
 TEST(PossessionNoyau, LesDeuxValeursDEchecNeTiennentRien) {
     EXPECT_FALSE(PoignéeNoyau(nullptr).Valide());
     EXPECT_FALSE(PoignéeNoyau(INVALID_HANDLE_VALUE).Valide());
