@@ -2,19 +2,12 @@
 // saving rules and the preview of the next moments.
 #include <gtest/gtest.h>
 
-#include "DateHeure.h"
+#include "AidesTest.h"
 #include "Doubles.h"
 #include "Editeur.h"
 #include "Moteur.h"
 
 namespace {
-
-double D(int a, int mo, int j, int h = 0, int mi = 0, int s = 0) {
-    return *DateDepuisParties({a, mo, j, h, mi, s});
-}
-double H(int h, int mi, int s = 0) {
-    return D(1899, 12, 30, h, mi, s);
-}
 
 struct ÉditeurTest : ::testing::Test {
     FichiersMémoire f;

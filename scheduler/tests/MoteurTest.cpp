@@ -5,29 +5,11 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "DateHeure.h"
+#include "AidesTest.h"
 #include "Doubles.h"
 #include "Moteur.h"
 
 namespace {
-
-double D(int a, int mo, int j, int h = 0, int mi = 0, int s = 0) {
-    return *DateDepuisParties({a, mo, j, h, mi, s});
-}
-double H(int h, int mi, int s = 0) {
-    return D(1899, 12, 30, h, mi, s);
-}
-
-Tâche T(std::string prog, std::string rép, double proch, double délai = 0, bool actif = true) {
-    Tâche t;
-    t.Programme = std::move(prog);
-    t.Répétition = std::move(rép);
-    t.Prochaine = proch;
-    t.DélaiMax = délai;
-    t.Actif = actif;
-    t.Fenêtre = 1;
-    return t;
-}
 
 struct AlarmesEnregistrées : Alarmes {
     struct Vue {
@@ -135,121 +117,164 @@ TEST_F(MoteurTest, PassesSurUneHorlogeFixe) {
         std::string lancés;          // programs started, in order, separated by '|'
         std::string table;           // the table afterwards
         size_t écritures;            // saves of Auto.dat
+        int listes;                  // rebuilds of the open editor's list
     } cas[] = {
         {"rattrapage sans délai",
          {T("j", "J", D(1998, 12, 4, 8, 0))},
          {lundi, lundi, lundi, lundi, lundi},
          "j |j |j |j ",
          "j J 08.12.1998 08:00:00;",
+         4,
          4},
         {"rattrapage avec délai",
-         {T("j", "J", D(1998, 12, 4, 8, 0), H(1, 0))},
+         {T("j", "J", D(1998, 12, 4, 8, 0), true, 0, H(1, 0))},
          {lundi, lundi, lundi, lundi, lundi},
          "",
          "j J 08.12.1998 08:00:00;",
+         4,
          4},
         {"rattrapage, la dernière occurrence dans le délai",
-         {T("j", "J", D(1998, 12, 5, 9, 30), H(1, 0))},
+         {T("j", "J", D(1998, 12, 5, 9, 30), true, 0, H(1, 0))},
          {lundi, lundi, lundi},
          "j ",
          "j J 08.12.1998 09:30:00;",
+         3,
          3},
         {"O au-delà d'un week-end",
          {T("o", "O", D(1998, 12, 4, 9, 0))},
          {D(1998, 12, 5, 12, 0), D(1998, 12, 6, 12, 0), lundi, lundi, lundi},
          "o |o ",
          "o O 08.12.1998 09:00:00;",
+         2,
          2},
         {"O du vendredi au lundi",
          {T("o", "O", D(1998, 12, 4, 9, 0))},
          {D(1998, 12, 4, 10, 0)},
          "o ",
          "o O 07.12.1998 09:00:00;",
+         1,
          1},
         {"P en décembre",
          {T("p", "P", D(1998, 12, 15, 9, 0))},
          {D(1998, 12, 15, 10, 0)},
          "p ",
          "p P 01.01.1999 09:00:00;",
+         1,
          1},
         {"D en mars",
          {T("d", "D", D(1998, 3, 31, 17, 0))},
          {D(1998, 3, 31, 18, 0)},
          "d ",
          "d D 30.04.1998 17:00:00;",
+         1,
          1},
         {"D en octobre",
          {T("d", "D", D(2026, 10, 30, 17, 0))},
          {D(2026, 10, 30, 18, 0)},
          "d ",
          "d D 30.11.2026 17:00:00;",
+         1,
          1},
         {"P en novembre",
          {T("p", "P", D(2026, 11, 2, 8, 0))},
          {D(2026, 11, 2, 8, 0)},
          "p ",
          "p P 01.12.2026 08:00:00;",
+         1,
          1},
         {"J avant 1900",
          {T("j", "J", D(1899, 12, 29, 6, 0))},
          {D(1899, 12, 29, 6, 0)},
          "j ",
          "j J 30.12.1899 06:00:00;",
+         1,
          1},
         {"J à l'instant du délai max",
-         {T("j", "J", lundi - H(1, 0), H(1, 0))},
+         {T("j", "J", lundi - H(1, 0), true, 0, H(1, 0))},
          {lundi},
          "",
          "j J 08.12.1998 09:00:00;",
+         1,
          1},
         {"J juste avant le délai max",
-         {T("j", "J", lundi - H(0, 59), H(1, 0))},
+         {T("j", "J", lundi - H(0, 59), true, 0, H(1, 0))},
          {lundi},
          "j ",
          "j J 08.12.1998 09:01:00;",
+         1,
          1},
         {"P en retard de plusieurs mois",
-         {T("p", "P", D(1998, 1, 1, 9, 0), H(1, 0))},
+         {T("p", "P", D(1998, 1, 1, 9, 0), true, 0, H(1, 0))},
          {lundi, lundi},
          "",
          "p P 01.01.1999 09:00:00;",
+         1,
          1},
-        {"U en retard, trop tard", {T("u", "U", lundi - H(2, 0), H(1, 0))}, {lundi}, "", "", 1},
-        {"U en retard, sans délai", {T("u", "U", lundi - H(2, 0))}, {lundi}, "u ", "", 1},
-        {"U à venir", {T("u", "U", lundi + H(0, 1))}, {lundi}, "", "u U 07.12.1998 10:01:00;", 0},
-        {"S", {T("s", "S", lundi)}, {lundi}, "s ", "s S 14.12.1998 10:00:00;", 1},
+        {"U en retard, trop tard",
+         {T("u", "U", lundi - H(2, 0), true, 0, H(1, 0))},
+         {lundi},
+         "",
+         "",
+         1,
+         1},
+        {"U en retard, sans délai", {T("u", "U", lundi - H(2, 0))}, {lundi}, "u ", "", 1, 1},
+        {"U à venir",
+         {T("u", "U", lundi + H(0, 1))},
+         {lundi},
+         "",
+         "u U 07.12.1998 10:01:00;",
+         0,
+         0},
+        {"S", {T("s", "S", lundi)}, {lundi}, "s ", "s S 14.12.1998 10:00:00;", 1, 1},
         {"entrée supprimée retirée sans enregistrer",
-         {T("a", "J", lundi + 1), T("", "J", lundi - 1), T("", "U", 0, 0, false),
+         {T("a", "J", lundi + 1), T("", "J", lundi - 1), T("", "U", 0, false),
           T("b", "J", lundi + 1)},
          {lundi},
          "",
          "a J 08.12.1998 10:00:00;b J 08.12.1998 10:00:00;",
-         0},
+         0,
+         1},
         {"code inconnu jamais dû",
          {T("x", "X", lundi - 3), T("y", "j", lundi - 3)},
          {lundi, lundi},
          "",
          "x X 04.12.1998 10:00:00;y j 04.12.1998 10:00:00;",
+         0,
          0},
         {"A et inactive jamais dues",
-         {T("a", "A", 0), T("i", "J", 0, 0, false), T("k", "a", 0)},
+         {T("a", "A", 0), T("i", "J", 0, false), T("k", "a", 0)},
          {lundi},
          "",
          "a A 30.12.1899 00:00:00;i J 30.12.1899 00:00:00;k a 30.12.1899 00:00:00;",
+         0,
          0},
         {"ordre de l'index, une fois par passe",
          {T("b", "U", lundi - 1), T("c", "J", lundi - 1.5), T("d", "U", lundi)},
          {lundi},
          "b |c |d ",
          "c J 06.12.1998 22:00:00;",
+         1,
          1},
+        {"répétitives dues, rien retiré: la liste refaite une fois par passe",
+         {T("j", "J", D(1998, 11, 30, 10, 0)), T("o", "O", D(1998, 11, 30, 10, 0)),
+          T("s", "S", D(1998, 11, 30, 10, 0)), T("p", "P", D(1998, 12, 1, 10, 0)),
+          T("d", "D", D(1998, 11, 30, 10, 0)), T("l", "L", H(0, 0, 2))},
+         {D(1998, 11, 30, 10, 0), D(1998, 12, 1, 10, 0)},
+         "j |o |s |d |l |j |o |p ",
+         "j J 02.12.1998 10:00:00;o O 02.12.1998 10:00:00;s S 07.12.1998 10:00:00;"
+         "p P 01.01.1999 10:00:00;d D 31.12.1998 10:00:00;l l 30.12.1899 00:00:02;",
+         2,
+         2},
     };
+    ÉditeurEnregistré éditeur;
+    ports.éditeur = &éditeur;
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
         h.Tâches.Efface();
         for (const auto& t : c.tâches) h.Tâches.Ajoute(t);
         lanceur.lancements.clear();
         f.journal.clear();
+        éditeur.remplissages = 0;
         for (double maintenant : c.passes) {
             horloge.maintenant = maintenant;
             Passe();
@@ -259,12 +284,13 @@ TEST_F(MoteurTest, PassesSurUneHorlogeFixe) {
         EXPECT_EQ(lancés, c.lancés);
         EXPECT_EQ(Table(h), c.table);
         EXPECT_EQ(Écritures(), c.écritures);
+        EXPECT_EQ(éditeur.remplissages, c.listes);
     }
 }
 
 TEST_F(MoteurTest, LUneFoisParLancementEcritL) {
     h.Démarrage = D(1998, 12, 7, 10, 0);
-    Pose({T("l.exe", "L", H(0, 0, 2)), T("m.exe", "L", H(0, 5), H(0, 1))});
+    Pose({T("l.exe", "L", H(0, 0, 2)), T("m.exe", "L", H(0, 5), true, 0, H(0, 1))});
     Tâche& l = h.Tâches[1];
     l.Paramètres = "/x";
     l.Fenêtre = 6;
@@ -343,7 +369,7 @@ TEST_F(MoteurTest, ListeDeLEditeurParIdentite) {
 
 TEST_F(MoteurTest, TachesAArretDeWindows) {
     horloge.maintenant = D(1998, 12, 7, 18, 0);
-    Pose({T("a.exe", "A", 0), T("\"msg", "A", 0), T("b.exe", "A", 0, 0, false), T("j", "J", 0)});
+    Pose({T("a.exe", "A", 0), T("\"msg", "A", 0), T("b.exe", "A", 0, false), T("j", "J", 0)});
     h.Tâches[1].Paramètres = "p";
     ASSERT_TRUE(TâchesArrêt(h, ports).ok);
     ASSERT_EQ(lanceur.lancements.size(), 1u);

@@ -1,24 +1,12 @@
 // The task table's files, field cutting, list lines, open-window list and journal.
 #include <gtest/gtest.h>
 
+#include "AidesTest.h"
 #include "CasFichiersTexte.h"
-#include "DateHeure.h"
 #include "Doubles.h"
 #include "Taches.h"
 
 namespace {
-
-double D(int a, int mo, int j, int h = 0, int mi = 0, int s = 0) {
-    return *DateDepuisParties({a, mo, j, h, mi, s});
-}
-double H(int h, int mi, int s = 0) {
-    return D(1899, 12, 30, h, mi, s);
-}
-
-Tâche T(std::string prog, std::string rép, double proch, bool actif = true, double der = 0,
-        double délai = 0, std::string par = "", int16_t fen = 1) {
-    return {std::move(prog), std::move(par), fen, std::move(rép), proch, der, actif, délai};
-}
 
 struct TâchesTest : ::testing::Test {
     FichiersMémoire f;
@@ -61,7 +49,8 @@ TEST_F(TâchesTest, EcritAutoDatOctetPourOctet) {
           T("b.exe", "J", proch, true, der, H(1, 30), "", 3), T("c.bat", "O", proch),
           T("d", "S", proch), T("e", "P", proch), T("f", "D", proch), T("g", "A", 0),
           T("h", "L", H(0, 5, 30)), T("i", "l", H(0, 5, 30), true, der), T("  ", "J", proch),
-          T("\"Caf\xC3\xA9 !", "J", proch, false, der, 0, "", 6)});
+          T("\"Caf\xC3\xA9 !", "J", proch, false, der, 0, "", 6),
+          T("j", "J", proch, true, 0, 0, "\"x\"")});
     ASSERT_TRUE(TâchesEnregistre(h).ok);
     EXPECT_EQ(f.Contenu(auto_),
               "C:\\Vud\\a.exe\t/x y\t1\tU\t-1\t07.12.1998\t14:05\t30.12.1899\t00:00\t00:00\r\n"
@@ -73,7 +62,8 @@ TEST_F(TâchesTest, EcritAutoDatOctetPourOctet) {
               "g\t\t1\tA\t-1\t30.12.1899\t00:00\t30.12.1899\t00:00\t00:00\r\n"
               "h\t\t1\tL\t-1\t\t00:05:30\t30.12.1899\t00:00\t00:00\r\n"
               "i\t\t1\tL\t-1\t\t00:05:30\t06.12.1998\t14:05\t00:00\r\n"
-              "\"Caf\xE9 !\t\t6\tJ\t0\t\t\t06.12.1998\t14:05\t00:00\r\n");
+              "\"Caf\xE9 !\t\t6\tJ\t0\t\t\t06.12.1998\t14:05\t00:00\r\n"
+              "j\t\"\"\"x\"\"\"\t1\tJ\t-1\t07.12.1998\t14:05\t30.12.1899\t00:00\t00:00\r\n");
 }
 
 TEST_F(TâchesTest, AllerRetourGardeLesTâchesSaufLesSecondes) {
@@ -162,6 +152,7 @@ TEST_F(TâchesTest, UneTâcheIntranscriptibleNeBloquePasLEnregistrement) {
         {T("\xE2\x98\x83.exe", "J", 0), "?.exe\t", true},
         {T("a.exe", "J", 0, true, 0, 0, "x\ty"), "a.exe\tx y", false},
         {T("b.exe", "J", 0, true, 0, 0, "ligne\r\n2"), "b.exe\tligne  2", false},
+        {T("d.exe", "J", 0, true, 0, 0, "ligne\r2"), "d.exe\tligne 2", false},
         {T("c.exe", "J", 0, true, 0, 0, "\"a\" \"\""), "c.exe\t\"a\" \"\"", false},
     };
     for (const auto& c : cas) {

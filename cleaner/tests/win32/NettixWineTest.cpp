@@ -70,26 +70,6 @@ void AuPremierPlan(HWND f) {
 
 using Processus = ProcessusEssai;
 
-// Removes a folder's contents; entries named "lien..." (the host's links) are left alone.
-void Vide(const std::wstring& dossier) {
-    WIN32_FIND_DATAW d;
-    HANDLE h = FindFirstFileW((dossier + L"*").c_str(), &d);
-    if (h == INVALID_HANDLE_VALUE) return;
-    do {
-        const std::wstring nom = d.cFileName;
-        if (nom == L"." || nom == L".." || nom.rfind(L"lien", 0) == 0) continue;
-        const std::wstring chemin = dossier + nom;
-        SetFileAttributesW(chemin.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-            Vide(chemin + L"\\");
-            RemoveDirectoryW(chemin.c_str());
-        } else {
-            DeleteFileW(chemin.c_str());
-        }
-    } while (FindNextFileW(h, &d));
-    FindClose(h);
-}
-
 // Clicks off every selected drive but T:.
 void SeulT(HWND lUnités) {
     for (const auto& u : Entrées(lUnités))
@@ -116,7 +96,7 @@ class NettixExe : public ::testing::Test {
         dehors = CheminWine(DepuisUtf16(préfixe).c_str()) + L"\\nettix-essai\\dehors\\cible.tmp";
         arbre = DepuisUtf16(préfixe) + "/nettix-essai/arbre";
         ASSERT_TRUE(ExisteBrut(dehors)) << "T: is not mapped";
-        Vide(L"T:\\");
+        VideDossier(L"T:", L"lien");  // the host's links stay
         CreateDirectoryW(L"T:\\sous", nullptr);
         for (const wchar_t* f : {L"T:\\a.tmp", L"T:\\B.OLD", L"T:\\garde.txt", L"T:\\sous\\c.tmp",
                                  L"T:\\sous\\seule.tmp", L"T:\\sous\\cach\u00E9e.old",

@@ -13,25 +13,6 @@
 
 namespace {
 
-void Supprime(const std::wstring& dossier) {
-    WIN32_FIND_DATAW d;
-    HANDLE h = FindFirstFileW((dossier + L"\\*").c_str(), &d);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring nom = d.cFileName;
-            if (nom == L"." || nom == L"..") continue;
-            const std::wstring chemin = dossier + L"\\" + nom;
-            SetFileAttributesW(chemin.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                Supprime(chemin);
-            else
-                DeleteFileW(chemin.c_str());
-        } while (FindNextFileW(h, &d));
-        FindClose(h);
-    }
-    RemoveDirectoryW(dossier.c_str());
-}
-
 HWND AttendsVisible(DWORD pid, const wchar_t* classe, const std::wstring* titre,
                     std::chrono::milliseconds délai) {
     HWND h = nullptr;
@@ -68,8 +49,31 @@ DossierTemporaire::DossierTemporaire(const std::string& préfixe) {
     }
 }
 
+void VideDossier(const std::wstring& dossier, const std::wstring& épargne) {
+    WIN32_FIND_DATAW d;
+    HANDLE h = FindFirstFileW((dossier + L"\\*").c_str(), &d);
+    if (h == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::wstring nom = d.cFileName;
+        if (nom == L"." || nom == L"..") continue;
+        if (!épargne.empty() && nom.rfind(épargne, 0) == 0) continue;
+        const std::wstring chemin = dossier + L"\\" + nom;
+        SetFileAttributesW(chemin.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            VideDossier(chemin, épargne);
+            RemoveDirectoryW(chemin.c_str());
+        } else {
+            DeleteFileW(chemin.c_str());
+        }
+    } while (FindNextFileW(h, &d));
+    FindClose(h);
+}
+
 DossierTemporaire::~DossierTemporaire() {
-    if (!chemin_.empty()) Supprime(L"\\\\?\\" + VersUtf16(chemin_));
+    if (chemin_.empty()) return;
+    const std::wstring dossier = L"\\\\?\\" + VersUtf16(chemin_);
+    VideDossier(dossier);
+    RemoveDirectoryW(dossier.c_str());
 }
 
 bool AttendsQue(const std::function<bool()>& condition, std::chrono::milliseconds délai) {

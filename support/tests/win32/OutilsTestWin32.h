@@ -26,6 +26,10 @@ class DossierTemporaire {
     std::string chemin_;
 };
 
+// Removes a folder's contents (the folder stays), at any depth but for the entries whose
+// name begins with `épargne`, when given. `dossier` has no trailing backslash.
+void VideDossier(const std::wstring& dossier, const std::wstring& épargne = L"");
+
 // Polls `condition` every 20 ms for at most `délai`; true once it holds.
 bool AttendsQue(const std::function<bool()>& condition,
                 std::chrono::milliseconds délai = std::chrono::seconds(30));
