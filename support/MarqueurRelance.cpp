@@ -3,18 +3,23 @@
 
 #include "Texte.h"
 
+namespace {
+
+std::string_view SansBlancsDerrière(std::string_view texte) {
+    while (!texte.empty() && BlancsEtTabs.find(texte.back()) != std::string_view::npos)
+        texte.remove_suffix(1);
+    return texte;
+}
+
+}  // namespace
+
 LigneDeDémarrage SansMarqueurRelance(std::string_view arguments) {
     const std::string_view marqueur = MarqueurRelance;
-    std::string_view reste = arguments;
-    while (!reste.empty() && BlancsEtTabs.find(reste.back()) != std::string_view::npos)
-        reste.remove_suffix(1);
-    if (reste.size() < marqueur.size() || reste.substr(reste.size() - marqueur.size()) != marqueur)
-        return {std::string(arguments), false};
+    std::string_view reste = SansBlancsDerrière(arguments);
+    if (!reste.ends_with(marqueur)) return {std::string(arguments), false};
     reste.remove_suffix(marqueur.size());
     // "x(~!~)" is a word of its own, not the marker.
-    if (!reste.empty() && BlancsEtTabs.find(reste.back()) == std::string_view::npos)
+    if (!reste.empty() && SansBlancsDerrière(reste).size() == reste.size())
         return {std::string(arguments), false};
-    while (!reste.empty() && BlancsEtTabs.find(reste.back()) != std::string_view::npos)
-        reste.remove_suffix(1);
-    return {std::string(reste), true};
+    return {std::string(SansBlancsDerrière(reste)), true};
 }

@@ -21,7 +21,7 @@ std::string VersWindows1252Approché(std::string_view utf8);
 // How the suite reads its text files (Auto.dat, Autos.dat, tel.txt), whichever editor
 // saved them: as UTF-8 when the bytes are well-formed UTF-8 and hold at least one
 // multi-byte sequence, with or without a byte-order mark (today's editors save UTF-8
-// without one); as UTF-8 too when a mark is followed by plain ASCII. Anything else is
+// without one); as UTF-8 too when a mark is followed by plain ASCII; otherwise as
 // Windows-1252, the mark included, as the suite has always read it. A Windows-1252 text
 // whose accented bytes happen to form UTF-8 ("Ã©" is C3 A9) is read as UTF-8 ("é"):
 // real text almost never does, and the UTF-8 files it would otherwise misread do.

@@ -30,17 +30,6 @@ std::optional<Élévation> ÉlévationDe(HANDLE processus) {
     }
 }
 
-// COM for this thread while the object lives, when it was not started already.
-struct ComDuFil {
-    ComDuFil() : hr(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
-    ~ComDuFil() {
-        if (SUCCEEDED(hr)) CoUninitialize();
-    }
-    ComDuFil(const ComDuFil&) = delete;
-    ComDuFil& operator=(const ComDuFil&) = delete;
-    const HRESULT hr;
-};
-
 template <class T>
 Interface<T> Demande(IUnknown* objet) {
     T* p = nullptr;
@@ -116,8 +105,7 @@ std::optional<Élévation> DroitsWin32::DuBureau() {
 
 bool DroitsWin32::LanceParLeBureau(const std::string& programme, const std::string& paramètres,
                                    const std::string& dossier) {
-    const ComDuFil com;
-    if (FAILED(com.hr)) return false;
+    const AppartementCom com;  // without COM, the shell's objects are not found: false
     const auto shell = ShellDuBureau();
     if (!shell) return false;
     const Chaîne fichier(programme), arguments(paramètres), où(dossier), verbe("");
