@@ -86,10 +86,7 @@ std::string TexteColonne(std::string texte, int32_t largeur) {
     if (largeur == 0) return texte;
     const size_t l = largeur < 0 ? static_cast<size_t>(-static_cast<int64_t>(largeur))
                                  : static_cast<size_t>(largeur);
-    if (largeur < 0)
-        texte.erase(0, std::min(texte.find_first_not_of(' '), texte.size()));
-    else
-        texte.erase(texte.find_last_not_of(' ') + 1);
+    texte = std::string(largeur < 0 ? SansBlancsDevant(texte) : SansBlancsDerrière(texte));
     const size_t n = NombreCaractères(texte);
     if (n > l) return LireNombre(texte) ? std::string(l, '#') : Début(texte, l);
     return largeur < 0 ? Blancs(l - n) + texte : texte + Blancs(l - n);

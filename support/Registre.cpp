@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Texte.h"
 #include "Valeurs.h"
 
 namespace {
@@ -48,12 +49,9 @@ uint32_t Registre::RacineDe(const Variant& machine) const {
 }
 
 std::string Registre::CheminDe(const Variant& section) const {
-    std::string s;
-    if (const auto* t = std::get_if<std::string>(&section)) {
-        s = *t;
-        s.erase(0, std::min(s.find_first_not_of(" \\"), s.size()));
-    }
-    return CléSuite + (s.empty() ? programme_ : s);
+    const auto* t = std::get_if<std::string>(&section);
+    const std::string_view s = t ? SansBlancsDevant(*t, " \\") : std::string_view();
+    return CléSuite + (s.empty() ? programme_ : std::string(s));
 }
 
 int32_t Registre::ParamEcrit(const std::string& nom, const Variant& valeur, const Variant& section,

@@ -2,14 +2,16 @@
 #include "Texte.h"
 
 std::string_view SansBlancs(std::string_view t, std::string_view blancs) {
-    const auto début = t.find_first_not_of(blancs);
-    if (début == std::string_view::npos) return {};
-    return t.substr(début, t.find_last_not_of(blancs) - début + 1);
+    return SansBlancsDerrière(SansBlancsDevant(t, blancs), blancs);
 }
 
 std::string_view SansBlancsDevant(std::string_view t, std::string_view blancs) {
     const auto début = t.find_first_not_of(blancs);
     return début == std::string_view::npos ? std::string_view() : t.substr(début);
+}
+
+std::string_view SansBlancsDerrière(std::string_view t, std::string_view blancs) {
+    return t.substr(0, t.find_last_not_of(blancs) + 1);
 }
 
 std::size_t LongueurCaractère(std::string_view s, std::size_t i) {
@@ -119,4 +121,8 @@ std::string Majuscules(std::string_view texte) {
             AjouteUtf8(sortie, m);
     }
     return sortie;
+}
+
+int CompareSansCasse(std::string_view a, std::string_view b) {
+    return Majuscules(a).compare(Majuscules(b));
 }

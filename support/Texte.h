@@ -12,6 +12,8 @@ inline constexpr std::string_view BlancsEtTabs = " \t";
 std::string_view SansBlancs(std::string_view texte, std::string_view blancs = " ");
 // The text without the given characters at its start only.
 std::string_view SansBlancsDevant(std::string_view texte, std::string_view blancs = " ");
+// The text without the given characters at its end only.
+std::string_view SansBlancsDerrière(std::string_view texte, std::string_view blancs = " ");
 inline bool EstBlanc(std::string_view texte, std::string_view blancs = " ") {
     return SansBlancs(texte, blancs).empty();
 }
@@ -37,3 +39,9 @@ bool EstUtf8(std::string_view texte);
 // other characters and invalid bytes are left as they are. The suite's one case mapping:
 // its texts are Windows-1252, and it does not depend on the C library's locale.
 std::string Majuscules(std::string_view texte);
+// Order of two texts by their character codes after Majuscules, as strcmp answers it: the
+// suite's one way of comparing names without regard to case.
+int CompareSansCasse(std::string_view a, std::string_view b);
+inline bool ÉgalSansCasse(std::string_view a, std::string_view b) {
+    return CompareSansCasse(a, b) == 0;
+}
