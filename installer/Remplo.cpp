@@ -12,16 +12,14 @@ namespace {
 
 constexpr int FenêtreNormale = 1;
 
-// Takes `"text"` off the front of `reste`; nothing when it does not start with a quote
-// or the closing quote is missing.
+// Takes one of Remplo's quoted paths, `"text"`, off the front of `reste`; nothing when it
+// does not start with a quote or its closing quote is missing (where a command line would
+// take the rest of the line as the program).
 std::optional<std::string> CheminEntreGuillemets(std::string_view& reste) {
-    if (reste.empty() || reste.front() != '"') return std::nullopt;
-    reste.remove_prefix(1);
-    const auto fin = reste.find('"');
-    if (fin == std::string_view::npos) return std::nullopt;
-    std::string chemin(reste.substr(0, fin));
-    reste = SansBlancs(reste.substr(fin + 1), BlancsEtTabs);
-    return chemin;
+    if (reste.empty() || reste.front() != '"' || reste.find('"', 1) == reste.npos) return {};
+    const LigneCoupée l = CoupeLigneDeCommande(reste);
+    reste = SansBlancs(l.arguments, BlancsEtTabs);
+    return std::string(l.programme);
 }
 
 // A bare program name ("Nettix") names the executable "Nettix.EXE".

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <optional>
 
+#include "Champs.h"
 #include "DateHeure.h"
 #include "SautsDeLigne.h"
 #include "Texte.h"
@@ -23,12 +24,9 @@ int16_t LireFenêtre(std::string_view s) {
     return static_cast<int16_t>(*v);
 }
 
-std::optional<double> Date(std::string_view s) {
-    return LireDate(SansBlancs(s));
-}
-std::optional<double> Heure(std::string_view s) {
-    return LireHeure(SansBlancs(s));
-}
+// The files' dates and times; the readers allow blanks around them.
+constexpr auto Date = LireDate;
+constexpr auto Heure = LireHeure;
 
 bool EstAscii(std::string_view s) {
     for (char c : s)
@@ -36,12 +34,18 @@ bool EstAscii(std::string_view s) {
     return true;
 }
 
-// A tab or a line end, which no field can hold. (A plain loop: find_first_of with a set
-// of characters calls memchr once per character of the text.)
+// A tab or a line end, which no field can hold.
+bool EstSéparateur(char c) {
+    return c == '\t' || c == '\r' || c == '\n';
+}
+// Not find_first_of: with a set of characters it calls memchr once per character.
 bool ContientSéparateur(std::string_view s) {
-    for (char c : s)
-        if (c == '\t' || c == '\r' || c == '\n') return true;
-    return false;
+    return std::any_of(s.begin(), s.end(), EstSéparateur);
+}
+// The text with its tabs and line ends as blanks.
+std::string SéparateursEnBlancs(std::string s) {
+    std::replace_if(s.begin(), s.end(), EstSéparateur, ' ');
+    return s;
 }
 
 // Calls `ligne` with every line of the file's `octets`, in UTF-8 (the file read as
@@ -87,8 +91,7 @@ std::optional<std::string> LireFichier(Fichiers& fichiers, const std::string& ch
 // Whether a field must be quoted to read back as it is: it would lose its outer quotes
 // (or, for the first field, be taken for a heading).
 bool ÀProtéger(std::string_view texte, bool premier) {
-    const bool entreGuillemets = texte.size() >= 2 && texte.front() == '"' && texte.back() == '"';
-    return entreGuillemets || (premier && !texte.empty() && texte.front() == '[');
+    return EntreGuillemets(texte) || (premier && !texte.empty() && texte.front() == '[');
 }
 
 // Quoting only reads back intact when no two quotes touch.
@@ -100,12 +103,8 @@ bool Protégeable(std::string_view texte) {
 // allows it, otherwise as it is (the form the file has always had); tabs and line ends,
 // which no field can hold, as blanks.
 std::string ChampÀÉcrire(std::string_view texte, bool premier) {
-    if (ContientSéparateur(texte)) {
-        std::string net(texte);
-        for (char& c : net)
-            if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-        return ChampÀÉcrire(net, premier);
-    }
+    if (ContientSéparateur(texte))
+        return ChampÀÉcrire(SéparateursEnBlancs(std::string(texte)), premier);
     if (!ÀProtéger(texte, premier) || !Protégeable(texte)) return std::string(texte);
     std::string champ = "\"";
     for (char c : texte) {
@@ -218,9 +217,7 @@ std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
 
 // One line of text, whatever the platform's error texts hold (they often end in CR LF).
 std::string SurUneLigne(std::string s) {
-    for (char& c : s)
-        if (c == '\r' || c == '\n' || c == '\t') c = ' ';
-    return std::string(SansBlancs(s));
+    return std::string(SansBlancs(SéparateursEnBlancs(std::move(s))));
 }
 
 // Windows-1252 bytes of a journal line; a character it lacks becomes '?'.
@@ -248,16 +245,17 @@ bool Supprimée(const Tâche& t) {
     return EstBlanc(t.Programme);
 }
 
+// Auto.dat's and Autos.dat's fields: unlike the settings' lists, a quoted field also
+// reduces its doubled quotes, so that its own quotes read back.
 std::string ChampSuivant(std::string_view& reste) {
     const auto tab = reste.find('\t');
-    std::string champ(reste.substr(0, tab));
+    const std::string_view brut = reste.substr(0, tab);
     reste = tab == std::string_view::npos ? std::string_view() : reste.substr(tab + 1);
-    if (champ.size() >= 2 && champ.front() == '"' && champ.back() == '"') {
-        champ = champ.substr(1, champ.size() - 2);
-        const auto fin = std::unique(champ.begin(), champ.end(),
-                                     [](char a, char b) { return a == '"' && b == '"'; });
-        champ.erase(fin, champ.end());
-    }
+    std::string champ(SansGuillemets(brut));
+    if (champ.size() < brut.size())
+        champ.erase(std::unique(champ.begin(), champ.end(),
+                                [](char a, char b) { return a == '"' && b == '"'; }),
+                    champ.end());
     return champ;
 }
 

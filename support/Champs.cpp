@@ -23,9 +23,7 @@ std::string MotSuivant(std::string& texte,
             choisi = &s;
         }
     }
-    std::string champ = texte.substr(0, p);
+    std::string champ(SansGuillemets(std::string_view(texte).substr(0, p)));
     texte = p == std::string::npos ? std::string() : texte.substr(p + choisi->size());
-    if (champ.size() >= 2 && champ.front() == '"' && champ.back() == '"')
-        champ = champ.substr(1, champ.size() - 2);
     return champ;
 }

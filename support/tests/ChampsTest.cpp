@@ -31,6 +31,7 @@ TEST(MotSuivant, ChampsEtReste) {
         {"\"\tsuite", {}, "\"", "suite"},  // one double quote alone stays
         {"\"\"\tsuite", {}, "", "suite"},
         {"\"a\"b\"", {";"}, "a\"b", ""},
+        {"\"a\"\"b\"\tc", {}, "a\"\"b", "c"},  // doubled quotes stay doubled
         {";fin", {";"}, "", "fin"},
         {"Été;hiver", {";"}, "Été", "hiver"},
     };
