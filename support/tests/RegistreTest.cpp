@@ -10,14 +10,6 @@
 
 namespace {
 
-// What a read gave: nothing for absent, the text otherwise (only those two may come back).
-std::optional<std::string> Lu(const Variant& v) {
-    if (EstAbsent(v)) return std::nullopt;
-    if (const auto* t = std::get_if<std::string>(&v)) return *t;
-    return "<ni absent ni texte>";
-}
-const std::optional<std::string> Rien;
-
 struct RegistreTest : ::testing::Test {
     RegistreMémoire mémoire;
     Registre registre{mémoire, "Nettix", ','};

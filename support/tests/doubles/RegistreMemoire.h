@@ -160,3 +160,12 @@ struct RegistreMémoire : RegistreBrut {
         return 0;
     }
 };
+
+// What a settings read gave, for the tests of this store and of the real registry alike:
+// nothing for absent, the text otherwise (only those two may come back).
+inline std::optional<std::string> Lu(const Variant& v) {
+    if (EstAbsent(v)) return std::nullopt;
+    if (const auto* t = std::get_if<std::string>(&v)) return *t;
+    return "<ni absent ni texte>";
+}
+inline const std::optional<std::string> Rien;

@@ -5,18 +5,12 @@
 
 #include <optional>
 
+#include "RegistreMemoire.h"
 #include "RegistreWin32.h"
 #include "Utf16.h"
 #include "Valeurs.h"
 
 namespace {
-
-std::optional<std::string> Lu(const Variant& v) {
-    if (EstAbsent(v)) return std::nullopt;
-    if (const auto* t = std::get_if<std::string>(&v)) return *t;
-    return "<ni absent ni texte>";
-}
-const std::optional<std::string> Rien;
 
 // A raw value read straight from the registry, bypassing the port.
 struct ValeurBrute {
