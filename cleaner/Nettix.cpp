@@ -32,19 +32,17 @@ std::vector<std::string> Éléments(std::string texte, const std::string& sépar
 // ---- ListeChoix -----------------------------------------------------------------------
 
 int32_t ListeChoix::Ajoute(const std::string& texte, int32_t donnée) {
-    const std::string clé = Majuscules(texte);
     auto it = std::upper_bound(
-        entrées_.begin(), entrées_.end(), clé,
-        [](const std::string& c, const Entrée& e) { return c < Majuscules(e.texte); });
+        entrées_.begin(), entrées_.end(), texte,
+        [](const std::string& t, const Entrée& e) { return CompareSansCasse(t, e.texte) < 0; });
     it = entrées_.insert(it, {texte, donnée, false});
     return static_cast<int32_t>(it - entrées_.begin());
 }
 
 int32_t ListeChoix::Trouve(const std::string& texte) const {
-    const std::string clé = Majuscules(texte);
-    for (size_t i = 0; i < entrées_.size(); ++i)
-        if (Majuscules(entrées_[i].texte) == clé) return static_cast<int32_t>(i);
-    return -1;
+    const auto it = std::find_if(entrées_.begin(), entrées_.end(),
+                                 [&](const Entrée& e) { return ÉgalSansCasse(e.texte, texte); });
+    return it == entrées_.end() ? -1 : static_cast<int32_t>(it - entrées_.begin());
 }
 
 void ListeChoix::ChoisitTout(bool choisie) {
@@ -78,12 +76,14 @@ int32_t ListeChoix::Donnée(int32_t i) const {
 
 // ---- Start-up -------------------------------------------------------------------------
 
+int TypeÀNettoyer(std::string_view type) {
+    return !type.empty() && type[0] >= '2' && type[0] <= '4' ? type[0] - '0' : 0;
+}
+
 ListeChoix UnitésConstruit(const std::vector<Lecteur>& lecteurs) {
     ListeChoix unités;
-    for (const auto& l : lecteurs) {
-        const char type = l.type.empty() ? '0' : l.type[0];
-        if (type == '2' || type == '3' || type == '4') unités.Ajoute(Majuscules(l.nom), type - '0');
-    }
+    for (const auto& l : lecteurs)
+        if (const int type = TypeÀNettoyer(l.type)) unités.Ajoute(Majuscules(l.nom), type);
     return unités;
 }
 

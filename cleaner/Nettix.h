@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Ports.h"
@@ -71,8 +72,12 @@ struct ParamètresNettix {
     bool automatique = false;  // Auto: the deletion follows the census, then the program ends
 };
 
-// The drive list: the drives of type 2 (removable), 3 (fixed) and 4 (network) among the
-// given ones (which the caller has found ready), each with its type digit as data.
+// The type digit of a drive the cleaner works on, by its type description: 2 (removable),
+// 3 (fixed) or 4 (network); 0 for any other drive.
+int TypeÀNettoyer(std::string_view type);
+
+// The drive list: the drives of a type to clean among the given ones (which the caller has
+// found ready), each with its type digit as data.
 ListeChoix UnitésConstruit(const std::vector<Lecteur>& lecteurs);
 
 // Selects exactly the fixed disks ("Local").

@@ -65,11 +65,10 @@ int32_t ListeCherche(const Liste& liste, const Variant& valeur, Dialogues& dialo
             cherché.pop_back();
             préfixe = NombreCaractères(cherché);
         }
-        cherché = Majuscules(cherché);
         for (int32_t i = 0; i < n; ++i) {
-            std::string entrée = Majuscules(liste.Texte(i));
-            if (préfixe) entrée = Début(entrée, *préfixe);
-            if (vérifie(cherché, entrée)) return i;
+            const std::string entrée = liste.Texte(i);
+            if (vérifie(CompareSansCasse(cherché, préfixe ? Début(entrée, *préfixe) : entrée), 0))
+                return i;
         }
         return -1;
     }

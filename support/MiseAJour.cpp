@@ -155,7 +155,7 @@ struct Vérification {
         if (dossier == "-") return IssueMiseAJour::Continuer;
 
         const std::string local = c.programme.DossierLocal();
-        if (Majuscules(local) == Majuscules(dossier)) {
+        if (ÉgalSansCasse(local, dossier)) {
             c.dialogues.Message(
                 "Il n'est pas permis d'exécuter ce programme depuis son répertoire de mise à "
                 "jour !" +

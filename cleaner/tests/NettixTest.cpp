@@ -25,7 +25,8 @@ struct Paramètres : ::testing::Test {
                                              {"E:", "5 - CD-ROM"},
                                              {"N:", "4 - réseau"},
                                              {"R:", "6 - disque virtuel"},
-                                             {"Q:", "1 - inexistant"}});
+                                             {"Q:", "1 - inexistant"},
+                                             {"S:", ""}});
         return ParamètresCharge(registre, std::move(unités), dialogues);
     }
     void Pose(const std::string& nom, const std::string& valeur) {

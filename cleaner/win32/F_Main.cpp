@@ -7,6 +7,7 @@
 #include "F_Help.h"
 #include "Fenetre.h"
 #include "IdsNettix.h"
+#include "Texte.h"
 #include "Utf16.h"
 
 namespace {
@@ -160,14 +161,11 @@ LRESULT CALLBACK F_Main::ListeTextes(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
         }
         case LB_FINDSTRINGEXACT: {
             if (!lp || n == 0) return LB_ERR;
-            const auto* cherché = reinterpret_cast<const wchar_t*>(lp);
+            const std::string cherché = DepuisUtf16(reinterpret_cast<const wchar_t*>(lp));
             const size_t début = wp < n ? wp + 1 : 0;
             for (size_t j = 0; j < n; ++j) {
                 const size_t k = (début + j) % n;
-                const std::wstring t = VersUtf16(m.Ligne(k));
-                if (CompareStringOrdinal(t.c_str(), static_cast<int>(t.size()), cherché, -1,
-                                         TRUE) == CSTR_EQUAL)
-                    return static_cast<LRESULT>(k);
+                if (ÉgalSansCasse(m.Ligne(k), cherché)) return static_cast<LRESULT>(k);
             }
             return LB_ERR;
         }

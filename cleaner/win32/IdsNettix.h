@@ -6,21 +6,10 @@ namespace IdsNettix {
 inline constexpr const wchar_t* ClasseMain = L"Orvan98.Nettix.F_Main";
 inline constexpr const wchar_t* ClasseHelp = L"Orvan98.Nettix.F_Help";
 // F_Main. "Annuler" carries the cancel command's number, so that Escape presses it.
-inline constexpr int bAnn = 2;
-inline constexpr int bVud = 101;
-inline constexpr int fUnités = 102;
-inline constexpr int bLocal = 103;
-inline constexpr int lUnités = 104;
-inline constexpr int fExt = 105;
-inline constexpr int lExt = 106;
-inline constexpr int bGo = 107;
-inline constexpr int z = 108;
-inline constexpr int bAuto = 109;
-inline constexpr int bEffacer = 110;
-inline constexpr int bConserver = 111;
-inline constexpr int lDel = 112;
-inline constexpr int eTaille = 113;
-inline constexpr int eExec = 114;
+inline constexpr int bAnn = 2, bVud = 101;
+inline constexpr int fUnités = 102, bLocal = 103, lUnités = 104, fExt = 105, lExt = 106;
+inline constexpr int bGo = 107, z = 108, bAuto = 109, bEffacer = 110, bConserver = 111;
+inline constexpr int lDel = 112, eTaille = 113, eExec = 114;
 // F_Help. "Ok" carries the OK command's number (Enter), Escape closes too.
 inline constexpr int bOk = 1;
 inline constexpr int t = 201;

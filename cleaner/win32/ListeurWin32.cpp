@@ -84,7 +84,6 @@ bool Citable(const std::string& s) {
 
 // The link test by opening the entry: its final path is not the path itself.
 bool LienParOuverture(const std::string& chemin, bool dossier) {
-    const std::wstring w = VersUtf16(chemin);
     PoignéeNoyau h(CreateFileW(CheminWin32(chemin).c_str(), FILE_READ_ATTRIBUTES,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, dossier ? FILE_FLAG_BACKUP_SEMANTICS : 0, nullptr));
@@ -96,8 +95,7 @@ bool LienParOuverture(const std::string& chemin, bool dossier) {
     if (n == 0 || n >= 4096) return true;
     std::wstring f(final, n);
     if (f.rfind(L"\\\\?\\", 0) == 0) f.erase(0, 4);
-    return CompareStringOrdinal(f.c_str(), static_cast<int>(f.size()), w.c_str(),
-                                static_cast<int>(w.size()), TRUE) != CSTR_EQUAL;
+    return !ÉgalSansCasse(DepuisUtf16(f), chemin);
 }
 
 constexpr unsigned long long IntervalleRelevé = 10;             // ms between two looks
@@ -217,8 +215,7 @@ std::vector<Lecteur> LecteursPrêts() {
     for (char l = 'A'; l <= 'Z'; ++l) {
         const std::string nom = std::string(1, l) + ":";
         const std::string type = LecteurType(nom);
-        if (type.empty() || (type[0] != '2' && type[0] != '3' && type[0] != '4')) continue;
-        if (!LecteurPret(nom) || RacineDeLHôte(l)) continue;
+        if (!TypeÀNettoyer(type) || !LecteurPret(nom) || RacineDeLHôte(l)) continue;
         lecteurs.push_back({nom, type});
     }
     return lecteurs;

@@ -181,7 +181,7 @@ TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
     EXPECT_FALSE(IsWindowEnabled(bConserver));
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(f, IdsNettix::bAuto)));
 
-    CliqueEntrée(lDel, L"T:\\sous\\c.tmp");
+    CliqueEntrée(lDel, L"t:\\SOUS\\c.TMP");  // the list's search ignores case
     ASSERT_TRUE(AttendsQue([&] { return IsWindowEnabled(bConserver) != FALSE; }, 5s));
     Clique(bConserver);
     ASSERT_TRUE(AttendsQue([&] { return Entrées(lDel).size() == 2; }, 5s));
