@@ -1,6 +1,8 @@
 // A stored window position is used only when the window stays within reach.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "Placement.h"
 
 namespace {
@@ -36,6 +38,39 @@ TEST(Placement, PositionStockéeSeulementAtteignable) {
             EXPECT_EQ(p->haut, *c.haut) << c.texte;
             EXPECT_EQ(p->largeur, 7800);
         }
+    }
+}
+
+// One centring rule for every window: centred on the screen, but never above or left of
+// its corner.
+TEST(Placement, CentréSansDépasserLeCoin) {
+    const struct {
+        Cadre écran;
+        double largeur, hauteur, gauche, haut;
+    } cas[] = {
+        {{0, 0, 1280, 1024}, 300, 200, 490, 412},
+        {{0, 0, 1280, 1024}, 301, 199, 489.5, 412.5},
+        {{0, 0, 1280, 1024}, 1480, 1124, 0, 0},  // larger: the caption stays on the screen
+        {{100, 50, 1280, 1024}, 1480, 200, 100, 462},
+    };
+    for (const auto& c : cas) {
+        const Cadre f = Centré(c.largeur, c.hauteur, c.écran);
+        EXPECT_EQ(f.gauche, c.gauche) << c.largeur;
+        EXPECT_EQ(f.haut, c.haut) << c.largeur;
+        EXPECT_EQ(f.largeur, c.largeur);
+        EXPECT_EQ(f.hauteur, c.hauteur);
+    }
+}
+
+// A position stored as text is read back as it was, in whole twips.
+TEST(Placement, PositionTexteRelue) {
+    EXPECT_EQ(TwipsTexte(1234.5), "1235");
+    EXPECT_EQ(TwipsTexte(-60.4), "-60");
+    for (const Cadre& f : {Cadre{1500, 900}, Cadre{-19200, 0}, Cadre{17700.4, 14099.6}}) {
+        const auto p = PositionDepuisTexte(PositionTexte(f), 7800, 6300, Bureau);
+        ASSERT_TRUE(p) << PositionTexte(f);
+        EXPECT_EQ(p->gauche, std::round(f.gauche));
+        EXPECT_EQ(p->haut, std::round(f.haut));
     }
 }
 
