@@ -9,10 +9,6 @@
 
 namespace {
 
-Placement CentréÀ(double largeur, double hauteur, const Cadre& écran) {
-    return {Centré(largeur, hauteur, écran), true};
-}
-
 // Raised to the minimum, then cut to the desktop (never below the minimum).
 double Borne(double taille, double minimum, double maximum) {
     return std::max(minimum, std::min(taille, maximum));
@@ -25,14 +21,14 @@ Placement PlacementDepuisTextes(const std::string& haut, const std::string& haut
                                 const Cadre& écran, const Cadre& bureau) {
     const double largeurDéfaut = Borne(LargeurDéfaut, LargeurMinimum, bureau.largeur);
     const double hauteurDéfaut = Borne(HauteurDéfaut, HauteurMinimum, bureau.hauteur);
-    if (EstBlanc(haut, BlancsEtTabs)) return CentréÀ(largeurDéfaut, hauteurDéfaut, écran);
+    if (EstBlanc(haut, BlancsEtTabs)) return {Centré(largeurDéfaut, hauteurDéfaut, écran), true};
     const auto h = LireNombre(haut), ha = LireNombre(hauteur), g = LireNombre(gauche),
                l = LireNombre(largeur);
-    if (!h || !ha || !g || !l) return CentréÀ(largeurDéfaut, hauteurDéfaut, écran);
+    if (!h || !ha || !g || !l) return {Centré(largeurDéfaut, hauteurDéfaut, écran), true};
 
     Cadre f{*g, *h, Borne(*l, LargeurMinimum, bureau.largeur),
             Borne(*ha, HauteurMinimum, bureau.hauteur)};
-    if (!Atteignable(f, bureau)) return CentréÀ(f.largeur, f.hauteur, écran);
+    if (!Atteignable(f, bureau)) return {Centré(f.largeur, f.hauteur, écran), true};
     return {f, false};
 }
 

@@ -1,20 +1,10 @@
 // Pensil's start-up over the ports, and its geometry settings.
 #include "Pensil.h"
 
-#include <cmath>
-
 #include "Demarrage.h"
 #include "Registre.h"
 #include "Texte.h"
 #include "Valeurs.h"
-
-namespace {
-
-std::string Twips(double valeur) {
-    return std::to_string(std::llround(valeur));
-}
-
-}  // namespace
 
 Placement PlacementLit(Registre& registre, const Cadre& écran, const Cadre& bureau) {
     const std::string haut = TexteDe(registre.ParamProgLit("Top"));
@@ -25,10 +15,10 @@ Placement PlacementLit(Registre& registre, const Cadre& écran, const Cadre& bur
 }
 
 void PlacementÉcrit(Registre& registre, const Cadre& fenêtre) {
-    registre.ParamProgEcrit("Top", Twips(fenêtre.haut));
-    registre.ParamProgEcrit("Height", Twips(fenêtre.hauteur));
-    registre.ParamProgEcrit("Left", Twips(fenêtre.gauche));
-    registre.ParamProgEcrit("Width", Twips(fenêtre.largeur));
+    registre.ParamProgEcrit("Top", TwipsTexte(fenêtre.haut));
+    registre.ParamProgEcrit("Height", TwipsTexte(fenêtre.hauteur));
+    registre.ParamProgEcrit("Left", TwipsTexte(fenêtre.gauche));
+    registre.ParamProgEcrit("Width", TwipsTexte(fenêtre.largeur));
 }
 
 ÉtatPensil PensilDémarre(Registre& registre, Fichiers& fichiers, Dialogues& dialogues,

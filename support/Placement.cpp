@@ -18,8 +18,12 @@ bool Atteignable(const Cadre& f, const Cadre& bureau) {
 }
 
 Cadre Centré(double largeur, double hauteur, const Cadre& écran) {
-    return {écran.gauche + (écran.largeur - largeur) / 2,
-            écran.haut + (écran.hauteur - hauteur) / 2, largeur, hauteur};
+    return {std::max(écran.gauche, écran.gauche + (écran.largeur - largeur) / 2),
+            std::max(écran.haut, écran.haut + (écran.hauteur - hauteur) / 2), largeur, hauteur};
+}
+
+std::string TwipsTexte(double twips) {
+    return std::to_string(std::llround(twips));
 }
 
 std::optional<Cadre> PositionDepuisTexte(const std::string& texte, double largeur, double hauteur,
@@ -33,4 +37,8 @@ std::optional<Cadre> PositionDepuisTexte(const std::string& texte, double largeu
     const Cadre f{*gauche, *haut, largeur, hauteur};
     if (!Atteignable(f, bureau)) return std::nullopt;
     return f;
+}
+
+std::string PositionTexte(const Cadre& f) {
+    return TwipsTexte(f.gauche) + "\t" + TwipsTexte(f.haut);
 }

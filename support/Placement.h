@@ -18,8 +18,13 @@ inline constexpr double HauteurBarreTitre = 300;
 // Whether a window at `f` can be reached on `bureau`, the whole desktop over all monitors.
 // Values that are not finite never are.
 bool Atteignable(const Cadre& f, const Cadre& bureau);
-// A window of this size centred on `écran`.
+// Every window's centring: a window of this size centred on `écran`, but never above or
+// left of its corner, so that a larger window keeps its caption reachable.
 Cadre Centré(double largeur, double hauteur, const Cadre& écran);
+// A stored size or position: whole twips as decimal text.
+std::string TwipsTexte(double twips);
+// A window's position as stored: "left<TAB>top" in whole twips (read by PositionDepuisTexte).
+std::string PositionTexte(const Cadre& f);
 // A window's stored "left<TAB>top", in twips, for a window of this size: the place when the
 // text holds two numbers and the window would be reachable there; nothing otherwise (the
 // caller centres the window).

@@ -9,16 +9,13 @@
 
 void F_Help::MontreModal(HINSTANCE instance, HWND propriétaire) {
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-    RECT r{0, 0, TwipsEnPixelsX(8400, dpi_), TwipsEnPixelsY(5700, dpi_)};
-    AdjustWindowRectEx(&r, style, FALSE, WS_EX_DLGMODALFRAME);
+    const SIZE t = TailleExtérieure(8400, 5700, style, WS_EX_DLGMODALFRAME, dpi_);
     if (!Crée(instance, {IdsNettix::ClasseHelp},
               {.titre = VersUtf16(VersionTexte() + TitreAide).c_str(),
                .style = style,
                .exStyle = WS_EX_DLGMODALFRAME,
-               .x = 0,
-               .y = 0,
-               .largeur = r.right - r.left,
-               .hauteur = r.bottom - r.top,
+               .largeur = t.cx,
+               .hauteur = t.cy,
                .parent = propriétaire}))
         return;
     FeuilleCentre(hwnd_);

@@ -13,6 +13,7 @@
 namespace {
 
 constexpr double LargeurClient = 6090, HauteurFenêtre = 3720, HautDeLDel = 900;
+constexpr DWORD Style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr ULONGLONG IntervalleCession = 25;     // ms between two yields, well under 50
 constexpr ULONGLONG IntervalleAffichage = 250;  // ms between two drawings of the progress
 
@@ -27,15 +28,10 @@ F_Main::~F_Main() {
 bool F_Main::Crée(HINSTANCE instance) {
     instance_ = instance;
 
-    const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), 100};
-    AdjustWindowRectEx(&r, style, FALSE, 0);
     if (!Fenêtre::Crée(instance, {IdsNettix::ClasseMain},
                        {.titre = VersUtf16(p_.version + TitreNettix).c_str(),
-                        .style = style,
-                        .x = 0,
-                        .y = 0,
-                        .largeur = r.right - r.left,
+                        .style = Style,
+                        .largeur = TailleExtérieure(LargeurClient, 0, Style, 0, dpi_).cx,
                         .hauteur = TwipsEnPixelsY(HauteurFenêtre, dpi_)}))
         return false;
     FeuilleCentre(hwnd_);
@@ -98,29 +94,21 @@ bool F_Main::Crée(HINSTANCE instance) {
         procListe_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
             lDel_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&F_Main::ListeTextes)));
     }
-    ÉtenduePose();
     défaut_ = IdsNettix::bGo;
     return bGo_ && lDel_;
 }
 
-void F_Main::ÉtenduePose() {
-    // Wide enough for long paths: 60,000 twips, 4,000 pixels at 96 dpi.
-    SendMessageW(lDel_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(60000, dpi_), 0);
-}
-
 void F_Main::DpiChangé() {
-    ÉtenduePose();
     police_ = reinterpret_cast<HFONT>(SendMessageW(lDel_, WM_GETFONT, 0, 0));
     SendMessageW(lDel_, LB_SETITEMHEIGHT, 0, HauteurDeLigne());
+    ListeÉtendueAjuste(lDel_);
 }
 
 int F_Main::HauteurDeLigne() const {
-    HDC dc = GetDC(hwnd_);
-    HGDIOBJ ancienne = SelectObject(dc, police_ ? police_ : GetStockObject(DEFAULT_GUI_FONT));
+    const ContexteFenêtre dc(
+        hwnd_, police_ ? police_ : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
     TEXTMETRICW tm{};
-    GetTextMetricsW(dc, &tm);
-    SelectObject(dc, ancienne);
-    ReleaseDC(hwnd_, dc);
+    GetTextMetricsW(dc.get(), &tm);
     return tm.tmHeight;
 }
 
@@ -344,11 +332,14 @@ void F_Main::Total(const std::string& texte) {
 }
 
 void F_Main::MontreÉcrits() {
-    if (statutÀMontrer_) SetWindowTextW(eExec_, VersUtf16(statut_).c_str());
-    if (totalÀMontrer_) SetWindowTextW(eTaille_, VersUtf16(total_).c_str());
+    if (statutÀMontrer_) TexteÉcrit(eExec_, statut_);
+    if (totalÀMontrer_) TexteÉcrit(eTaille_, total_);
     statutÀMontrer_ = totalÀMontrer_ = false;
     if (listeÀMontrer_) {
         listeÀMontrer_ = false;
+        // The extent follows the lines added since the last showing.
+        ListeÉtendueAjuste(lDel_, mesurées_);
+        mesurées_ = static_cast<int>(SendMessageW(lDel_, LB_GETCOUNT, 0, 0));
         if (finEnVue_) {
             const LRESULT n = SendMessageW(lDel_, LB_GETCOUNT, 0, 0);
             if (n > 10) SendMessageW(lDel_, LB_SETTOPINDEX, static_cast<WPARAM>(n - 10), 0);
@@ -374,11 +365,14 @@ void F_Main::ListeAjoute(const std::string&) {
 void F_Main::ListeRetire(int32_t i) {
     ListeGèle();
     SendMessageW(lDel_, LB_DELETESTRING, i, 0);
+    if (i < mesurées_) --mesurées_;
     if (!modèle_.Occupé()) MontreÉcrits();
 }
 
 void F_Main::ListeVide() {
     SendMessageW(lDel_, LB_RESETCONTENT, 0, 0);
+    mesurées_ = 0;
+    ListeÉtendueAjuste(lDel_);
     if (!modèle_.Occupé()) MontreÉcrits();
 }
 
@@ -395,11 +389,9 @@ void F_Main::ConserverPermis(bool permis) {
 
 void F_Main::Mode(bool automatique) {
     SetWindowTextW(bAuto_, automatique ? L"Manuel" : L"Auto");
-    RECT fenêtre{}, client{};
+    RECT fenêtre{};
     GetWindowRect(hwnd_, &fenêtre);
-    GetClientRect(hwnd_, &client);
-    const int hauteur = automatique ? (fenêtre.bottom - fenêtre.top) - client.bottom +
-                                          TwipsEnPixelsY(HautDeLDel, dpi_)
+    const int hauteur = automatique ? TailleExtérieure(0, HautDeLDel, Style, 0, dpi_).cy
                                     : TwipsEnPixelsY(HauteurFenêtre, dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, fenêtre.right - fenêtre.left, hauteur,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

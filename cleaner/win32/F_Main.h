@@ -63,8 +63,7 @@ class F_Main : public Fenêtre, public VueNettix {
     void Pompe();          // handles the waiting messages
     // Puts the folder and total texts of the census on screen, and draws lDel.
     void MontreÉcrits();
-    void ListeGèle();    // no drawing of lDel until the next MontreÉcrits
-    void ÉtenduePose();  // lDel's horizontal extent at the window's DPI
+    void ListeGèle();  // no drawing of lDel until the next MontreÉcrits
     void DpiChangé() override;
     int HauteurDeLigne() const;  // of lDel, in pixels
 
@@ -76,6 +75,7 @@ class F_Main : public Fenêtre, public VueNettix {
     HFONT police_ = nullptr;       // the font of lDel, owned by the kit
     WNDPROC procListe_ = nullptr;  // the list box's own procedure, under ListeTextes
     int défaut_ = 0;
+    int mesurées_ = 0;  // lDel's lines its horizontal extent was fitted to
     std::string statut_, total_;
     bool statutÀMontrer_ = false, totalÀMontrer_ = false;
     // During the census and the deletion the list is drawn and scrolled a few times a

@@ -3,7 +3,6 @@
 #include "F_Main.h"
 
 #include "Fenetre.h"
-#include "Utf16.h"
 
 namespace {
 
@@ -24,14 +23,10 @@ HCURSOR CurseurNormal() {
 
 F_Main::F_Main(HINSTANCE instance) {
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    RECT r{0, 0, TwipsEnPixelsX(LargeurClient, dpi_), TwipsEnPixelsY(HauteurClient, dpi_)};
-    AdjustWindowRectEx(&r, style, FALSE, 0);
+    const SIZE t = TailleExtérieure(LargeurClient, HauteurClient, style, 0, dpi_);
     // No class pointer: WM_SETCURSOR chooses it.
     if (!Crée(instance, {.nom = ClasseF_Main, .flèche = false, .petiteIcône = false},
-              {.titre = TitreF_Main,
-               .style = style,
-               .largeur = r.right - r.left,
-               .hauteur = r.bottom - r.top}))
+              {.titre = TitreF_Main, .style = style, .largeur = t.cx, .hauteur = t.cy}))
         return;
 
     const HFONT police = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
@@ -42,10 +37,6 @@ F_Main::F_Main(HINSTANCE instance) {
                                  LargeurClient - 2 * Marge, HauteurÉtiquette},
                                 police);
     }
-    Form_Load();
-}
-
-void F_Main::Form_Load() {
     FeuilleCentre(hwnd_);
 }
 
@@ -67,7 +58,7 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
 
 void F_Main::Étiquette(int indice, const std::string& texte) {
     if (indice < 0 || indice > 1 || !E_[indice]) return;
-    SetWindowTextW(E_[indice], VersUtf16(texte).c_str());
+    TexteÉcrit(E_[indice], texte);
 }
 
 void F_Main::PointeurOccupé(bool occupé) {

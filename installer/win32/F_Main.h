@@ -24,7 +24,6 @@ class F_Main : public Fenêtre, public FenêtreRemplo {
 
   private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
-    void Form_Load();
 
     HWND E_[2] = {};
     bool occupé_ = false;

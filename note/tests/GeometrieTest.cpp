@@ -94,6 +94,17 @@ TEST(Placement, PositionHorsDuBureauCentréeÀLaTailleEnregistrée) {
     }
 }
 
+// A stored size wider and taller than the primary screen (the desktop spans two monitors):
+// centred at the screen's corner, where the window is shown, its caption within reach.
+TEST(Placement, PlusGrandeQueLÉcranCentréeAuCoin) {
+    const auto p = Lit("0", "99999", "-60000", "30000");
+    EXPECT_TRUE(p.centrée);
+    EXPECT_EQ(p.fenêtre.largeur, 30000);
+    EXPECT_EQ(p.fenêtre.hauteur, Bureau.hauteur);
+    EXPECT_EQ(p.fenêtre.gauche, Écran.gauche);
+    EXPECT_EQ(p.fenêtre.haut, Écran.haut);
+}
+
 TEST(Disposition, TexteEtBoutonSuiventLaFenêtre) {
     const auto d = DispositionCalcule(9000, 6000, 1215, 375);
     EXPECT_EQ(d.t.gauche, 120);

@@ -3,7 +3,6 @@
 
 #include <commctrl.h>
 
-#include "Fenetre.h"
 #include "IdsVud.h"
 #include "Utf16.h"
 
@@ -49,12 +48,11 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
     if (!t_ || !bOk_) return false;
     // The default limit (32K characters) would cut a long note; 0 lifts it.
     SendMessageW(t_, EM_SETLIMITTEXT, 0, 0);
-    SetWindowTextW(t_, VersUtf16(p_.état.note.texte).c_str());
+    TexteÉcrit(t_, p_.état.note.texte);
     // Read back: what the window holds is what closing compares with.
     p_.état.note.texte = TexteDeT();
 
     Form_Resize();
-    if (p_.état.placement.centrée) FeuilleCentre(hwnd_);
     ShowWindow(hwnd_, afficher);
     UpdateWindow(hwnd_);
     SetFocus(t_);
@@ -117,9 +115,7 @@ void F_Vud::Form_Resize() {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         redimensionnement_ = false;
     }
-    const RECT t{EnPixelsX(d.t.gauche), EnPixelsY(d.t.haut),
-                 EnPixelsX(d.t.gauche) + EnPixelsX(d.t.largeur),
-                 EnPixelsY(d.t.haut) + EnPixelsY(d.t.hauteur)};
+    const RECT t = EnPixels(d.t, dpi_);
     ContrôleDéplace(t_, t);
     // The button's right edge follows T's right edge, whatever the rounding.
     const int haut = EnPixelsY(d.bOk.haut);
@@ -132,7 +128,7 @@ void F_Vud::bOk_Click() {
     // A note that cannot be written keeps the window open with the text.
     if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte, p_.état.note.lue)) return;
     p_.état.note = {texte, true};
-    const Cadre géométrie = GéométrieTwips();
+    const Cadre géométrie = GéométrieTwips(hwnd_);
     ShowWindow(hwnd_, SW_HIDE);
     PlacementÉcrit(p_.registre, géométrie);
     déchargée_ = true;
@@ -157,31 +153,10 @@ bool F_Vud::Form_QueryUnload() {
 
 void F_Vud::Form_Unload() {
     if (déchargée_ || !hwnd_) return;
-    PlacementÉcrit(p_.registre, GéométrieTwips());
+    PlacementÉcrit(p_.registre, GéométrieTwips(hwnd_));
     déchargée_ = true;
 }
 
 std::string F_Vud::TexteDeT() const {
     return TexteDeFenêtre(t_);
-}
-
-Cadre F_Vud::GéométrieTwips() const {
-    RECT r{};
-    WINDOWPLACEMENT wp{};
-    wp.length = sizeof wp;
-    if ((IsIconic(hwnd_) || IsZoomed(hwnd_)) && GetWindowPlacement(hwnd_, &wp)) {
-        // The restored position, in work-area coordinates: moved to screen coordinates.
-        r = wp.rcNormalPosition;
-        MONITORINFO mi{};
-        mi.cbSize = sizeof mi;
-        if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &mi))
-            OffsetRect(&r, mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top);
-    } else {
-        GetWindowRect(hwnd_, &r);
-    }
-    // The place on the desktop at the screen's DPI, as the window is made; the size at the
-    // window's own DPI (the kit scales it when the window is made on a monitor of another).
-    const Dpi écran = DpiÉcran();
-    return {PixelsEnTwipsX(r.left, écran), PixelsEnTwipsY(r.top, écran), EnTwipsX(r.right - r.left),
-            EnTwipsY(r.bottom - r.top)};
 }

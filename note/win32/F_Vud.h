@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "Fenetre.h"
-#include "Metriques.h"
 #include "Pensil.h"
 #include "Registre.h"
 
@@ -34,7 +33,6 @@ class F_Vud : public Fenêtre {
     void Form_Unload();
 
     std::string TexteDeT() const;
-    Cadre GéométrieTwips() const;
     int EnPixelsX(double twips) const { return TwipsEnPixelsX(twips, dpi_); }
     int EnPixelsY(double twips) const { return TwipsEnPixelsY(twips, dpi_); }
     double EnTwipsX(int pixels) const { return PixelsEnTwipsX(pixels, dpi_); }

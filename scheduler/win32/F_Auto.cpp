@@ -24,14 +24,12 @@ constexpr UINT MsgProgChoisi = WM_APP + 1;  // put progChoisi_ back after the co
 bool F_Auto::Crée() {
     // No close, minimise or maximise button: the window closes by "Ok" or eMsg.
     const DWORD style = WS_OVERLAPPED | WS_CAPTION;
-    RECT r{0, 0, TwipsEnPixelsX(DispositionAuto::LargeurClient, dpi_),
-           TwipsEnPixelsY(DispositionAuto::HauteurClient, dpi_)};
-    AdjustWindowRectEx(&r, style, FALSE, 0);
+    const SIZE t = TailleExtérieure(DispositionAuto::LargeurClient, DispositionAuto::HauteurClient,
+                                    style, 0, dpi_);
     // 1. The title from the version tag.
     const std::wstring titre = VersUtf16(VersionTexte() + " Programmation");
     if (!Fenêtre::Crée(c_.instance, {IdsAuto::Classe},
-                       {titre.c_str(), style, 0, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
-                        r.bottom - r.top}))
+                       {titre.c_str(), style, 0, CW_USEDEFAULT, CW_USEDEFAULT, t.cx, t.cy}))
         return false;
     const HFONT police = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(false, dpi); });
     const HFONT gras = PoliceAjoute([](const Dpi& dpi) { return PoliceMessage(true, dpi); });
@@ -71,10 +69,6 @@ bool F_Auto::Crée() {
     SetForegroundWindow(hwnd_);
     SetFocus(lAutom_);
     return true;
-}
-
-void F_Auto::DpiChangé() {
-    SendMessageW(lAutom_, LB_SETHORIZONTALEXTENT, TwipsEnPixelsX(15000, dpi_), 0);
 }
 
 LRESULT F_Auto::Message(UINT msg, WPARAM wp, LPARAM lp) {
@@ -167,9 +161,9 @@ void F_Auto::AjouteLigne(size_t i) {
     const Tâche& t = c_.horlo.Tâches[i];
     const auto l = SendMessageW(lAutom_, LB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(VersUtf16(LigneTâche(t)).c_str()));
-    if (l >= 0)
-        SendMessageW(lAutom_, LB_SETITEMDATA, static_cast<WPARAM>(l),
-                     static_cast<LPARAM>(t.Identité));
+    if (l < 0) return;
+    SendMessageW(lAutom_, LB_SETITEMDATA, static_cast<WPARAM>(l), static_cast<LPARAM>(t.Identité));
+    ListeÉtendueAjuste(lAutom_, static_cast<int>(l));  // from the first line, anew
 }
 
 void F_Auto::ListeRemplit() {
@@ -183,8 +177,8 @@ void F_Auto::ListeRemplit() {
     SendMessageW(lAutom_, LB_INITSTORAGE, t.Dernier(), t.Dernier() * 64);
     for (size_t i = 1; i <= t.Dernier(); ++i)
         if (!Supprimée(t[i])) AjouteLigne(i);
-    // The list keeps its scroll position, and the line chosen before stays chosen when its
-    // task is still there.
+    // The list keeps its vertical scroll position (its first line showed the left edge), and
+    // the line chosen before stays chosen when its task is still there.
     SendMessageW(lAutom_, LB_SETTOPINDEX, static_cast<WPARAM>(haut), 0);
     if (choisie) SendMessageW(lAutom_, LB_SETCURSEL, static_cast<WPARAM>(LigneDe(choisie)), 0);
     SendMessageW(lAutom_, WM_SETREDRAW, TRUE, 0);
@@ -289,10 +283,9 @@ void F_Auto::Écrit(const ChampsSaisie& c) {
     using namespace IdsAuto;
     remplissage_ = true;
     const auto texte = [&](int id, const std::string& t) {
-        if (TexteDeFenêtre(Ctl(id)) != t) SetWindowTextW(Ctl(id), VersUtf16(t).c_str());
+        if (TexteDeFenêtre(Ctl(id)) != t) TexteÉcrit(Ctl(id), t);
     };
-    if (TexteDeFenêtre(cProg_) != c.programme)
-        SetWindowTextW(cProg_, VersUtf16(c.programme).c_str());
+    texte(IdsAuto::cProg, c.programme);
     texte(tParam, c.paramètres);
     for (int k = 0; k < 3; ++k)
         CheckDlgButton(hwnd_, oTyp0 + k, c.fenêtre == k ? BST_CHECKED : BST_UNCHECKED);
@@ -327,10 +320,9 @@ void F_Auto::Dépendants() {
 void F_Auto::Contrôle() {
     const ChampsSaisie c = Lit();
     const std::string m = ::Contrôle(c, c_.horlo.fichiers, c_.horlo.horloge.Maintenant());
-    SetWindowTextW(Ctl(IdsAuto::eMsg), VersUtf16(m).c_str());
+    TexteÉcrit(Ctl(IdsAuto::eMsg), m);
     EnableWindow(Ctl(IdsAuto::bOk), m.empty());
-    SetWindowTextW(Ctl(IdsAuto::eProchaines),
-                   VersUtf16(ProchainsMoments(c, c_.horlo.horloge.Maintenant())).c_str());
+    TexteÉcrit(Ctl(IdsAuto::eProchaines), ProchainsMoments(c, c_.horlo.horloge.Maintenant()));
 }
 
 void F_Auto::Saisie(bool vrai) {
@@ -388,8 +380,7 @@ void F_Auto::cProg_Click() {
 void F_Auto::ProgChoisiRemet() {
     if (!àRemettre_) return;
     remplissage_ = true;
-    if (TexteDeFenêtre(cProg_) != progChoisi_)
-        SetWindowTextW(cProg_, VersUtf16(progChoisi_).c_str());
+    if (TexteDeFenêtre(cProg_) != progChoisi_) TexteÉcrit(cProg_, progChoisi_);
     remplissage_ = false;
     Dépendants();
     Contrôle();
@@ -401,7 +392,7 @@ void F_Auto::ProgChoisiRemet() {
 void F_Auto::cProg_LostFocus() {
     if (!choixModèle_ || àRemettre_) return;
     remplissage_ = true;
-    SetWindowTextW(cProg_, VersUtf16(progChoisi_).c_str());
+    TexteÉcrit(cProg_, progChoisi_);
     remplissage_ = false;
     choixModèle_ = false;
     Dépendants();
@@ -413,7 +404,7 @@ void F_Auto::bParcourir_Click() {
                                               std::nullopt, std::string(FiltreProgrammes));
     if (chemin.empty() || !hwnd_) return;
     choixModèle_ = àRemettre_ = false;
-    SetWindowTextW(cProg_, VersUtf16(chemin).c_str());
+    TexteÉcrit(cProg_, chemin);
     cProg_Change();
 }
 

@@ -56,7 +56,7 @@ class F_Auto : public Fenêtre, public VueÉditeur {
 
   private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
-    void DpiChangé() override;  // lAutom's extent
+    void DpiChangé() override { ListeÉtendueAjuste(lAutom_); }
     void Commande(int id, int notification);
     HWND Ctl(int id) const { return GetDlgItem(hwnd_, id); }
 

@@ -44,17 +44,17 @@ bool F_Main::Crée() {
 void F_Main::Form_Load() {
     ShowWindow(hwnd_, SW_HIDE);
     IcôneInstalle(true);
-    xx_ = CreatePopupMenu();
-    AppendMenuW(xx_, MF_STRING, IdsMain::mnuopen, L"&Exécution automatique");
-    AppendMenuW(xx_, MF_STRING | (Existe(CheminOrvan98) ? 0 : MF_GRAYED), IdsMain::orv,
+    xx_.Prend(CreatePopupMenu());
+    AppendMenuW(xx_.get(), MF_STRING, IdsMain::mnuopen, L"&Exécution automatique");
+    AppendMenuW(xx_.get(), MF_STRING | (Existe(CheminOrvan98) ? 0 : MF_GRAYED), IdsMain::orv,
                 L"&Fenêtre Orvan 98");
     // "montrez-moi" (showme) is a hidden entry: it is not put in the menu.
-    AppendMenuW(xx_, MF_STRING | (Existe(CheminPensil) ? 0 : MF_GRAYED), IdsMain::bn,
+    AppendMenuW(xx_.get(), MF_STRING | (Existe(CheminPensil) ? 0 : MF_GRAYED), IdsMain::bn,
                 L"&Souviens-toi de:");
-    AppendMenuW(xx_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(xx_, MF_STRING, IdsMain::MNU_screen, L"&Démarre l'économiseur");
-    AppendMenuW(xx_, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(xx_, MF_STRING, IdsMain::Menu, L"&Quitter");
+    AppendMenuW(xx_.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(xx_.get(), MF_STRING, IdsMain::MNU_screen, L"&Démarre l'économiseur");
+    AppendMenuW(xx_.get(), MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(xx_.get(), MF_STRING, IdsMain::Menu, L"&Quitter");
     // Without its timer Horlo would sit in the tray and never run a task.
     if (!MinuterieArme()) MinuterieÉchecSignale(p_.dialogues, TexteErreur(GetLastError()));
 }
@@ -118,7 +118,7 @@ void F_Main::MenuOuvre() {
     SetForegroundWindow(hwnd_);
     POINT p;
     GetCursorPos(&p);
-    TrackPopupMenu(xx_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd_, nullptr);
+    TrackPopupMenu(xx_.get(), TPM_LEFTALIGN | TPM_RIGHTBUTTON, p.x, p.y, 0, hwnd_, nullptr);
     // Lets the menu close when the user clicks elsewhere.
     PostMessageW(hwnd_, WM_NULL, 0, 0);
     menuOuvert_ = false;

@@ -68,7 +68,7 @@ class F_Main : public Fenêtre {
 
     Paramètres p_;
     AlarmesWin32 alarmes_;
-    HMENU xx_ = nullptr;
+    Menu xx_;
     NOTIFYICONDATAW icône_{};  // the program's one tray icon
     bool icôneAjoutée_ = false;
     DécodeurIcône décodeur_;

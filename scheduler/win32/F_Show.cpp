@@ -4,8 +4,6 @@
 
 #include <cmath>
 
-#include "Utf16.h"
-
 namespace {
 
 // No background of the system's: the window paints itself red.
@@ -19,16 +17,11 @@ F_Show* F_Show::Crée(HINSTANCE instance) {
     auto* f = new F_Show;
     f->rouge_.Prend(CreateSolidBrush(RGB(255, 0, 0)));
     // Designed client area 2220 x 960 twips; the outer size adds the frame and title bar.
-    RECT r{0, 0, TwipsEnPixelsX(2220, f->dpi_), TwipsEnPixelsY(960, f->dpi_)};
-    AdjustWindowRectEx(&r, Style, FALSE, 0);
-    f->largeur_ = PixelsEnTwipsX(r.right - r.left, f->dpi_);
-    f->hauteur_ = PixelsEnTwipsY(r.bottom - r.top, f->dpi_);
+    const SIZE t = TailleExtérieure(2220, 960, Style, 0, f->dpi_);
+    f->d_.largeur = PixelsEnTwipsX(t.cx, f->dpi_);
+    f->d_.hauteur = PixelsEnTwipsY(t.cy, f->dpi_);
     if (!f->Fenêtre::Crée(instance, Classe,
-                          {.style = Style,
-                           .x = 0,
-                           .y = 0,
-                           .largeur = r.right - r.left,
-                           .hauteur = r.bottom - r.top})) {
+                          {.style = Style, .x = 0, .y = 0, .largeur = t.cx, .hauteur = t.cy})) {
         delete f;
         return nullptr;
     }
@@ -45,7 +38,6 @@ F_Show* F_Show::Crée(HINSTANCE instance) {
     // IDOK: Enter (the default button) and Esc (IDCANCEL) both reach bOk_Click.
     f->bOk_ = f->ContrôleEnTwips(L"BUTTON", "Ok", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK,
                                  {}, policeBouton);
-    f->Place();
     return f;
 }
 
@@ -54,7 +46,7 @@ void F_Show::Affiche(const std::string& texte) {
     // system then refuses this window the foreground; the latest alarm stays on top.
     SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     SetWindowTextW(hwnd_, L"Alarme");
-    SetWindowTextW(e_, VersUtf16(texte).c_str());
+    TexteÉcrit(e_, texte);
     E_Change();
     ShowWindow(hwnd_, SW_SHOW);
     if (!SetForegroundWindow(hwnd_)) {
@@ -65,40 +57,32 @@ void F_Show::Affiche(const std::string& texte) {
     SetFocus(bOk_);
 }
 
-// The label sizes itself to its text; the window widens to it (never narrows) and its
-// height follows, the button standing 120 twips under the label.
+// The label sizes itself to its text, within the work area's width (a wider text wraps),
+// and the window to the label.
 void F_Show::E_Change() {
+    const SIZE cadre = TailleExtérieure(0, 0, Style, 0, dpi_);  // outer less client size
+    const double cadreX = PixelsEnTwipsX(cadre.cx, dpi_), cadreY = PixelsEnTwipsY(cadre.cy, dpi_);
+    RECT zone{};  // the primary monitor's, where the window stands
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &zone, 0);
+    const double travail = PixelsEnTwipsX(zone.right - zone.left, dpi_);
+
     const std::wstring texte = TexteDeFenêtreW(e_);
-    HDC dc = GetDC(e_);
-    HGDIOBJ avant = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(e_, WM_GETFONT, 0, 0)));
+    const wchar_t* t = texte.empty() ? L" " : texte.c_str();
+    const ContexteFenêtre dc(e_, reinterpret_cast<HFONT>(SendMessageW(e_, WM_GETFONT, 0, 0)));
+    constexpr UINT format = DT_CALCRECT | DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS;
     RECT r{0, 0, 0, 0};
-    DrawTextW(dc, texte.empty() ? L" " : texte.c_str(), -1, &r,
-              DT_CALCRECT | DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
-    SelectObject(dc, avant);
-    ReleaseDC(e_, dc);
-    eLargeur_ = PixelsEnTwipsX(r.right - r.left, dpi_);
-    eHauteur_ = PixelsEnTwipsY(r.bottom - r.top, dpi_);
-
-    RECT dehors, dedans;
-    GetWindowRect(hwnd_, &dehors);
-    GetClientRect(hwnd_, &dedans);
-    const double cadreX = PixelsEnTwipsX((dehors.right - dehors.left) - dedans.right, dpi_);
-    const double cadreY = PixelsEnTwipsY((dehors.bottom - dehors.top) - dedans.bottom, dpi_);
-    const double w = std::round(2 * eGauche_ + eLargeur_ + cadreX);
-    if (w > largeur_) {
-        largeur_ = w;
-        okGauche_ = eGauche_ + (eLargeur_ - okLargeur_) / 2;
+    DrawTextW(dc.get(), t, -1, &r, format);
+    const int largeurMax = TwipsEnPixelsX(LargeurÉtiquetteMax(travail, cadreX), dpi_);
+    if (r.right > largeurMax) {
+        r = {0, 0, largeurMax, 0};
+        DrawTextW(dc.get(), t, -1, &r, format | DT_WORDBREAK | DT_EDITCONTROL);
     }
-    okHaut_ = eHaut_ + eHauteur_ + 120;
-    hauteur_ = okHaut_ + okHauteur_ + eHaut_ + cadreY;
-    Place();
-}
-
-void F_Show::Place() {
-    SetWindowPos(hwnd_, nullptr, 0, 0, TwipsEnPixelsX(largeur_, dpi_),
-                 TwipsEnPixelsY(hauteur_, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ContrôleReplace(e_, {eGauche_, eHaut_, eLargeur_, eHauteur_});
-    ContrôleReplace(bOk_, {okGauche_, okHaut_, okLargeur_, okHauteur_});
+    d_ = AlarmeAjuste(d_, PixelsEnTwipsX(r.right - r.left, dpi_),
+                      PixelsEnTwipsY(r.bottom - r.top, dpi_), cadreX, cadreY, travail);
+    SetWindowPos(hwnd_, nullptr, 0, 0, TwipsEnPixelsX(d_.largeur, dpi_),
+                 TwipsEnPixelsY(d_.hauteur, dpi_), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ContrôleReplace(e_, d_.e);
+    ContrôleReplace(bOk_, d_.ok);
 }
 
 void F_Show::bOk_Click() {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "Alarme.h"
 #include "Fenetre.h"
 #include "Moteur.h"
 
@@ -24,14 +25,10 @@ class F_Show : public Fenêtre {
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
     void E_Change();
     void bOk_Click();
-    void Place();  // applies the geometry in twips to the window and its controls
 
     HWND e_ = nullptr, bOk_ = nullptr;
     Pinceau rouge_;
-    // Geometry in twips: the window's outer size, the label and the button.
-    double largeur_ = 0, hauteur_ = 0;
-    double eGauche_ = 120, eHaut_ = 120, eLargeur_ = 0, eHauteur_ = 0;
-    double okGauche_ = 480, okHaut_ = 480, okLargeur_ = 1215, okHauteur_ = 375;
+    DispositionAlarme d_;  // in twips
 };
 
 // The engine's message windows over F_Show: a new window for the first message of a pass.

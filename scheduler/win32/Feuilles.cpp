@@ -4,14 +4,9 @@
 #include <commdlg.h>
 
 #include <algorithm>
-#include <cmath>
-#include <string_view>
 #include <vector>
 
 #include "Fenetre.h"
-#include "Metriques.h"
-#include "Placement.h"
-#include "Taches.h"
 #include "Utf16.h"
 #include "Valeurs.h"
 
@@ -56,30 +51,17 @@ std::string FichierChoisir(HWND propriétaire, const std::optional<std::string>&
     return DepuisUtf16(nom.data());
 }
 
-// A position is a place on the desktop, whose coordinates do not follow the DPI of the
-// monitor a window is on: it is converted at the screen's DPI, as the desktop in twips.
 void PositionSauve(HWND feuille, const std::string& nom, Registre& registre) {
-    if (!feuille || IsIconic(feuille) || IsZoomed(feuille)) return;
-    RECT r{};
-    if (!GetWindowRect(feuille, &r)) return;
-    const Dpi dpi = DpiÉcran();
-    const auto entier = [](double v) {
-        return std::to_string(static_cast<long long>(std::lround(v)));
-    };
-    registre.ParamProgEcrit(
-        nom, entier(PixelsEnTwipsX(r.left, dpi)) + "\t" + entier(PixelsEnTwipsY(r.top, dpi)));
+    if (IsWindow(feuille)) registre.ParamProgEcrit(nom, PositionTexte(GéométrieTwips(feuille)));
 }
 
 void PositionRestaure(HWND feuille, const std::string& nom, Registre& registre) {
-    const Variant v = registre.ParamProgLit(nom);
-    const std::string* texte = std::get_if<std::string>(&v);
-    RECT r{};
-    if (!texte || !GetWindowRect(feuille, &r)) return FeuilleCentre(feuille);
-    const Dpi dpi = DpiÉcran();
+    const Cadre g = GéométrieTwips(feuille);
     // Only a place within reach on today's desktop: its values then fit in pixels.
-    const auto place = PositionDepuisTexte(*texte, PixelsEnTwipsX(r.right - r.left, dpi),
-                                           PixelsEnTwipsY(r.bottom - r.top, dpi), BureauTwips());
+    const auto place = PositionDepuisTexte(TexteDe(registre.ParamProgLit(nom)), g.largeur,
+                                           g.hauteur, BureauTwips());
     if (!place) return FeuilleCentre(feuille);
+    const Dpi dpi = DpiÉcran();  // a place on the desktop, as GéométrieTwips stores it
     SetWindowPos(feuille, nullptr, TwipsEnPixelsX(place->gauche, dpi),
                  TwipsEnPixelsY(place->haut, dpi), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -18,7 +18,7 @@ std::string FichierChoisir(HWND propriétaire, const std::optional<std::string>&
                            const std::optional<std::string>& filtre = {});
 
 // A window's left and top edges in twips, stored under its name ("left<tab>top") in the
-// program's settings while it is in the normal state; restored from there, or centred on
-// the screen when nothing is stored.
+// program's settings, of its normal rectangle when it is minimised or maximised; restored
+// from there, or centred on the screen when nothing is stored.
 void PositionSauve(HWND feuille, const std::string& nom, Registre& registre);
 void PositionRestaure(HWND feuille, const std::string& nom, Registre& registre);

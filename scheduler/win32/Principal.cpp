@@ -25,11 +25,8 @@ namespace {
 
 // Enter and Esc of the message windows reach their Ok button.
 bool MessageDeF_Show(MSG& msg) {
-    if (!msg.hwnd) return false;
-    HWND racine = GetAncestor(msg.hwnd, GA_ROOT);
-    wchar_t classe[32] = {};
-    GetClassNameW(racine, classe, 32);
-    return wcscmp(classe, L"Horlo.F_Show") == 0 && IsDialogMessageW(racine, &msg);
+    HWND racine = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    return dynamic_cast<F_Show*>(Fenêtre::De(racine)) && IsDialogMessageW(racine, &msg);
 }
 
 }  // namespace

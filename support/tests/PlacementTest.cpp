@@ -39,4 +39,31 @@ TEST(Placement, PositionStockéeSeulementAtteignable) {
     }
 }
 
+// One centring rule for every window: centred on the screen, but never above or left of
+// its corner.
+TEST(Placement, CentréSansDépasserLeCoin) {
+    const struct {
+        Cadre écran;
+        double largeur, hauteur, gauche, haut;
+    } cas[] = {
+        {{0, 0, 1280, 1024}, 300, 200, 490, 412},
+        {{0, 0, 1280, 1024}, 301, 199, 489.5, 412.5},
+        {{0, 0, 1280, 1024}, 1480, 1124, 0, 0},  // larger: the caption stays on the screen
+        {{100, 50, 1280, 1024}, 1480, 200, 100, 462},
+    };
+    for (const auto& c : cas) {
+        const Cadre f = Centré(c.largeur, c.hauteur, c.écran);
+        EXPECT_EQ(f.gauche, c.gauche) << c.largeur;
+        EXPECT_EQ(f.haut, c.haut) << c.largeur;
+    }
+}
+
+// A position stored as text is read back as it was, in whole twips.
+TEST(Placement, PositionTexteRelue) {
+    const auto p = PositionDepuisTexte(PositionTexte({17700.4, 14099.6}), 7800, 6300, Bureau);
+    ASSERT_TRUE(p);
+    EXPECT_EQ(p->gauche, 17700);
+    EXPECT_EQ(p->haut, 14100);
+}
+
 }  // namespace

@@ -64,9 +64,9 @@ void DisposeSaisie(HWND dlg, const std::wstring& invite) {
     RECT l{180, 0, 320, 0};  // smallest and widest prompt
     MapDialogRect(dlg, &l);
 
-    HDC dc = GetDC(dlg);
-    HGDIOBJ ancienne =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0)));
+    const ContexteFenêtre contexte(dlg,
+                                   reinterpret_cast<HFONT>(SendMessageW(dlg, WM_GETFONT, 0, 0)));
+    const HDC dc = contexte.get();
     const UINT format = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS;
     RECT naturel{0, 0, l.right, 0};
     DrawTextW(dc, invite.c_str(), -1, &naturel, format);
@@ -83,8 +83,6 @@ void DisposeSaisie(HWND dlg, const std::wstring& invite) {
         r = RECT{0, 0, largeur, 0};
         DrawTextW(dc, invite.c_str(), -1, &r, format | DT_WORDBREAK);
     }
-    SelectObject(dc, ancienne);
-    ReleaseDC(dlg, dc);
     const int hauteur = r.bottom;
 
     int y = margeV;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "ListeWin32.h"
 #include "Utf16.h"
 
 namespace {
@@ -25,13 +26,13 @@ Dpi DpiSystèmeDe(HWND fenêtre) {
     return {static_cast<int>(dpi), static_cast<int>(dpi)};
 }
 
+}  // namespace
+
 RECT EnPixels(const Cadre& place, const Dpi& dpi) {
     const int gauche = TwipsEnPixelsX(place.gauche, dpi), haut = TwipsEnPixelsY(place.haut, dpi);
     return {gauche, haut, gauche + TwipsEnPixelsX(place.largeur, dpi),
             haut + TwipsEnPixelsY(place.hauteur, dpi)};
 }
-
-}  // namespace
 
 bool ClasseInscrit(HINSTANCE instance, const ClasseFenêtre& classe, WNDPROC procédure) {
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_STANDARD_CLASSES};
@@ -187,6 +188,48 @@ std::string TexteDeFenêtre(HWND fenêtre) {
     return DepuisUtf16(TexteDeFenêtreW(fenêtre));
 }
 
+void TexteÉcrit(HWND fenêtre, const std::string& texte) {
+    SetWindowTextW(fenêtre, VersUtf16(texte).c_str());
+}
+
+SIZE TailleExtérieure(double largeur, double hauteur, DWORD style, DWORD exStyle, const Dpi& dpi) {
+    RECT r{0, 0, TwipsEnPixelsX(largeur, dpi), TwipsEnPixelsY(hauteur, dpi)};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+Cadre GéométrieTwips(HWND fenêtre) {
+    RECT r{};
+    GetWindowRect(fenêtre, &r);
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;
+    if ((IsIconic(fenêtre) || IsZoomed(fenêtre)) && GetWindowPlacement(fenêtre, &wp)) {
+        // In work-area coordinates: moved by the work area's offset on its monitor.
+        r = wp.rcNormalPosition;
+        MONITORINFO mi{};
+        mi.cbSize = sizeof mi;
+        if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &mi))
+            OffsetRect(&r, mi.rcWork.left - mi.rcMonitor.left, mi.rcWork.top - mi.rcMonitor.top);
+    }
+    const Dpi écran = DpiÉcran(), propre = DpiDeFenêtre(fenêtre);
+    return {PixelsEnTwipsX(r.left, écran), PixelsEnTwipsY(r.top, écran),
+            PixelsEnTwipsX(r.right - r.left, propre), PixelsEnTwipsY(r.bottom - r.top, propre)};
+}
+
+void ListeÉtendueAjuste(HWND liste, int depuis) {
+    const ListeWin32 lignes(liste);
+    const ContexteFenêtre dc(liste, reinterpret_cast<HFONT>(SendMessageW(liste, WM_GETFONT, 0, 0)));
+    LRESULT étendue = depuis > 0 ? SendMessageW(liste, LB_GETHORIZONTALEXTENT, 0, 0) : 0;
+    for (int32_t i = std::max(depuis, 0), n = lignes.Nombre(); i < n; ++i) {
+        const std::wstring ligne = VersUtf16(lignes.Texte(i));
+        SIZE t{};
+        if (GetTextExtentPoint32W(dc.get(), ligne.c_str(), static_cast<int>(ligne.size()), &t))
+            étendue = std::max<LRESULT>(étendue, t.cx + 2 * GetSystemMetrics(SM_CXEDGE));
+    }
+    SendMessageW(liste, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(étendue), 0);
+    if (depuis <= 0) SendMessageW(liste, WM_HSCROLL, MAKEWPARAM(SB_LEFT, 0), 0);
+}
+
 HWND ContrôleCrée(HWND parent, const wchar_t* classe, const std::string& texte, DWORD style, int id,
                   const Cadre& place, const Dpi& dpi, HFONT police, DWORD exStyle) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
@@ -207,9 +250,9 @@ void ContrôleDéplace(HWND contrôle, const RECT& r) {
 void FeuilleCentre(HWND fenêtre) {
     RECT r{};
     if (!fenêtre || !GetWindowRect(fenêtre, &r)) return;
-    const int largeur = r.right - r.left, hauteur = r.bottom - r.top;
-    POINT coin{std::max(0, (GetSystemMetrics(SM_CXSCREEN) - largeur) / 2),
-               std::max(0, (GetSystemMetrics(SM_CYSCREEN) - hauteur) / 2)};
+    const double l = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    const Cadre c = Centré(r.right - r.left, r.bottom - r.top, {0, 0, l, h});
+    POINT coin{static_cast<int>(c.gauche), static_cast<int>(c.haut)};
     if (GetWindowLongPtrW(fenêtre, GWL_STYLE) & WS_CHILD)
         if (HWND parent = GetParent(fenêtre)) ScreenToClient(parent, &coin);
     SetWindowPos(fenêtre, nullptr, coin.x, coin.y, 0, 0,

@@ -114,13 +114,26 @@ Dpi DpiDeFenêtre(HWND fenêtre);
 // does not say (the controls then keep the system font).
 Police PoliceMessage(bool gras = false, const Dpi& dpi = DpiÉcran());
 
-// A window's text, in UTF-16 and in UTF-8.
+// A window's text, in UTF-16 and in UTF-8; set from UTF-8.
 std::wstring TexteDeFenêtreW(HWND fenêtre);
 std::string TexteDeFenêtre(HWND fenêtre);
+void TexteÉcrit(HWND fenêtre, const std::string& texte);
+
+// The outer size in pixels of a window of this style with a client area of that many twips.
+SIZE TailleExtérieure(double largeur, double hauteur, DWORD style, DWORD exStyle, const Dpi& dpi);
+// A window's rectangle to store in twips (a minimised or maximised one's restored one): the
+// place at the screen's DPI, as windows are made, the size at the window's own DPI.
+Cadre GéométrieTwips(HWND fenêtre);
+// Fits a list box's horizontal extent to its lines in its font: from line `depuis` on, only
+// widening; from 0, anew, and the list shows its left edge, as a rebuilt list must.
+void ListeÉtendueAjuste(HWND liste, int depuis = 0);
+
+// A place in twips in pixels at `dpi`, each edge and size on its own (as TwipsEnPixels rounds).
+RECT EnPixels(const Cadre& place, const Dpi& dpi);
 
 // Creates a child control (WS_CHILD added to `style`) of class `classe` with the text
-// `texte` (UTF-8) and the id `id`, at `place` in twips converted at `dpi` (each edge and
-// size on its own, as TwipsEnPixels rounds), with `police` when there is one.
+// `texte` (UTF-8) and the id `id`, at `place` in twips converted by EnPixels, with `police`
+// when there is one.
 HWND ContrôleCrée(HWND parent, const wchar_t* classe, const std::string& texte, DWORD style, int id,
                   const Cadre& place, const Dpi& dpi, HFONT police = nullptr, DWORD exStyle = 0);
 
@@ -128,8 +141,6 @@ HWND ContrôleCrée(HWND parent, const wchar_t* classe, const std::string& texte
 // again: the system would otherwise copy its former pixels there, and may leave it blank.
 void ContrôleDéplace(HWND contrôle, const RECT& r);
 
-// Centres a window on the screen: left = (screen width - window width) / 2, top likewise,
-// but never above or left of the screen's corner, so that a window larger than the
-// screen keeps its caption reachable. A child window is centred in screen coordinates
-// too, converted to its parent's client area. Size and Z order are unchanged.
+// Centres a window on the screen by Centré's rule. A child window is centred in screen
+// coordinates too, converted to its parent's client area. Size and Z order are unchanged.
 void FeuilleCentre(HWND fenêtre);

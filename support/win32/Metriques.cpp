@@ -4,13 +4,13 @@
 #include <windows.h>
 
 #include "Placement.h"
+#include "Possession.h"
 
 Dpi DpiÉcran() {
     Dpi dpi;
-    if (HDC écran = GetDC(nullptr)) {
-        dpi.x = GetDeviceCaps(écran, LOGPIXELSX);
-        dpi.y = GetDeviceCaps(écran, LOGPIXELSY);
-        ReleaseDC(nullptr, écran);
+    if (const ContexteFenêtre écran(nullptr); écran.get()) {
+        dpi.x = GetDeviceCaps(écran.get(), LOGPIXELSX);
+        dpi.y = GetDeviceCaps(écran.get(), LOGPIXELSY);
     }
     if (dpi.x <= 0) dpi.x = 96;
     if (dpi.y <= 0) dpi.y = 96;

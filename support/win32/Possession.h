@@ -52,15 +52,19 @@ class Possession {
     Poignée h_ = Règle::Nulle();
 };
 
+// A handle of type T that `fermeture` closes, holding nothing when null, nor, `ouInvalide`,
+// when INVALID_HANDLE_VALUE.
+template <class T, auto fermeture, bool ouInvalide = false>
+struct RègleSimple {
+    using Poignée = T;
+    static T Nulle() { return nullptr; }
+    static bool Valide(T h) { return h && !(ouInvalide && h == INVALID_HANDLE_VALUE); }
+    static bool Ferme(T h) { return fermeture(h) != FALSE; }
+};
+
 // Kernel objects: processes, threads, files, events, mutexes. Their functions return
 // either null or INVALID_HANDLE_VALUE on failure, so both hold nothing.
-struct RègleNoyau {
-    using Poignée = HANDLE;
-    static HANDLE Nulle() { return nullptr; }
-    static bool Valide(HANDLE h) { return h && h != INVALID_HANDLE_VALUE; }
-    static bool Ferme(HANDLE h) { return CloseHandle(h) != FALSE; }
-};
-using PoignéeNoyau = Possession<RègleNoyau>;
+using PoignéeNoyau = Possession<RègleSimple<HANDLE, CloseHandle, true>>;
 
 // COM interfaces: the one reference held is released once.
 template <class T>
@@ -85,34 +89,35 @@ inline void PoignéesProcessusFerme(const PROCESS_INFORMATION& pi) {
     PoignéeNoyau(pi.hProcess).Ferme();
 }
 
-// A directory search of FindFirstFile(Ex)W.
-struct RègleRecherche {
-    using Poignée = HANDLE;
-    static HANDLE Nulle() { return INVALID_HANDLE_VALUE; }
-    static bool Valide(HANDLE h) { return h && h != INVALID_HANDLE_VALUE; }
-    static bool Ferme(HANDLE h) { return FindClose(h) != FALSE; }
-};
-using Recherche = Possession<RègleRecherche>;
+// A directory search of FindFirstFile(Ex)W, GDI objects (fonts, brushes), a menu of CreatePopupMenu
+// that no window destroys with itself, a hook of SetWindowsHookExW.
+using Recherche = Possession<RègleSimple<HANDLE, FindClose, true>>;
+using Police = Possession<RègleSimple<HFONT, DeleteObject>>;
+using Pinceau = Possession<RègleSimple<HBRUSH, DeleteObject>>;
+using Menu = Possession<RègleSimple<HMENU, DestroyMenu>>;
+using Crochet = Possession<RègleSimple<HHOOK, UnhookWindowsHookEx>>;
 
-// A GDI object: font, brush.
-template <class T>
-struct RègleGdi {
-    using Poignée = T;
-    static T Nulle() { return nullptr; }
-    static bool Valide(T h) { return h != nullptr; }
-    static bool Ferme(T h) { return DeleteObject(h) != FALSE; }
-};
-using Police = Possession<RègleGdi<HFONT>>;
-using Pinceau = Possession<RègleGdi<HBRUSH>>;
+// A window's device context of GetDC, released to the window at the end; a font given is
+// selected into it meanwhile.
+class ContexteFenêtre {
+  public:
+    explicit ContexteFenêtre(HWND fenêtre, HFONT police = nullptr) noexcept
+        : fenêtre_(fenêtre),
+          dc_(GetDC(fenêtre)),
+          ancienne_(dc_ && police ? SelectObject(dc_, police) : nullptr) {}
+    ~ContexteFenêtre() {
+        if (ancienne_) SelectObject(dc_, ancienne_);
+        if (dc_) ReleaseDC(fenêtre_, dc_);
+    }
+    ContexteFenêtre(const ContexteFenêtre&) = delete;
+    ContexteFenêtre& operator=(const ContexteFenêtre&) = delete;
+    HDC get() const noexcept { return dc_; }
 
-// A hook of SetWindowsHookExW.
-struct RègleCrochet {
-    using Poignée = HHOOK;
-    static HHOOK Nulle() { return nullptr; }
-    static bool Valide(HHOOK h) { return h != nullptr; }
-    static bool Ferme(HHOOK h) { return UnhookWindowsHookEx(h) != FALSE; }
+  private:
+    HWND fenêtre_;
+    HDC dc_;
+    HGDIOBJ ancienne_;
 };
-using Crochet = Possession<RègleCrochet>;
 
 // While it lives, the calling thread shows no system box for a drive that is not ready
 // or a file that cannot be opened: the caller reports the error itself. The thread's

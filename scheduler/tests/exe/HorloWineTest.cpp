@@ -68,6 +68,21 @@ uint64_t Seconde(FILETIME ft) {
     return Seconde((uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime);
 }
 
+// Horlo copied into `d` with these tasks, no update or start-up question, started as `tray`.
+void HorloDémarre(DossierTemporaire& d, const std::string& tâches, Processus& tray) {
+    const std::string horlo = d / "Horlo.exe";
+    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(),
+                          std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
+    ÉcritBrut(d / "Auto.dat", tâches);
+    std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                               &tray.pi));
+}
+
 size_t Compte(const std::string& texte, const std::string& quoi) {
     size_t n = 0;
     for (size_t p = texte.find(quoi); p != std::string::npos; p = texte.find(quoi, p + 1)) ++n;
@@ -267,20 +282,10 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
 // task file as it was; a plain WM_CLOSE (the system menu) only hides the window.
 TEST(HorloExe, MessageDeFinSansQuestion) {
     DossierTemporaire d("HorloFin ");
-    const std::string horlo = d / "Horlo.exe";
-    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(),
-                          std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
     const std::string tâches =
         "C:\\windows\\notepad.exe\t\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00\r\n";
-    ÉcritBrut(d / "Auto.dat", tâches);
-    std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     Processus tray;
-    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                               &tray.pi));
+    ASSERT_NO_FATAL_FAILURE(HorloDémarre(d, tâches, tray));
     HWND principale = tray.Attends(L"Horlo.F_Main", false);
     ASSERT_TRUE(principale);
     PostMessageW(principale, WM_CLOSE, 0, 0);
@@ -292,4 +297,36 @@ TEST(HorloExe, MessageDeFinSansQuestion) {
     GetExitCodeProcess(tray.pi.hProcess, &code);
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(LitBrut(d / "Auto.dat"), tâches);
+}
+
+// A long message on one line: the window stays within the work area's width, the label
+// wraps and the window grows in height, its Ok button inside it.
+TEST(HorloExe, MessageLongDansLaZoneDeTravail) {
+    DossierTemporaire d("HorloLong ");
+    std::string message;
+    while (message.size() < 341) message += "Rappel important ";
+    message.resize(341);
+    const SYSTEMTIME passé = Dans(-60);
+    Processus tray;
+    ASSERT_NO_FATAL_FAILURE(HorloDémarre(d,
+                                         "\"" + message + "\t\t1\tU\t-1\t" + Date(passé, "date") +
+                                             "\t" + Date(passé, "heure") +
+                                             "\t30.12.1899\t00:00\t00:00\r\n",
+                                         tray));
+    HWND alarme = tray.Attends(L"Horlo.F_Show");
+    ASSERT_TRUE(alarme);
+    RECT travail{}, r{}, ok{}, e{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &travail, 0);
+    GetWindowRect(alarme, &r);
+    GetWindowRect(GetDlgItem(alarme, IDOK), &ok);
+    GetWindowRect(GetDlgItem(alarme, 100), &e);
+    EXPECT_LE(r.right - r.left, travail.right - travail.left);
+    EXPECT_LE(e.right, r.right);  // the label wraps within the window
+    EXPECT_GE(ok.left, r.left);
+    EXPECT_LE(ok.right, r.right);
+    EXPECT_GT(ok.top, e.bottom);
+    EXPECT_LE(ok.bottom, r.bottom);
+    PostMessageW(tray.Attends(L"Horlo.F_Main", false), RegisterWindowMessageW(L"Orvan98.Horlo.Fin"),
+                 0, 0);
+    EXPECT_TRUE(tray.Fini(10s));
 }
