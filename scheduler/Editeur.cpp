@@ -1,10 +1,11 @@
 // The task editor's logic, behind the controls of F_Auto.
 #include "Editeur.h"
 
-#include <cmath>
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
+#include "Calendrier.h"
 #include "DateHeure.h"
 #include "Existence.h"
 #include "Moteur.h"
@@ -14,25 +15,16 @@
 
 namespace {
 
-// The moment typed in the day and hour fields.
-std::optional<double> Moment(const ChampsSaisie& c, double maintenant) {
-    const auto j = JourSaisi(c.jour, maintenant);
-    const auto h = LireHeure(c.heure);
-    if (!j || !h) return std::nullopt;
-    return DateAvecHeure(*j, *h);
-}
-
-// The due moment saved for a "Le premier" or "Le dernier" task typed at `heure`.
-double PremierÀVenir(double maintenant, double heure) {
-    const PartiesDate p = PartiesDepuisDate(maintenant);
-    return DateAvecHeure(PremierOuvrable(p.mois + 1, p.année), heure);
-}
-double DernierÀVenir(double maintenant, double heure) {
-    const PartiesDate p = PartiesDepuisDate(maintenant);
-    const double ceMois = DateAvecHeure(DernierOuvrable(p.mois, p.année), heure);
-    return ceMois > maintenant ? ceMois
-                               : DateAvecHeure(DernierOuvrable(p.mois + 1, p.année), heure);
-}
+// The repeat option and letter of each code ("O" is "Chaque jour" with cWeekEnd checked).
+constexpr struct {
+    int option;
+    Récurrence::Lettre lettre;
+} Codes[] = {
+    {Option::UneFois, Récurrence::UneFois},      {Option::ChaqueJour, Récurrence::ChaqueJour},
+    {Option::ChaqueJour, Récurrence::Ouvrables}, {Option::ChaqueSemaine, Récurrence::ChaqueSemaine},
+    {Option::Arrêt, Récurrence::Arrêt},          {Option::Lancement, Récurrence::Lancement},
+    {Option::Lancement, Récurrence::Lancée},     {Option::Premier, Récurrence::Premier},
+    {Option::Dernier, Récurrence::Dernier}};
 
 // The form of every date the editor writes into its fields: four-digit years read back
 // the same in any century.
@@ -72,45 +64,21 @@ void FocusChange(ChampsSaisie& c, bool coché) {
 }
 
 void FenêtreVersChamps(int fenêtre, ChampsSaisie& c) {
-    switch (fenêtre) {
-        case 0:
-        case 1:
-            c.fenêtre = Option::Normale, c.focus = true;
-            break;
-        case 2:
-            c.fenêtre = Option::Réduite, c.focus = true;
-            break;
-        case 3:
-            c.fenêtre = Option::Agrandie, c.focus = true;
-            break;
-        case 4:
-            c.fenêtre = Option::Normale, c.focus = false;
-            break;
-        case 6:
-            c.fenêtre = Option::Réduite, c.focus = false;
-            break;
-        default:
-            break;
-    }
+    // The window type of each show-window code 0 to 6 (-1: none); the focus up to 3.
+    constexpr int types[] = {Option::Normale,  Option::Normale, Option::Réduite,
+                             Option::Agrandie, Option::Normale, -1,
+                             Option::Réduite};
+    if (fenêtre < 0 || fenêtre > 6 || types[fenêtre] < 0) return;
+    c.fenêtre = types[fenêtre];
+    c.focus = fenêtre <= 3;
 }
 
-void RépétitionVersChamps(const std::string& code, ChampsSaisie& c) {
-    if (code == "U")
-        c.répétition = Option::UneFois;
-    else if (code == "J")
-        c.répétition = Option::ChaqueJour, c.weekEnd = false;
-    else if (code == "O")
-        c.répétition = Option::ChaqueJour, c.weekEnd = true;
-    else if (code == "S")
-        c.répétition = Option::ChaqueSemaine;
-    else if (code == "A")
-        c.répétition = Option::Arrêt;
-    else if (code == "L" || code == "l")
-        c.répétition = Option::Lancement;
-    else if (code == "P")
-        c.répétition = Option::Premier;
-    else if (code == "D")
-        c.répétition = Option::Dernier;
+void RépétitionVersChamps(Récurrence code, ChampsSaisie& c) {
+    for (const auto& k : Codes)
+        if (k.lettre == code.lettre()) {
+            c.répétition = k.option;
+            if (k.option == Option::ChaqueJour) c.weekEnd = k.lettre == Récurrence::Ouvrables;
+        }
 }
 
 void TâcheVersChamps(const Tâche& t, ChampsSaisie& c) {
@@ -150,7 +118,7 @@ void NouvelleVersChamps(double maintenant, ChampsSaisie& c) {
 void ModèleVersChamps(const Modèle& m, double maintenant, ChampsSaisie& c) {
     c.programme = m.Programme;
     c.paramètres = m.Paramètres;
-    RépétitionVersChamps(Majuscules(m.Répétition), c);
+    RépétitionVersChamps(Récurrence::Lue(m.Répétition), c);
     c.jour = FormatDate(maintenant, "d.m.yyyy");
     c.heure = FormatDate(maintenant, "h:mm");
     FenêtreVersChamps(m.Fenêtre, c);
@@ -166,41 +134,34 @@ std::string ParamètresÀEnregistrer(const ChampsSaisie& c) {
     return "";
 }
 
-std::string Contrôle(const ChampsSaisie& c, Fichiers& fichiers, double maintenant) {
+Entrée EntréeLue(const ChampsSaisie& c, double maintenant) {
+    return {c, JourSaisi(c.jour, maintenant), LireHeure(c.heure), LireHeure(c.délai),
+            EstBlanc(c.max) ? std::optional<double>(0) : LireHeure(c.max)};
+}
+
+std::string Contrôle(const Entrée& e, Fichiers& fichiers) {
+    const ChampsSaisie& c = e.champs;
     std::string m;
     if (!EstMessage(c.programme) && !FichierExiste(fichiers, c.programme)) m += MsgFichier;
     if (!Enregistrable(c.programme, ParamètresÀEnregistrer(c))) m += MsgCaractère;
     if (!c.désactivé) {
         if (c.répétition != Option::Arrêt && c.répétition != Option::Lancement) {
-            if (!JourSaisi(c.jour, maintenant)) m += MsgDate;
-            if (!LireHeure(c.heure)) m += MsgHeure;
+            if (!e.jour) m += MsgDate;
+            if (!e.heure) m += MsgHeure;
         } else if (c.répétition == Option::Lancement) {
-            if (!LireHeure(c.délai)) m += MsgDélai;
+            if (!e.délai) m += MsgDélai;
         }
-        if (!EstBlanc(c.max) && !LireHeure(c.max)) m += MsgMax;
+        if (!e.max) m += MsgMax;
     }
     return m;
 }
 
-std::string CodeRépétition(const ChampsSaisie& c) {
-    switch (c.répétition) {
-        case Option::UneFois:
-            return "U";
-        case Option::ChaqueJour:
-            return c.weekEnd ? "O" : "J";
-        case Option::ChaqueSemaine:
-            return "S";
-        case Option::Arrêt:
-            return "A";
-        case Option::Lancement:
-            return "L";
-        case Option::Premier:
-            return "P";
-        case Option::Dernier:
-            return "D";
-        default:
-            return "";
-    }
+Récurrence CodeRépétition(const ChampsSaisie& c) {
+    if (c.répétition == Option::ChaqueJour)
+        return c.weekEnd ? Récurrence::Ouvrables : Récurrence::ChaqueJour;
+    for (const auto& k : Codes)
+        if (k.option == c.répétition) return k.lettre;
+    return {};
 }
 
 int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
@@ -216,37 +177,46 @@ int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
     }
 }
 
-Tâche ChampsVersTâche(const ChampsSaisie& c, Tâche t, double maintenant) {
+Tâche ChampsVersTâche(const Entrée& e, Tâche t, double maintenant) {
+    const ChampsSaisie& c = e.champs;
     t.Programme = c.programme;
     t.Paramètres = ParamètresÀEnregistrer(c);
     t.Fenêtre = CodeFenêtre(c, t.Fenêtre);
     t.Actif = !c.désactivé;
-    if (const std::string code = CodeRépétition(c); !code.empty()) t.Répétition = code;
+    if (const Récurrence code = CodeRépétition(c); code.lettre()) t.Répétition = code;
     if (!t.Actif) {
         t.Prochaine = 0;
         return t;
     }
-    const double heure = LireHeure(c.heure).value_or(0);
-    if (t.Répétition == "A")
-        t.Prochaine = 0;
-    else if (t.Répétition == "L")
-        t.Prochaine = LireHeure(c.délai).value_or(0);
-    else if (t.Répétition == "P")
-        t.Prochaine = PremierÀVenir(maintenant, heure);
-    else if (t.Répétition == "D")
-        t.Prochaine = DernierÀVenir(maintenant, heure);
-    else
-        t.Prochaine = DateAvecHeure(JourSaisi(c.jour, maintenant).value_or(0), heure);
-    t.DélaiMax = EstBlanc(c.max) ? 0 : LireHeure(c.max).value_or(0);
+    const double heure = e.heure.value_or(0);
+    const double dernier = OuvrableDuMois(false, maintenant, 0, heure);
+    switch (t.Répétition.lettre()) {
+        case Récurrence::Arrêt:
+            t.Prochaine = 0;
+            break;
+        case Récurrence::Lancement:
+            t.Prochaine = e.délai.value_or(0);
+            break;
+        case Récurrence::Premier:
+            t.Prochaine = OuvrableDuMois(true, maintenant, 1, heure);
+            break;
+        case Récurrence::Dernier:  // this month's while it is still to come
+            t.Prochaine =
+                dernier > maintenant ? dernier : OuvrableDuMois(false, maintenant, 1, heure);
+            break;
+        default:
+            t.Prochaine = DateAvecHeure(e.jour.value_or(0), heure);
+    }
+    t.DélaiMax = e.max.value_or(0);
     return t;
 }
 
-Enregistrement TâcheEnregistre(Horlo& h, uint64_t identité, const ChampsSaisie& c) {
+Enregistrement TâcheEnregistre(Horlo& h, uint64_t identité, const Entrée& e) {
     size_t i = h.Tâches.IndexDe(identité);
     if (i == 0) i = h.Tâches.Ajoute(Tâche{});
     Tâche& t = h.Tâches[i];
     const uint64_t garde = t.Identité;
-    t = ChampsVersTâche(c, t, h.horloge.Maintenant());
+    t = ChampsVersTâche(e, t, h.horloge.Maintenant());
     t.Identité = garde;
     return {garde, TâchesEnregistreÀJour(h)};
 }
@@ -265,28 +235,24 @@ std::string MessageÉchecEnregistrement(const Horlo& h, const std::string& raiso
            "La modification est gardée : elle sera enregistrée avec la prochaine.";
 }
 
-std::string ProchainsMoments(const ChampsSaisie& c, double maintenant) {
+std::string ProchainsMoments(const Entrée& e, double maintenant) {
+    const ChampsSaisie& c = e.champs;
     if (c.désactivé || c.répétition == Option::Aucune) return "";
-    const std::string code = CodeRépétition(c);
-    if (code == "A") return "Prochaine fois : à l'arrêt de Windows";
-    if (code == "L") {
-        const auto d = LireHeure(c.délai);
-        if (!d) return "";
-        return "Prochaine fois : au prochain démarrage + " + FormatDate(*d, "hh:mm:ss");
+    const auto code = CodeRépétition(c).lettre();
+    if (code == Récurrence::Arrêt) return "Prochaine fois : à l'arrêt de Windows";
+    if (code == Récurrence::Lancement) {
+        if (!e.délai) return "";
+        return "Prochaine fois : au prochain démarrage + " + FormatDate(*e.délai, "hh:mm:ss");
     }
-    if (!Moment(c, maintenant)) return "";
-    if (!EstBlanc(c.max) && !LireHeure(c.max)) return "";
-    Tâche t = ChampsVersTâche(c, Tâche{}, maintenant);
+    if (!e.jour || !e.heure || !e.max) return "";
+    Tâche t = ChampsVersTâche(e, Tâche{}, maintenant);
     // The engine's passes from now on: a moment already past fires at the next pass
     // ("aussitôt") unless it is later than the maximum delay; "O" waits for a working day.
     std::vector<std::string> moments;
     double p = t.Prochaine;
     for (int tour = 0; tour < 200000 && moments.size() < 3; ++tour) {
         double tiré = std::max(p, maintenant);
-        if (code == "O" && FinDeSemaine(tiré)) {
-            tiré = JourDe(tiré) + 1;
-            while (FinDeSemaine(tiré)) tiré += 1;
-        }
+        if (code == Récurrence::Ouvrables) tiré = MomentOuvrable(tiré);
         const bool àTemps = ÀTemps(p, t.DélaiMax, tiré);
         // Several late occurrences fire in consecutive passes: one "aussitôt" for them.
         if (àTemps && tiré > maintenant)

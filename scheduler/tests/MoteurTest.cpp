@@ -102,7 +102,7 @@ std::string Table(const Horlo& h) {
     std::string s;
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         const Tâche& t = h.Tâches[i];
-        s += t.Programme + " " + t.Répétition + " " +
+        s += t.Programme + " " + t.Répétition.Texte() + " " +
              FormatDate(t.Prochaine, "dd.mm.yyyy hh:mm:ss") + ";";
     }
     return s;

@@ -325,12 +325,12 @@ void F_Auto::Dépendants() {
 }
 
 void F_Auto::Contrôle() {
-    const ChampsSaisie c = Lit();
-    const std::string m = ::Contrôle(c, c_.horlo.fichiers, c_.horlo.horloge.Maintenant());
+    const Entrée e = EntréeLue(Lit(), c_.horlo.horloge.Maintenant());
+    const std::string m = ::Contrôle(e, c_.horlo.fichiers);
     SetWindowTextW(Ctl(IdsAuto::eMsg), VersUtf16(m).c_str());
     EnableWindow(Ctl(IdsAuto::bOk), m.empty());
     SetWindowTextW(Ctl(IdsAuto::eProchaines),
-                   VersUtf16(ProchainsMoments(c, c_.horlo.horloge.Maintenant())).c_str());
+                   VersUtf16(ProchainsMoments(e, c_.horlo.horloge.Maintenant())).c_str());
 }
 
 void F_Auto::Saisie(bool vrai) {
@@ -431,17 +431,17 @@ void F_Auto::cFocus_Click() {
 }
 
 void F_Auto::bOk_Click() {
-    const ChampsSaisie c = Lit();
-    if (!::Contrôle(c, c_.horlo.fichiers, c_.horlo.horloge.Maintenant()).empty()) return;
+    const Entrée e = EntréeLue(Lit(), c_.horlo.horloge.Maintenant());
+    if (!::Contrôle(e, c_.horlo.fichiers).empty()) return;
     if (édité_) LigneRetire(édité_);
-    const Enregistrement e = TâcheEnregistre(c_.horlo, édité_, c);
-    if (const size_t i = c_.horlo.Tâches.IndexDe(e.identité)) AjouteLigne(i);
+    const Enregistrement r = TâcheEnregistre(c_.horlo, édité_, e);
+    if (const size_t i = c_.horlo.Tâches.IndexDe(r.identité)) AjouteLigne(i);
     SendMessageW(lAutom_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     édité_ = 0;
     VérifieLignes();
     BoutonsListe();
     Saisie(false);
-    ÉchecSignale(e.fichier);
+    ÉchecSignale(r.fichier);
 }
 
 void F_Auto::bAnn_Click() {
