@@ -5,7 +5,7 @@
 
 #include "DateHeure.h"
 
-bool FinDeSemaine(double date) {
+static bool FinDeSemaine(double date) {
     const int j = JourSemaine(date);
     return j == 1 || j == 7;
 }
@@ -29,15 +29,11 @@ double MomentOuvrable(double moment) {
     return FinDeSemaine(moment) ? OuvrableDès(JourDe(moment) + 1) : moment;
 }
 
-namespace {
-
 // 00:00 of the first day of month `mois` (above 12: of the next year).
-double PremierDuMois(int mois, int année) {
+static double PremierDuMois(int mois, int année) {
     if (mois > 12) mois -= 12, année += 1;
     return DateDepuisParties({année, mois, 1}).value_or(0);
 }
-
-}  // namespace
 
 double PremierOuvrable(int mois, int année) {
     return OuvrableDès(PremierDuMois(mois, année));
@@ -51,23 +47,15 @@ double DernierOuvrable(int mois, int année) {
 
 double OuvrableDuMois(bool premier, double moment, int décalage, double heure) {
     const PartiesDate p = PartiesDepuisDate(moment);
-    const int mois = p.mois + décalage;
-    return DateAvecHeure(premier ? PremierOuvrable(mois, p.année) : DernierOuvrable(mois, p.année),
-                         heure);
+    const double jour = premier ? PremierOuvrable(p.mois + décalage, p.année)
+                                : DernierOuvrable(p.mois + décalage, p.année);
+    return DateAvecHeure(jour, heure);
 }
 
 std::optional<double> OccurrenceSuivante(Récurrence::Lettre code, double prochaine, double tiré) {
-    switch (code) {
-        case Récurrence::ChaqueJour:
-            return JoursPlus(prochaine, 1);
-        case Récurrence::ChaqueSemaine:
-            return JoursPlus(prochaine, 7);
-        case Récurrence::Ouvrables:
-            return OuvrableDès(JoursPlus(prochaine, 1));
-        case Récurrence::Premier:
-        case Récurrence::Dernier:
-            return OuvrableDuMois(code == Récurrence::Premier, tiré, 1, HeureDe(prochaine));
-        default:
-            return std::nullopt;
-    }
+    if (code == Récurrence::ChaqueJour || code == Récurrence::ChaqueSemaine)
+        return JoursPlus(prochaine, code == Récurrence::ChaqueJour ? 1 : 7);
+    if (code == Récurrence::Ouvrables) return OuvrableDès(JoursPlus(prochaine, 1));
+    if (code != Récurrence::Premier && code != Récurrence::Dernier) return std::nullopt;
+    return OuvrableDuMois(code == Récurrence::Premier, tiré, 1, HeureDe(prochaine));
 }

@@ -32,7 +32,9 @@ constexpr const char* FormeJour = "dd.mm.yyyy";
 
 }  // namespace
 
-std::optional<double> JourSaisi(std::string_view texte, double maintenant) {
+// A date typed into the editor's day field: a two-digit year stands for the year within
+// fifty years before and forty-nine after `maintenant`'s.
+static std::optional<double> JourSaisi(std::string_view texte, double maintenant) {
     return LireDateFenêtre(texte, PartiesDepuisDate(maintenant).année - 50);
 }
 
@@ -63,7 +65,9 @@ void FocusChange(ChampsSaisie& c, bool coché) {
     if (!coché && c.fenêtre == Option::Agrandie) c.fenêtre = Option::Normale;
 }
 
-void FenêtreVersChamps(int fenêtre, ChampsSaisie& c) {
+// Window type and repeat option from a task's codes; a code without a control leaves
+// the fields as they are.
+static void FenêtreVersChamps(int fenêtre, ChampsSaisie& c) {
     // The window type of each show-window code 0 to 6 (-1: none); the focus up to 3.
     constexpr int types[] = {Option::Normale,  Option::Normale, Option::Réduite,
                              Option::Agrandie, Option::Normale, -1,
@@ -73,12 +77,11 @@ void FenêtreVersChamps(int fenêtre, ChampsSaisie& c) {
     c.focus = fenêtre <= 3;
 }
 
-void RépétitionVersChamps(Récurrence code, ChampsSaisie& c) {
+static void RépétitionVersChamps(Récurrence code, ChampsSaisie& c) {
     for (const auto& k : Codes)
-        if (k.lettre == code.lettre()) {
-            c.répétition = k.option;
-            if (k.option == Option::ChaqueJour) c.weekEnd = k.lettre == Récurrence::Ouvrables;
-        }
+        if (k.lettre == code.lettre()) c.répétition = k.option;
+    if (code.lettre() && c.répétition == Option::ChaqueJour)
+        c.weekEnd = code.lettre() == Récurrence::Ouvrables;
 }
 
 void TâcheVersChamps(const Tâche& t, ChampsSaisie& c) {
@@ -125,11 +128,15 @@ void ModèleVersChamps(const Modèle& m, double maintenant, ChampsSaisie& c) {
     c.max = m.DélaiMax == 0 ? std::string() : FormatDate(m.DélaiMax, "hh:mm");
 }
 
-bool Enregistrable(const std::string& programme, const std::string& paramètres) {
+// Whether the program and parameter texts would come back from Auto.dat as typed.
+static bool Enregistrable(const std::string& programme, const std::string& paramètres) {
     return ChampRelisible(programme, true) && ChampRelisible(paramètres, false);
 }
 
-std::string ParamètresÀEnregistrer(const ChampsSaisie& c) {
+// The parameters saved with the task: the field's text, but when the field is hidden (the
+// program shows none) a text that cannot be saved is dropped rather than blocking the
+// save with a fault the user cannot see.
+static std::string ParamètresÀEnregistrer(const ChampsSaisie& c) {
     if (ParamètresVisibles(c.programme) || ChampRelisible(c.paramètres, false)) return c.paramètres;
     return "";
 }
@@ -156,7 +163,8 @@ std::string Contrôle(const Entrée& e, Fichiers& fichiers) {
     return m;
 }
 
-Récurrence CodeRépétition(const ChampsSaisie& c) {
+// Repeat code saved for the controls (Inconnue when no option is chosen) and window code.
+static Récurrence CodeRépétition(const ChampsSaisie& c) {
     if (c.répétition == Option::ChaqueJour)
         return c.weekEnd ? Récurrence::Ouvrables : Récurrence::ChaqueJour;
     for (const auto& k : Codes)
@@ -164,7 +172,7 @@ Récurrence CodeRépétition(const ChampsSaisie& c) {
     return {};
 }
 
-int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
+static int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
     switch (c.fenêtre) {
         case Option::Normale:
             return c.focus ? 1 : 4;
@@ -189,24 +197,14 @@ Tâche ChampsVersTâche(const Entrée& e, Tâche t, double maintenant) {
         return t;
     }
     const double heure = e.heure.value_or(0);
-    const double dernier = OuvrableDuMois(false, maintenant, 0, heure);
-    switch (t.Répétition.lettre()) {
-        case Récurrence::Arrêt:
-            t.Prochaine = 0;
-            break;
-        case Récurrence::Lancement:
-            t.Prochaine = e.délai.value_or(0);
-            break;
-        case Récurrence::Premier:
-            t.Prochaine = OuvrableDuMois(true, maintenant, 1, heure);
-            break;
-        case Récurrence::Dernier:  // this month's while it is still to come
-            t.Prochaine =
-                dernier > maintenant ? dernier : OuvrableDuMois(false, maintenant, 1, heure);
-            break;
-        default:
-            t.Prochaine = DateAvecHeure(e.jour.value_or(0), heure);
-    }
+    const double dernier = OuvrableDuMois(false, maintenant, 0, heure);  // while to come
+    const auto code = t.Répétition.lettre();
+    t.Prochaine = code == Récurrence::Arrêt       ? 0
+                  : code == Récurrence::Lancement ? e.délai.value_or(0)
+                  : code == Récurrence::Premier   ? OuvrableDuMois(true, maintenant, 1, heure)
+                  : code != Récurrence::Dernier   ? DateAvecHeure(e.jour.value_or(0), heure)
+                  : dernier > maintenant          ? dernier
+                                                  : OuvrableDuMois(false, maintenant, 1, heure);
     t.DélaiMax = e.max.value_or(0);
     return t;
 }

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "Ports.h"
 #include "Resultat.h"
@@ -46,10 +45,6 @@ bool ParamètresVisibles(const std::string& programme);
 void AgrandieChoisie(ChampsSaisie& c);
 void FocusChange(ChampsSaisie& c, bool coché);
 
-// Window type and repeat option from a task's codes; a code without a control leaves
-// the fields as they are.
-void FenêtreVersChamps(int fenêtre, ChampsSaisie& c);
-void RépétitionVersChamps(Récurrence code, ChampsSaisie& c);
 // The entry panel filled for an existing task (Modifier) and for a new one (Ajouter).
 void TâcheVersChamps(const Tâche& t, ChampsSaisie& c);
 void NouvelleVersChamps(double maintenant, ChampsSaisie& c);
@@ -64,29 +59,15 @@ inline constexpr const char* MsgDate = "Date incorrecte. ";
 inline constexpr const char* MsgHeure = "Heure incorrecte. ";
 inline constexpr const char* MsgDélai = "Délai après démarrage incorrect. ";
 inline constexpr const char* MsgMax = "Délai maximum incorrect. ";
-// The entry panel read once: its controls and the values of its day, hour, start-up delay
-// and maximum delay fields (nothing for a field that does not read; 0 for a blank maximum
-// delay). The check, the preview and the save all work from it.
+// The entry panel read once for the check, the preview and the save: its controls and the
+// values of its time fields (nothing when one does not read; a blank maximum reads 0).
 struct Entrée {
     ChampsSaisie champs;
     std::optional<double> jour, heure, délai, max;
 };
-// `maintenant` places a two-digit year (JourSaisi).
+// `maintenant` places a two-digit year in the day field.
 Entrée EntréeLue(const ChampsSaisie& c, double maintenant);
 std::string Contrôle(const Entrée& e, Fichiers& fichiers);
-// The parameters saved with the task: the field's text, but when the field is hidden (the
-// program shows none) a text that cannot be saved is dropped rather than blocking the
-// save with a fault the user cannot see.
-std::string ParamètresÀEnregistrer(const ChampsSaisie& c);
-// A date typed into the editor's day field: a two-digit year stands for the year within
-// fifty years before and forty-nine after `maintenant`'s.
-std::optional<double> JourSaisi(std::string_view texte, double maintenant);
-// Whether the program and parameter texts would come back from Auto.dat as typed.
-bool Enregistrable(const std::string& programme, const std::string& paramètres);
-
-// Repeat code saved for the controls (Inconnue when no option is chosen) and window code.
-Récurrence CodeRépétition(const ChampsSaisie& c);
-int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent);
 // The task as saved from the controls: `t` is the task as it stood (empty for a new one);
 // the fields the editor does not show keep their values. The controls passed the check.
 Tâche ChampsVersTâche(const Entrée& e, Tâche t, double maintenant);

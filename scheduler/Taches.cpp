@@ -149,29 +149,20 @@ void AjouteHeure(std::string& s, const PartiesDate& p, bool secondes) {
 }  // namespace
 
 Récurrence::Récurrence(std::string_view texte) {
-    const std::string_view lettres = "UJOSALlPD";
-    if (texte.size() == 1 && lettres.find(texte[0]) != std::string_view::npos)
-        lettre_ = static_cast<Lettre>(texte[0]);
+    if (texte.size() == 1 && std::string_view("UJOSALlPD").find(texte[0]) != texte.npos)
+        lettre_ = texte[0];
     else
         inconnu_ = texte;
 }
 
 Récurrence Récurrence::Lue(std::string_view champ) {
-    return Récurrence(Majuscules(champ));
-}
-
-std::string Récurrence::Texte() const {
-    return lettre_ ? std::string(1, lettre_) : inconnu_;
-}
-
-std::string Récurrence::ÀÉcrire() const {
-    return Majuscules(Texte());
+    return Majuscules(champ);
 }
 
 std::string LigneAuto(const Tâche& t) {
     const auto programme = ChampÀÉcrire(t.Programme, true);
     const auto paramètres = ChampÀÉcrire(t.Paramètres, false);
-    const auto répétition = ChampÀÉcrire(t.Répétition.ÀÉcrire(), false);
+    const auto répétition = ChampÀÉcrire(Majuscules(t.Répétition.Texte()), false);
 
     const bool retard = t.Répétition.AuDémarrage();
     const PartiesDate prochaine = PartiesDepuisDate(t.Prochaine);

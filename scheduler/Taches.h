@@ -18,35 +18,24 @@
 // of the codes (only a hand-edited Auto.dat holds one) is kept and written back as it is.
 class Récurrence {
   public:
-    enum Lettre : char {
-        Inconnue = 0,
-        UneFois = 'U',
-        ChaqueJour = 'J',
-        Ouvrables = 'O',
-        ChaqueSemaine = 'S',
-        Arrêt = 'A',
-        Lancement = 'L',
-        Lancée = 'l',  // in memory only: an "L" task that fired in this run
-        Premier = 'P',
-        Dernier = 'D',
-    };
+    // The letters; Lancée, in memory only, is an "L" task that fired in this run.
+    using Lettre = char;
+    static constexpr Lettre Inconnue = 0, UneFois = 'U', ChaqueJour = 'J', Ouvrables = 'O',
+                            ChaqueSemaine = 'S', Arrêt = 'A', Lancement = 'L', Lancée = 'l',
+                            Premier = 'P', Dernier = 'D';
     Récurrence() = default;
     Récurrence(Lettre l) : lettre_(l) {}
-    // The code of a text as it stands, case included.
+    // The code of a text as it stands, case included; of a file's field, in any case.
     Récurrence(std::string_view texte);
     Récurrence(const std::string& texte) : Récurrence(std::string_view(texte)) {}
     Récurrence(const char* texte) : Récurrence(std::string_view(texte)) {}
-    // The code of a file's field, which any case spells.
     static Récurrence Lue(std::string_view champ);
-
     Lettre lettre() const { return lettre_; }
     // "L" or "l": the moment is a delay after the program's start.
     bool AuDémarrage() const { return lettre_ == Lancement || lettre_ == Lancée; }
     // U J O S P D: due at a date and time.
     bool ParDate() const { return lettre_ != Inconnue && lettre_ != Arrêt && !AuDémarrage(); }
-    std::string Texte() const;
-    // As Auto.dat holds it: "l" goes back as "L".
-    std::string ÀÉcrire() const;
+    std::string Texte() const { return lettre_ ? std::string(1, lettre_) : inconnu_; }
     bool operator==(const Récurrence&) const = default;
 
   private:

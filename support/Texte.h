@@ -12,12 +12,11 @@ inline constexpr std::string_view BlancsEtTabs = " \t";
 std::string_view SansBlancs(std::string_view texte, std::string_view blancs = " ");
 // The text without the given characters at its start only.
 std::string_view SansBlancsDevant(std::string_view texte, std::string_view blancs = " ");
-// A plain loop that stops at the first other character: the scheduler asks this of every
-// task at every pass, and find_first_not_of calls memchr for every character it tests.
+// A plain loop: the scheduler asks this of every task at every pass (no memchr per character).
 inline bool EstBlanc(std::string_view texte, std::string_view blancs = " ") {
     for (char c : texte) {
         bool blanc = false;
-        for (char b : blancs) blanc = blanc || c == b;
+        for (char b : blancs) blanc = blanc || b == c;
         if (!blanc) return false;
     }
     return true;

@@ -110,9 +110,11 @@ TEST_F(TâchesTest, CodeDeRépétitionLuEtRécrit) {
         EXPECT_EQ(ChampSuivant(ligne), k.écrit) << k.lu;
     }
     // Made in memory: a fired start-up task, and a lower-case letter that is no code.
-    EXPECT_EQ(Récurrence("l").ÀÉcrire(), "L");
     EXPECT_EQ(Récurrence("j").lettre(), Récurrence::Inconnue);
-    EXPECT_EQ(Récurrence("j").ÀÉcrire(), "J");
+    const std::string ligne = LigneAuto(T("b", "l", H(0, 5, 30))) + LigneAuto(T("c", "j", 0));
+    EXPECT_EQ(ligne,
+              "b\t\t1\tL\t-1\t\t00:05:30\t30.12.1899\t00:00\t00:00"
+              "c\t\t1\tJ\t-1\t30.12.1899\t00:00\t30.12.1899\t00:00\t00:00");
 }
 
 TEST_F(TâchesTest, ChargeLesLignesDifficiles) {
