@@ -1,10 +1,11 @@
 // The task editor's logic, behind the controls of F_Auto.
 #include "Editeur.h"
 
-#include <cmath>
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
+#include "Calendrier.h"
 #include "DateHeure.h"
 #include "Existence.h"
 #include "Moteur.h"
@@ -14,25 +15,16 @@
 
 namespace {
 
-// The moment typed in the day and hour fields.
-std::optional<double> Moment(const ChampsSaisie& c, double maintenant) {
-    const auto j = JourSaisi(c.jour, maintenant);
-    const auto h = LireHeure(c.heure);
-    if (!j || !h) return std::nullopt;
-    return DateAvecHeure(*j, *h);
-}
-
-// The due moment saved for a "Le premier" or "Le dernier" task typed at `heure`.
-double PremierÀVenir(double maintenant, double heure) {
-    const PartiesDate p = PartiesDepuisDate(maintenant);
-    return DateAvecHeure(PremierOuvrable(p.mois + 1, p.année), heure);
-}
-double DernierÀVenir(double maintenant, double heure) {
-    const PartiesDate p = PartiesDepuisDate(maintenant);
-    const double ceMois = DateAvecHeure(DernierOuvrable(p.mois, p.année), heure);
-    return ceMois > maintenant ? ceMois
-                               : DateAvecHeure(DernierOuvrable(p.mois + 1, p.année), heure);
-}
+// The repeat option and letter of each code ("O" is "Chaque jour" with cWeekEnd checked).
+constexpr struct {
+    int option;
+    Récurrence::Lettre lettre;
+} Codes[] = {
+    {Option::UneFois, Récurrence::UneFois},      {Option::ChaqueJour, Récurrence::ChaqueJour},
+    {Option::ChaqueJour, Récurrence::Ouvrables}, {Option::ChaqueSemaine, Récurrence::ChaqueSemaine},
+    {Option::Arrêt, Récurrence::Arrêt},          {Option::Lancement, Récurrence::Lancement},
+    {Option::Lancement, Récurrence::Lancée},     {Option::Premier, Récurrence::Premier},
+    {Option::Dernier, Récurrence::Dernier}};
 
 // The form of every date the editor writes into its fields: four-digit years read back
 // the same in any century.
@@ -40,7 +32,9 @@ constexpr const char* FormeJour = "dd.mm.yyyy";
 
 }  // namespace
 
-std::optional<double> JourSaisi(std::string_view texte, double maintenant) {
+// A date typed into the editor's day field: a two-digit year stands for the year within
+// fifty years before and forty-nine after `maintenant`'s.
+static std::optional<double> JourSaisi(std::string_view texte, double maintenant) {
     return LireDateFenêtre(texte, PartiesDepuisDate(maintenant).année - 50);
 }
 
@@ -71,46 +65,23 @@ void FocusChange(ChampsSaisie& c, bool coché) {
     if (!coché && c.fenêtre == Option::Agrandie) c.fenêtre = Option::Normale;
 }
 
-void FenêtreVersChamps(int fenêtre, ChampsSaisie& c) {
-    switch (fenêtre) {
-        case 0:
-        case 1:
-            c.fenêtre = Option::Normale, c.focus = true;
-            break;
-        case 2:
-            c.fenêtre = Option::Réduite, c.focus = true;
-            break;
-        case 3:
-            c.fenêtre = Option::Agrandie, c.focus = true;
-            break;
-        case 4:
-            c.fenêtre = Option::Normale, c.focus = false;
-            break;
-        case 6:
-            c.fenêtre = Option::Réduite, c.focus = false;
-            break;
-        default:
-            break;
-    }
+// Window type and repeat option from a task's codes; a code without a control leaves
+// the fields as they are.
+static void FenêtreVersChamps(int fenêtre, ChampsSaisie& c) {
+    // The window type of each show-window code 0 to 6 (-1: none); the focus up to 3.
+    constexpr int types[] = {Option::Normale,  Option::Normale, Option::Réduite,
+                             Option::Agrandie, Option::Normale, -1,
+                             Option::Réduite};
+    if (fenêtre < 0 || fenêtre > 6 || types[fenêtre] < 0) return;
+    c.fenêtre = types[fenêtre];
+    c.focus = fenêtre <= 3;
 }
 
-void RépétitionVersChamps(const std::string& code, ChampsSaisie& c) {
-    if (code == "U")
-        c.répétition = Option::UneFois;
-    else if (code == "J")
-        c.répétition = Option::ChaqueJour, c.weekEnd = false;
-    else if (code == "O")
-        c.répétition = Option::ChaqueJour, c.weekEnd = true;
-    else if (code == "S")
-        c.répétition = Option::ChaqueSemaine;
-    else if (code == "A")
-        c.répétition = Option::Arrêt;
-    else if (code == "L" || code == "l")
-        c.répétition = Option::Lancement;
-    else if (code == "P")
-        c.répétition = Option::Premier;
-    else if (code == "D")
-        c.répétition = Option::Dernier;
+static void RépétitionVersChamps(Récurrence code, ChampsSaisie& c) {
+    for (const auto& k : Codes)
+        if (k.lettre == code.lettre()) c.répétition = k.option;
+    if (code.lettre() && c.répétition == Option::ChaqueJour)
+        c.weekEnd = code.lettre() == Récurrence::Ouvrables;
 }
 
 void TâcheVersChamps(const Tâche& t, ChampsSaisie& c) {
@@ -150,60 +121,58 @@ void NouvelleVersChamps(double maintenant, ChampsSaisie& c) {
 void ModèleVersChamps(const Modèle& m, double maintenant, ChampsSaisie& c) {
     c.programme = m.Programme;
     c.paramètres = m.Paramètres;
-    RépétitionVersChamps(Majuscules(m.Répétition), c);
+    RépétitionVersChamps(Récurrence::Lue(m.Répétition), c);
     c.jour = FormatDate(maintenant, "d.m.yyyy");
     c.heure = FormatDate(maintenant, "h:mm");
     FenêtreVersChamps(m.Fenêtre, c);
     c.max = m.DélaiMax == 0 ? std::string() : FormatDate(m.DélaiMax, "hh:mm");
 }
 
-bool Enregistrable(const std::string& programme, const std::string& paramètres) {
+// Whether the program and parameter texts would come back from Auto.dat as typed.
+static bool Enregistrable(const std::string& programme, const std::string& paramètres) {
     return ChampRelisible(programme, true) && ChampRelisible(paramètres, false);
 }
 
-std::string ParamètresÀEnregistrer(const ChampsSaisie& c) {
+// The parameters saved with the task: the field's text, but when the field is hidden (the
+// program shows none) a text that cannot be saved is dropped rather than blocking the
+// save with a fault the user cannot see.
+static std::string ParamètresÀEnregistrer(const ChampsSaisie& c) {
     if (ParamètresVisibles(c.programme) || ChampRelisible(c.paramètres, false)) return c.paramètres;
     return "";
 }
 
-std::string Contrôle(const ChampsSaisie& c, Fichiers& fichiers, double maintenant) {
+Entrée EntréeLue(const ChampsSaisie& c, double maintenant) {
+    return {c, JourSaisi(c.jour, maintenant), LireHeure(c.heure), LireHeure(c.délai),
+            EstBlanc(c.max) ? std::optional<double>(0) : LireHeure(c.max)};
+}
+
+std::string Contrôle(const Entrée& e, Fichiers& fichiers) {
+    const ChampsSaisie& c = e.champs;
     std::string m;
     if (!EstMessage(c.programme) && !FichierExiste(fichiers, c.programme)) m += MsgFichier;
     if (!Enregistrable(c.programme, ParamètresÀEnregistrer(c))) m += MsgCaractère;
     if (!c.désactivé) {
         if (c.répétition != Option::Arrêt && c.répétition != Option::Lancement) {
-            if (!JourSaisi(c.jour, maintenant)) m += MsgDate;
-            if (!LireHeure(c.heure)) m += MsgHeure;
+            if (!e.jour) m += MsgDate;
+            if (!e.heure) m += MsgHeure;
         } else if (c.répétition == Option::Lancement) {
-            if (!LireHeure(c.délai)) m += MsgDélai;
+            if (!e.délai) m += MsgDélai;
         }
-        if (!EstBlanc(c.max) && !LireHeure(c.max)) m += MsgMax;
+        if (!e.max) m += MsgMax;
     }
     return m;
 }
 
-std::string CodeRépétition(const ChampsSaisie& c) {
-    switch (c.répétition) {
-        case Option::UneFois:
-            return "U";
-        case Option::ChaqueJour:
-            return c.weekEnd ? "O" : "J";
-        case Option::ChaqueSemaine:
-            return "S";
-        case Option::Arrêt:
-            return "A";
-        case Option::Lancement:
-            return "L";
-        case Option::Premier:
-            return "P";
-        case Option::Dernier:
-            return "D";
-        default:
-            return "";
-    }
+// Repeat code saved for the controls (Inconnue when no option is chosen) and window code.
+static Récurrence CodeRépétition(const ChampsSaisie& c) {
+    if (c.répétition == Option::ChaqueJour)
+        return c.weekEnd ? Récurrence::Ouvrables : Récurrence::ChaqueJour;
+    for (const auto& k : Codes)
+        if (k.option == c.répétition) return k.lettre;
+    return {};
 }
 
-int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
+static int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
     switch (c.fenêtre) {
         case Option::Normale:
             return c.focus ? 1 : 4;
@@ -216,37 +185,36 @@ int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent) {
     }
 }
 
-Tâche ChampsVersTâche(const ChampsSaisie& c, Tâche t, double maintenant) {
+Tâche ChampsVersTâche(const Entrée& e, Tâche t, double maintenant) {
+    const ChampsSaisie& c = e.champs;
     t.Programme = c.programme;
     t.Paramètres = ParamètresÀEnregistrer(c);
     t.Fenêtre = CodeFenêtre(c, t.Fenêtre);
     t.Actif = !c.désactivé;
-    if (const std::string code = CodeRépétition(c); !code.empty()) t.Répétition = code;
+    if (const Récurrence code = CodeRépétition(c); code.lettre()) t.Répétition = code;
     if (!t.Actif) {
         t.Prochaine = 0;
         return t;
     }
-    const double heure = LireHeure(c.heure).value_or(0);
-    if (t.Répétition == "A")
-        t.Prochaine = 0;
-    else if (t.Répétition == "L")
-        t.Prochaine = LireHeure(c.délai).value_or(0);
-    else if (t.Répétition == "P")
-        t.Prochaine = PremierÀVenir(maintenant, heure);
-    else if (t.Répétition == "D")
-        t.Prochaine = DernierÀVenir(maintenant, heure);
-    else
-        t.Prochaine = DateAvecHeure(JourSaisi(c.jour, maintenant).value_or(0), heure);
-    t.DélaiMax = EstBlanc(c.max) ? 0 : LireHeure(c.max).value_or(0);
+    const double heure = e.heure.value_or(0);
+    const double dernier = OuvrableDuMois(false, maintenant, 0, heure);  // while to come
+    const auto code = t.Répétition.lettre();
+    t.Prochaine = code == Récurrence::Arrêt       ? 0
+                  : code == Récurrence::Lancement ? e.délai.value_or(0)
+                  : code == Récurrence::Premier   ? OuvrableDuMois(true, maintenant, 1, heure)
+                  : code != Récurrence::Dernier   ? DateAvecHeure(e.jour.value_or(0), heure)
+                  : dernier > maintenant          ? dernier
+                                                  : OuvrableDuMois(false, maintenant, 1, heure);
+    t.DélaiMax = e.max.value_or(0);
     return t;
 }
 
-Enregistrement TâcheEnregistre(Horlo& h, uint64_t identité, const ChampsSaisie& c) {
+Enregistrement TâcheEnregistre(Horlo& h, uint64_t identité, const Entrée& e) {
     size_t i = h.Tâches.IndexDe(identité);
     if (i == 0) i = h.Tâches.Ajoute(Tâche{});
     Tâche& t = h.Tâches[i];
     const uint64_t garde = t.Identité;
-    t = ChampsVersTâche(c, t, h.horloge.Maintenant());
+    t = ChampsVersTâche(e, t, h.horloge.Maintenant());
     t.Identité = garde;
     return {garde, TâchesEnregistreÀJour(h)};
 }
@@ -265,28 +233,24 @@ std::string MessageÉchecEnregistrement(const Horlo& h, const std::string& raiso
            "La modification est gardée : elle sera enregistrée avec la prochaine.";
 }
 
-std::string ProchainsMoments(const ChampsSaisie& c, double maintenant) {
+std::string ProchainsMoments(const Entrée& e, double maintenant) {
+    const ChampsSaisie& c = e.champs;
     if (c.désactivé || c.répétition == Option::Aucune) return "";
-    const std::string code = CodeRépétition(c);
-    if (code == "A") return "Prochaine fois : à l'arrêt de Windows";
-    if (code == "L") {
-        const auto d = LireHeure(c.délai);
-        if (!d) return "";
-        return "Prochaine fois : au prochain démarrage + " + FormatDate(*d, "hh:mm:ss");
+    const auto code = CodeRépétition(c).lettre();
+    if (code == Récurrence::Arrêt) return "Prochaine fois : à l'arrêt de Windows";
+    if (code == Récurrence::Lancement) {
+        if (!e.délai) return "";
+        return "Prochaine fois : au prochain démarrage + " + FormatDate(*e.délai, "hh:mm:ss");
     }
-    if (!Moment(c, maintenant)) return "";
-    if (!EstBlanc(c.max) && !LireHeure(c.max)) return "";
-    Tâche t = ChampsVersTâche(c, Tâche{}, maintenant);
+    if (!e.jour || !e.heure || !e.max) return "";
+    Tâche t = ChampsVersTâche(e, Tâche{}, maintenant);
     // The engine's passes from now on: a moment already past fires at the next pass
     // ("aussitôt") unless it is later than the maximum delay; "O" waits for a working day.
     std::vector<std::string> moments;
     double p = t.Prochaine;
     for (int tour = 0; tour < 200000 && moments.size() < 3; ++tour) {
         double tiré = std::max(p, maintenant);
-        if (code == "O" && FinDeSemaine(tiré)) {
-            tiré = JourDe(tiré) + 1;
-            while (FinDeSemaine(tiré)) tiré += 1;
-        }
+        if (code == Récurrence::Ouvrables) tiré = MomentOuvrable(tiré);
         const bool àTemps = ÀTemps(p, t.DélaiMax, tiré);
         // Several late occurrences fire in consecutive passes: one "aussitôt" for them.
         if (àTemps && tiré > maintenant)

@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 
 #include "Ports.h"
 #include "Resultat.h"
@@ -46,10 +45,6 @@ bool ParamètresVisibles(const std::string& programme);
 void AgrandieChoisie(ChampsSaisie& c);
 void FocusChange(ChampsSaisie& c, bool coché);
 
-// Window type and repeat option from a task's codes; a code without a control leaves
-// the fields as they are.
-void FenêtreVersChamps(int fenêtre, ChampsSaisie& c);
-void RépétitionVersChamps(const std::string& code, ChampsSaisie& c);
 // The entry panel filled for an existing task (Modifier) and for a new one (Ajouter).
 void TâcheVersChamps(const Tâche& t, ChampsSaisie& c);
 void NouvelleVersChamps(double maintenant, ChampsSaisie& c);
@@ -64,24 +59,18 @@ inline constexpr const char* MsgDate = "Date incorrecte. ";
 inline constexpr const char* MsgHeure = "Heure incorrecte. ";
 inline constexpr const char* MsgDélai = "Délai après démarrage incorrect. ";
 inline constexpr const char* MsgMax = "Délai maximum incorrect. ";
-// `maintenant` places a two-digit year (JourSaisi).
-std::string Contrôle(const ChampsSaisie& c, Fichiers& fichiers, double maintenant);
-// The parameters saved with the task: the field's text, but when the field is hidden (the
-// program shows none) a text that cannot be saved is dropped rather than blocking the
-// save with a fault the user cannot see.
-std::string ParamètresÀEnregistrer(const ChampsSaisie& c);
-// A date typed into the editor's day field: a two-digit year stands for the year within
-// fifty years before and forty-nine after `maintenant`'s.
-std::optional<double> JourSaisi(std::string_view texte, double maintenant);
-// Whether the program and parameter texts would come back from Auto.dat as typed.
-bool Enregistrable(const std::string& programme, const std::string& paramètres);
-
-// Repeat code saved for the controls ("" when no option is chosen) and window code.
-std::string CodeRépétition(const ChampsSaisie& c);
-int16_t CodeFenêtre(const ChampsSaisie& c, int16_t précédent);
+// The entry panel read once for the check, the preview and the save: its controls and the
+// values of its time fields (nothing when one does not read; a blank maximum reads 0).
+struct Entrée {
+    ChampsSaisie champs;
+    std::optional<double> jour, heure, délai, max;
+};
+// `maintenant` places a two-digit year in the day field.
+Entrée EntréeLue(const ChampsSaisie& c, double maintenant);
+std::string Contrôle(const Entrée& e, Fichiers& fichiers);
 // The task as saved from the controls: `t` is the task as it stood (empty for a new one);
 // the fields the editor does not show keep their values. The controls passed the check.
-Tâche ChampsVersTâche(const ChampsSaisie& c, Tâche t, double maintenant);
+Tâche ChampsVersTâche(const Entrée& e, Tâche t, double maintenant);
 
 // Saves the entry into the task of identity `identité`, or into a new task at the end of
 // the table when that task is gone (or `identité` is 0). Returns the saved task's identity
@@ -90,7 +79,7 @@ struct Enregistrement {
     uint64_t identité = 0;
     Statut fichier;
 };
-Enregistrement TâcheEnregistre(Horlo& h, uint64_t identité, const ChampsSaisie& c);
+Enregistrement TâcheEnregistre(Horlo& h, uint64_t identité, const Entrée& e);
 // Deletes the task of identity `identité` (empty program, inactive) and saves. A task that
 // is gone already needs no save.
 Statut TâcheSupprime(Horlo& h, uint64_t identité);
@@ -100,4 +89,4 @@ std::string MessageÉchecEnregistrement(const Horlo& h, const std::string& raiso
 // The next three moments at which the task as typed would fire, in one line for the label
 // under the entry panel; empty while it is deactivated or the check finds a fault in the
 // fields that set the moment.
-std::string ProchainsMoments(const ChampsSaisie& c, double maintenant);
+std::string ProchainsMoments(const Entrée& e, double maintenant);

@@ -1,8 +1,7 @@
-// Horlo's engine pass, the session-end run of "A" tasks, the working-day calendar and the
-// sharing of Auto.dat with another instance of the program.
+// Horlo's engine pass, the session-end run of "A" tasks and the sharing of Auto.dat with another
+// instance of the program.
 #include "Moteur.h"
 
-#include <cmath>
 #include <exception>
 #include <unordered_map>
 
@@ -12,19 +11,6 @@
 
 namespace {
 
-double Jour(int année, int mois, int jour) {
-    return DateDepuisParties({année, mois, jour}).value_or(0);
-}
-
-// The repeat code's letter, 0 for a code that is not one letter.
-char Code(const std::string& r) {
-    return r.size() == 1 ? r[0] : 0;
-}
-
-bool CodeRépétitif(char c) {
-    return c == 'U' || c == 'J' || c == 'O' || c == 'S' || c == 'P' || c == 'D';
-}
-
 void Démarre(Horlo& h, Lanceur& lanceur, const Tâche& t) {
     const auto statut = lanceur.Lance(t.Programme + " " + t.Paramètres, t.Fenêtre);
     if (!statut)
@@ -33,11 +19,11 @@ void Démarre(Horlo& h, Lanceur& lanceur, const Tâche& t) {
 }
 
 void Avance(Tâche& t, double maintenant) {
-    if (t.Répétition == "U")
+    if (t.Répétition.lettre() == Récurrence::UneFois)
         t.Programme.clear();
-    else if (t.Répétition == "L")
-        t.Répétition = "l";
-    else if (const auto p = OccurrenceSuivante(t.Répétition, t.Prochaine, maintenant))
+    else if (t.Répétition.lettre() == Récurrence::Lancement)
+        t.Répétition = Récurrence::Lancée;
+    else if (const auto p = OccurrenceSuivante(t.Répétition.lettre(), t.Prochaine, maintenant))
         t.Prochaine = *p;
 }
 
@@ -48,60 +34,6 @@ std::string Clé(const Tâche& t) {
 
 }  // namespace
 
-double PremierOuvrable(int mois, int année) {
-    if (mois > 12) {
-        mois -= 12;
-        année += 1;
-    }
-    double d = Jour(année, mois, 1);
-    while (FinDeSemaine(d)) d += 1;
-    return d;
-}
-
-double DernierOuvrable(int mois, int année) {
-    int m = mois + 1;
-    if (m > 12) {
-        m = mois - 11;
-        année += 1;
-    }
-    double d = Jour(année, m, 1) - 1;
-    while (FinDeSemaine(d)) d -= 1;
-    return d;
-}
-
-bool FinDeSemaine(double date) {
-    const int j = JourSemaine(date);
-    return j == 1 || j == 7;
-}
-
-double HeureDe(double date) {
-    return std::fabs(date - std::trunc(date));
-}
-double JourDe(double date) {
-    return std::trunc(date) + 0.0;
-}
-double JoursPlus(double date, int jours) {
-    return DateAvecHeure(JourDe(date) + jours, HeureDe(date));
-}
-
-std::optional<double> OccurrenceSuivante(const std::string& code, double prochaine, double tiré) {
-    const char c = Code(code);
-    if (c == 'J') return JoursPlus(prochaine, 1);
-    if (c == 'S') return JoursPlus(prochaine, 7);
-    if (c == 'O') {
-        do prochaine = JoursPlus(prochaine, 1);
-        while (FinDeSemaine(prochaine));
-        return prochaine;
-    }
-    if (c == 'P' || c == 'D') {
-        const auto p = PartiesDepuisDate(tiré);
-        return DateAvecHeure(
-            c == 'P' ? PremierOuvrable(p.mois + 1, p.année) : DernierOuvrable(p.mois + 1, p.année),
-            HeureDe(prochaine));
-    }
-    return std::nullopt;
-}
-
 bool ÀTemps(double prochaine, double délaiMax, double maintenant) {
     return délaiMax == 0 || prochaine + délaiMax > maintenant;
 }
@@ -111,17 +43,19 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     // The clock is read once per task examined and again after each firing, which is what
     // a fresh reading at every comparison amounts to within one task.
     double maintenant = h.horloge.Maintenant();
-    const bool jourOuvrable = !FinDeSemaine(maintenant);
+    const bool jourOuvrable = MomentOuvrable(maintenant) == maintenant;
     bool modifié = false, fenêtre = false, retirées = false;
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         Tâche& t = h.Tâches[i];
-        const char c = Code(t.Répétition);
-        if (t.Actif && c != 'A' && !Supprimée(t)) {
-            const bool estL = c == 'L';
-            const bool due =
-                (CodeRépétitif(c) && t.Prochaine <= maintenant && (c != 'O' || jourOuvrable)) ||
-                (estL && (h.Démarrage + HeureDe(t.Prochaine) <= maintenant ||
-                          maintenant - h.Démarrage > t.Prochaine));
+        const auto c = t.Répétition.lettre();
+        const bool estL = c == Récurrence::Lancement;
+        const bool supprimée = Supprimée(t);
+        retirées = retirées || supprimée;
+        if (t.Actif && !supprimée) {
+            const bool due = (t.Répétition.ParDate() && t.Prochaine <= maintenant &&
+                              (c != Récurrence::Ouvrables || jourOuvrable)) ||
+                             (estL && (h.Démarrage + HeureDe(t.Prochaine) <= maintenant ||
+                                       maintenant - h.Démarrage > t.Prochaine));
             if (due) {
                 modifié = true;
                 if (estL || ÀTemps(t.Prochaine, t.DélaiMax, maintenant)) {
@@ -136,9 +70,9 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
                     t.DernièreExécution = maintenant;
                 }
                 Avance(t, maintenant);
+                retirées = retirées || Supprimée(t);
             }
         }
-        retirées = retirées || Supprimée(t);
     }
     // Emptied entries go in one sweep: one by one, each would move the rest of the table.
     if (retirées) h.Tâches.RetireSi([](const Tâche& t) { return Supprimée(t); });
@@ -152,7 +86,9 @@ Statut TâchesArrêt(Horlo& h, PortsMoteur& ports) {
     bool modifié = false;
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         Tâche& t = h.Tâches[i];
-        if (!t.Actif || t.Répétition != "A" || Supprimée(t) || EstMessage(t.Programme)) continue;
+        if (!t.Actif || t.Répétition.lettre() != Récurrence::Arrêt || Supprimée(t) ||
+            EstMessage(t.Programme))
+            continue;
         Démarre(h, ports.lanceur, t);
         t.DernièreExécution = h.horloge.Maintenant();
         modifié = true;

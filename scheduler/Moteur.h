@@ -1,33 +1,15 @@
 // Horlo's engine: one pass over the task table fires the due tasks, moves them on, drops
 // finished and deleted entries, saves Auto.dat and keeps the open editor's list in step.
-// Also the working-day calendar the editor shares.
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 
+#include "Calendrier.h"
 #include "Ports.h"
 #include "Resultat.h"
 #include "Taches.h"
 
-// First / last Monday-to-Friday day of month `mois` (13 = January of the next year), 00:00.
-double PremierOuvrable(int mois, int année);
-double DernierOuvrable(int mois, int année);
-
-// The calendar of the engine, shared with the editor's preview so that both agree.
-bool FinDeSemaine(double date);
-// Time of day (below 1) and day (00:00) of a moment, also before 30.12.1899, where the
-// day counts backwards while the time still runs forwards.
-double HeureDe(double date);
-double JourDe(double date);
-// The same time of day `jours` days later.
-double JoursPlus(double date, int jours);
-// The moment a task moves on to after an occurrence at `prochaine` was due at `tiré`
-// (fired or passed over): one day (J), the next working day (O), seven days (S), the first
-// (P) or last (D) working day of the month after `tiré`'s, at the same time of day. Nothing
-// for the codes that do not repeat by date (U, A, L, l and unknown ones).
-std::optional<double> OccurrenceSuivante(const std::string& code, double prochaine, double tiré);
 // Whether an occurrence due at `prochaine` still fires at `maintenant` under maximum delay
 // `délaiMax` (0: no limit).
 bool ÀTemps(double prochaine, double délaiMax, double maintenant);

@@ -147,12 +147,23 @@ void AjouteHeure(std::string& s, const PartiesDate& p, bool secondes) {
 
 }  // namespace
 
+Récurrence::Récurrence(std::string_view texte) {
+    if (texte.size() == 1 && std::string_view("UJOSALlPD").find(texte[0]) != texte.npos)
+        lettre_ = texte[0];
+    else
+        inconnu_ = texte;
+}
+
+Récurrence Récurrence::Lue(std::string_view champ) {
+    return Majuscules(champ);
+}
+
 std::string LigneAuto(const Tâche& t) {
     const auto programme = ChampÀÉcrire(t.Programme, true);
     const auto paramètres = ChampÀÉcrire(t.Paramètres, false);
-    const auto répétition = ChampÀÉcrire(Majuscules(t.Répétition), false);
+    const auto répétition = ChampÀÉcrire(Majuscules(t.Répétition.Texte()), false);
 
-    const bool retard = Majuscules(t.Répétition) == "L";
+    const bool retard = t.Répétition.AuDémarrage();
     const PartiesDate prochaine = PartiesDepuisDate(t.Prochaine);
     const PartiesDate dernière = PartiesDepuisDate(t.DernièreExécution);
     std::string l;
@@ -186,13 +197,13 @@ std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
     if (Supprimée(t)) return std::nullopt;
     t.Paramètres = ChampSuivant(reste);
     t.Fenêtre = LireFenêtre(ChampSuivant(reste));
-    t.Répétition = Majuscules(ChampSuivant(reste));
+    t.Répétition = Récurrence::Lue(ChampSuivant(reste));
     t.Actif = LireEntier(ChampSuivant(reste)).value_or(0) != 0;
     const std::string date = ChampSuivant(reste);
     const std::string heure = ChampSuivant(reste);
     if (t.Actif) {
         std::optional<double> prochaine;
-        if (t.Répétition == "L") {
+        if (t.Répétition.AuDémarrage()) {
             prochaine = Heure(heure);
         } else {
             const auto d = Date(date);
@@ -339,9 +350,9 @@ std::string LigneTâche(const Tâche& t) {
     std::string ligne;
     if (!t.Actif)
         ligne = "(inactivé)    ";
-    else if (t.Répétition == "A")
+    else if (t.Répétition.lettre() == Récurrence::Arrêt)
         ligne = "(avant arrêt) ";
-    else if (Majuscules(t.Répétition) == "L")
+    else if (t.Répétition.AuDémarrage())
         ligne = "Déb.+" + FormatDate(t.Prochaine, "hh:mm:ss");
     else
         ligne = FormatDate(t.Prochaine, "dd.mm.yy hh:mm");

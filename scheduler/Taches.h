@@ -14,14 +14,43 @@
 #include "Programme.h"
 #include "Resultat.h"
 
+// A task's repeat code, decoded once: every decision reads its letter. A text that is none
+// of the codes (only a hand-edited Auto.dat holds one) is kept and written back as it is.
+class Récurrence {
+  public:
+    // The letters; Lancée, in memory only, is an "L" task that fired in this run.
+    using Lettre = char;
+    static constexpr Lettre Inconnue = 0, UneFois = 'U', ChaqueJour = 'J', Ouvrables = 'O',
+                            ChaqueSemaine = 'S', Arrêt = 'A', Lancement = 'L', Lancée = 'l',
+                            Premier = 'P', Dernier = 'D';
+    Récurrence() = default;
+    Récurrence(Lettre l) : lettre_(l) {}
+    // The code of a text as it stands, case included; of a file's field, in any case.
+    Récurrence(std::string_view texte);
+    Récurrence(const std::string& texte) : Récurrence(std::string_view(texte)) {}
+    Récurrence(const char* texte) : Récurrence(std::string_view(texte)) {}
+    static Récurrence Lue(std::string_view champ);
+    Lettre lettre() const { return lettre_; }
+    // "L" or "l": the moment is a delay after the program's start.
+    bool AuDémarrage() const { return lettre_ == Lancement || lettre_ == Lancée; }
+    // U J O S P D: due at a date and time.
+    bool ParDate() const { return lettre_ != Inconnue && lettre_ != Arrêt && !AuDémarrage(); }
+    std::string Texte() const { return lettre_ ? std::string(1, lettre_) : inconnu_; }
+    bool operator==(const Récurrence&) const = default;
+
+  private:
+    Lettre lettre_ = Inconnue;
+    std::string inconnu_;  // the text of an unknown code
+};
+
 // One scheduled task.
 struct Tâche {
     // Program path as typed; a first character '"' makes the rest a message to show.
     // Blank (trimmed) marks a deleted entry: it is neither listed nor written.
     std::string Programme;
     std::string Paramètres;
-    int16_t Fenêtre = 0;           // show-window code: 1, 2, 3, 4, 6 (0: hidden)
-    std::string Répétition;        // U J O S A L l P D
+    int16_t Fenêtre = 0;  // show-window code: 1, 2, 3, 4, 6 (0: hidden)
+    Récurrence Répétition;
     double Prochaine = 0;          // next due moment; the delay (below 1) for L and l
     double DernièreExécution = 0;  // 0 = never fired
     bool Actif = false;

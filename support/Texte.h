@@ -14,8 +14,14 @@ std::string_view SansBlancs(std::string_view texte, std::string_view blancs = " 
 std::string_view SansBlancsDevant(std::string_view texte, std::string_view blancs = " ");
 // The text without the given characters at its end only.
 std::string_view SansBlancsDerrière(std::string_view texte, std::string_view blancs = " ");
+// A plain loop: the scheduler asks this of every task at every pass (no memchr per character).
 inline bool EstBlanc(std::string_view texte, std::string_view blancs = " ") {
-    return SansBlancs(texte, blancs).empty();
+    for (char c : texte) {
+        bool blanc = false;
+        for (char b : blancs) blanc = blanc || b == c;
+        if (!blanc) return false;
+    }
+    return true;
 }
 
 // Byte length of the UTF-8 character starting at i; 1 for a byte that does not start a

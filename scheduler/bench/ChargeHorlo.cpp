@@ -126,7 +126,8 @@ int wmain(int argc, wchar_t** argv) {
         ChampsSaisie c;
         NouvelleVersChamps(horloge.Maintenant(), c);
         c.programme = "C:\\Outils\\nouveau.exe";
-        const double enregistre = Chrono([&] { TâcheEnregistre(h, 0, c); });
+        const double enregistre =
+            Chrono([&] { TâcheEnregistre(h, 0, EntréeLue(c, horloge.Maintenant())); });
         DestroyWindow(F_AutoFenêtre());
         Pompe();
         const double temps[5] = {charge, ouvre, dues, retirées, enregistre};

@@ -77,7 +77,7 @@ TEST_F(ÉditeurTest, ControleDonneSesMessagesDansLOrdre) {
     for (const auto& k : cas) {
         ChampsSaisie c = Valide();
         k.change(c);
-        EXPECT_EQ(Contrôle(c, f, D(1998, 12, 7, 12)), k.attendu) << k.nom;
+        EXPECT_EQ(Contrôle(EntréeLue(c, D(1998, 12, 7, 12)), f), k.attendu) << k.nom;
     }
 }
 
@@ -221,7 +221,7 @@ TEST(Editeur, TacheVersControlesEtRetour) {
         ChampsSaisie c;
         c.jour = c.heure = c.délai = c.max = "avant";
         TâcheVersChamps(k.t, c);
-        const std::string n = k.t.Répétition;
+        const std::string n = k.t.Répétition.Texte();
         EXPECT_EQ(c.programme, k.t.Programme) << n;
         EXPECT_EQ(c.paramètres, k.t.Paramètres) << n;
         EXPECT_EQ(c.fenêtre, k.fenêtre) << n;
@@ -233,7 +233,7 @@ TEST(Editeur, TacheVersControlesEtRetour) {
         EXPECT_EQ(c.heure, k.heure) << n;
         EXPECT_EQ(c.délai, k.délai) << n;
         EXPECT_EQ(c.max, k.max) << n;
-        const Tâche s = ChampsVersTâche(c, k.t, maintenant);
+        const Tâche s = ChampsVersTâche(EntréeLue(c, maintenant), k.t, maintenant);
         EXPECT_EQ(s.Répétition, k.code.empty() ? k.t.Répétition : k.code) << n;
         EXPECT_EQ(s.Fenêtre, k.codeFenêtre) << n;
         if (k.code == "U" || k.code == "J" || k.code == "O" || k.code == "S") {
@@ -245,7 +245,7 @@ TEST(Editeur, TacheVersControlesEtRetour) {
     ChampsSaisie c;
     TâcheVersChamps(t, c);
     c.désactivé = true, c.max = "";
-    const Tâche s = ChampsVersTâche(c, t, maintenant);
+    const Tâche s = ChampsVersTâche(EntréeLue(c, maintenant), t, maintenant);
     EXPECT_FALSE(s.Actif);
     EXPECT_EQ(s.Prochaine, 0);
     EXPECT_DOUBLE_EQ(s.DélaiMax, H(2, 0));
@@ -321,7 +321,7 @@ TEST(Editeur, EnregistrementParCode) {
     for (const auto& k : cas) {
         ChampsSaisie c = Valide();
         c.répétition = k.répétition, c.jour = k.jour, c.heure = k.heure, c.délai = k.délai;
-        const Tâche t = ChampsVersTâche(c, Tâche{}, k.maintenant);
+        const Tâche t = ChampsVersTâche(EntréeLue(c, k.maintenant), Tâche{}, k.maintenant);
         EXPECT_NEAR(t.Prochaine, k.attendu, 1e-9)
             << k.nom << " " << FormatDate(t.Prochaine, "dd.mm.yyyy hh:mm");
         EXPECT_TRUE(t.Actif) << k.nom;
@@ -337,7 +337,7 @@ TEST_F(ÉditeurTest, EnregistreGardeLIdentiteEtAjouteSiRetiree) {
     ChampsSaisie c = Valide();
     c.paramètres = "/z";
     // Modifying keeps the task's place and identity.
-    auto e = TâcheEnregistre(h, b, c);
+    auto e = TâcheEnregistre(h, b, EntréeLue(c, horloge.maintenant));
     EXPECT_TRUE(e.fichier.ok);
     EXPECT_EQ(e.identité, b);
     EXPECT_EQ(h.Tâches.Dernier(), 2u);
@@ -345,7 +345,7 @@ TEST_F(ÉditeurTest, EnregistreGardeLIdentiteEtAjouteSiRetiree) {
     EXPECT_NE(f.Contenu("C:\\Vud\\Auto.dat").find("/z"), std::string::npos);
     // The engine removed the task meanwhile: the entry becomes a new task.
     h.Tâches.Retire(1);
-    e = TâcheEnregistre(h, a, c);
+    e = TâcheEnregistre(h, a, EntréeLue(c, horloge.maintenant));
     EXPECT_EQ(h.Tâches.Dernier(), 2u);
     EXPECT_EQ(h.Tâches.IndexDe(e.identité), 2u);
     EXPECT_NE(e.identité, a);
@@ -359,7 +359,7 @@ TEST_F(ÉditeurTest, EnregistreGardeLIdentiteEtAjouteSiRetiree) {
     // A failed write keeps the change in memory and says why.
     f.échecs["Écrire:C:\\VUD\\AUTO.DAT"] = "Disque plein.";
     c.paramètres = "/w";
-    e = TâcheEnregistre(h, e.identité, c);
+    e = TâcheEnregistre(h, e.identité, EntréeLue(c, horloge.maintenant));
     EXPECT_FALSE(e.fichier.ok);
     EXPECT_EQ(h.Tâches[2].Paramètres, "/w");
     const std::string m = MessageÉchecEnregistrement(h, e.fichier.erreur);
@@ -417,7 +417,7 @@ TEST(Editeur, ProchainsMoments) {
         ChampsSaisie c = Valide();
         c.répétition = k.répétition, c.weekEnd = k.weekEnd, c.désactivé = k.désactivé;
         c.jour = k.jour, c.heure = k.heure, c.délai = k.délai, c.max = k.max;
-        EXPECT_EQ(ProchainsMoments(c, k.maintenant), k.attendu) << k.nom;
+        EXPECT_EQ(ProchainsMoments(EntréeLue(c, k.maintenant), k.maintenant), k.attendu) << k.nom;
     }
 }
 
@@ -433,11 +433,17 @@ TEST(Editeur, LesDatesEcritesSeRelisentDe1950A2099) {
                 ChampsSaisie c;
                 const Tâche t{"a.exe", "", 1, "U", moment, 0, true, 0};
                 TâcheVersChamps(t, c);
-                EXPECT_EQ(ChampsVersTâche(c, t, maintenant).Prochaine, moment) << c.jour;
+                EXPECT_EQ(ChampsVersTâche(EntréeLue(c, maintenant), t, maintenant).Prochaine,
+                          moment)
+                    << c.jour;
                 NouvelleVersChamps(moment - 1, c);
-                EXPECT_EQ(ChampsVersTâche(c, t, maintenant).Prochaine, moment) << c.jour;
+                EXPECT_EQ(ChampsVersTâche(EntréeLue(c, maintenant), t, maintenant).Prochaine,
+                          moment)
+                    << c.jour;
                 ModèleVersChamps(m, moment, c);
-                EXPECT_EQ(ChampsVersTâche(c, t, maintenant).Prochaine, moment) << c.jour;
+                EXPECT_EQ(ChampsVersTâche(EntréeLue(c, maintenant), t, maintenant).Prochaine,
+                          moment)
+                    << c.jour;
             }
         }
     }
@@ -451,8 +457,9 @@ TEST_F(ÉditeurTest, UneTacheDe2031EnregistreeTelleQuelle) {
     ASSERT_TRUE(TâchesCharge(h).ok);
     ChampsSaisie c;
     TâcheVersChamps(h.Tâches[1], c);
-    ASSERT_EQ(Contrôle(c, f, horloge.maintenant), "");
-    ASSERT_TRUE(TâcheEnregistre(h, h.Tâches[1].Identité, c).fichier.ok);
+    ASSERT_EQ(Contrôle(EntréeLue(c, horloge.maintenant), f), "");
+    ASSERT_TRUE(
+        TâcheEnregistre(h, h.Tâches[1].Identité, EntréeLue(c, horloge.maintenant)).fichier.ok);
     EXPECT_EQ(f.Contenu("C:\\Vud\\Auto.dat"),
               "C:\\Vud\\a.exe\t\t1\tJ\t-1\t07.12.2031\t09:00\t30.12.1899\t00:00\t00:00\r\n");
 }
@@ -498,7 +505,7 @@ TEST(Editeur, ApercuEtMoteurDAccord) {
         } alarmes;
         PortsMoteur ports{lanceur, alarmes, nullptr};
         Horlo h{f, horloge, Programme::DepuisChemin("C:\\Vud\\Horlo.exe")};
-        h.Tâches.Ajoute(ChampsVersTâche(c, Tâche{}, k.maintenant));
+        h.Tâches.Ajoute(ChampsVersTâche(EntréeLue(c, k.maintenant), Tâche{}, k.maintenant));
         horloge.maintenant = k.maintenant;
         std::vector<std::string> moments;
         for (int passe = 0; passe < 60 && moments.size() < 3 && h.Tâches.Dernier() == 1; ++passe) {
@@ -523,7 +530,7 @@ TEST(Editeur, ApercuEtMoteurDAccord) {
         attendu = moments.empty()       ? "Aucune exécution : le moment est dépassé"
                   : moments.size() == 1 ? "Prochaine fois : " + attendu
                                         : "Prochaines fois : " + attendu;
-        EXPECT_EQ(ProchainsMoments(c, k.maintenant), attendu);
+        EXPECT_EQ(ProchainsMoments(EntréeLue(c, k.maintenant), k.maintenant), attendu);
     }
 }
 

@@ -89,6 +89,34 @@ TEST_F(TâchesTest, AllerRetourGardeLesTâchesSaufLesSecondes) {
     EXPECT_EQ(h.Tâches[7].Programme, "[crochet].exe");
 }
 
+// The repeat code is decoded once, from the field in any case; it goes back to the file
+// in upper case ("l", in memory or in the file, as "L"), an unknown code as it was read.
+TEST_F(TâchesTest, CodeDeRépétitionLuEtRécrit) {
+    const struct {
+        const char* lu;
+        Récurrence::Lettre lettre;
+        const char* écrit;
+    } cas[] = {{"L", Récurrence::Lancement, "L"},  {"l", Récurrence::Lancement, "L"},
+               {"o", Récurrence::Ouvrables, "O"},  {"XQ", Récurrence::Inconnue, "XQ"},
+               {"xq", Récurrence::Inconnue, "XQ"}, {"", Récurrence::Inconnue, ""},
+               {"UU", Récurrence::Inconnue, "UU"}};
+    for (const auto& k : cas) {
+        f.PoseFichier(auto_, std::string("a\t\t1\t") + k.lu + "\t-1\t07.12.1998\t10:00\r\n");
+        ASSERT_TRUE(TâchesCharge(h).ok);
+        EXPECT_EQ(h.Tâches[1].Répétition.lettre(), k.lettre) << k.lu;
+        ASSERT_TRUE(TâchesEnregistre(h).ok);
+        std::string_view ligne = f.Contenu(auto_);
+        for (int champ = 0; champ < 3; ++champ) ChampSuivant(ligne);
+        EXPECT_EQ(ChampSuivant(ligne), k.écrit) << k.lu;
+    }
+    // Made in memory: a fired start-up task, and a lower-case letter that is no code.
+    EXPECT_EQ(Récurrence("j").lettre(), Récurrence::Inconnue);
+    const std::string ligne = LigneAuto(T("b", "l", H(0, 5, 30))) + LigneAuto(T("c", "j", 0));
+    EXPECT_EQ(ligne,
+              "b\t\t1\tL\t-1\t\t00:05:30\t30.12.1899\t00:00\t00:00"
+              "c\t\t1\tJ\t-1\t30.12.1899\t00:00\t30.12.1899\t00:00\t00:00");
+}
+
 TEST_F(TâchesTest, ChargeLesLignesDifficiles) {
     f.PoseFichier(auto_,
                   "[Horlo]\r\n\r\n   \r\n"

@@ -318,11 +318,11 @@ void F_Auto::Dépendants() {
 }
 
 void F_Auto::Contrôle() {
-    const ChampsSaisie c = Lit();
-    const std::string m = ::Contrôle(c, c_.horlo.fichiers, c_.horlo.horloge.Maintenant());
+    const Entrée e = EntréeLue(Lit(), c_.horlo.horloge.Maintenant());
+    const std::string m = ::Contrôle(e, c_.horlo.fichiers);
     TexteÉcrit(Ctl(IdsAuto::eMsg), m);
     EnableWindow(Ctl(IdsAuto::bOk), m.empty());
-    TexteÉcrit(Ctl(IdsAuto::eProchaines), ProchainsMoments(c, c_.horlo.horloge.Maintenant()));
+    TexteÉcrit(Ctl(IdsAuto::eProchaines), ProchainsMoments(e, c_.horlo.horloge.Maintenant()));
 }
 
 void F_Auto::Saisie(bool vrai) {
@@ -422,17 +422,17 @@ void F_Auto::cFocus_Click() {
 }
 
 void F_Auto::bOk_Click() {
-    const ChampsSaisie c = Lit();
-    if (!::Contrôle(c, c_.horlo.fichiers, c_.horlo.horloge.Maintenant()).empty()) return;
+    const Entrée e = EntréeLue(Lit(), c_.horlo.horloge.Maintenant());
+    if (!::Contrôle(e, c_.horlo.fichiers).empty()) return;
     if (édité_) LigneRetire(édité_);
-    const Enregistrement e = TâcheEnregistre(c_.horlo, édité_, c);
-    if (const size_t i = c_.horlo.Tâches.IndexDe(e.identité)) AjouteLigne(i);
+    const Enregistrement r = TâcheEnregistre(c_.horlo, édité_, e);
+    if (const size_t i = c_.horlo.Tâches.IndexDe(r.identité)) AjouteLigne(i);
     SendMessageW(lAutom_, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     édité_ = 0;
     VérifieLignes();
     BoutonsListe();
     Saisie(false);
-    ÉchecSignale(e.fichier);
+    ÉchecSignale(r.fichier);
 }
 
 void F_Auto::bAnn_Click() {
