@@ -1,7 +1,19 @@
-# orvan_programme(NAME SOURCES file... DESCRIPTION text [ICON file] [ESSAI])
+# orvan_optimise(TARGET [CHAUD file...])
+# The suite's own code is built for size in Release (-Os): small utilities where speed
+# rarely matters. The CHAUD files, the hot paths that tools/bench times (the engine pass
+# and the task file it rewrites, the census, the deletion), are built for speed at -O2
+# (-O3 makes them much larger for no measurable gain). Test and benchmark code keeps the
+# build's flags.
+#
+# orvan_logique(NAME [file...] [CHAUD file...])
+# A program's portable logic (its files, the CHAUD ones among them): a static library on
+# the support library, the headers of its folder public, built as orvan_optimise says.
+#
+# orvan_programme(NAME SOURCES file... DESCRIPTION text [LOGIQUE library] [ICON file] [ESSAI])
 # One program of the suite: a Win32 GUI executable NAME.exe (entry point wWinMain) linked
-# with the support library's Win32 layer, carrying a version resource, its icon (res/NAME.ico
-# beside its CMakeLists.txt, else the suite's icon) and the suite's application manifest.
+# with its LOGIQUE library and the support library's Win32 layer, built for size, carrying
+# a version resource, its icon (res/NAME.ico beside its CMakeLists.txt, else the suite's
+# icon) and the suite's application manifest.
 # The version is the suite's (PROJECT_VERSION). The program installs into Vud/, unless
 # ESSAI marks it as a test host. The suite's programs are stripped after the link; their
 # symbols stay in the build tree.
@@ -12,11 +24,32 @@
 # tools/run reads (whatever the generator).
 set(ORVAN_CMAKE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
+function(orvan_optimise cible)
+  cmake_parse_arguments(O "" "" "CHAUD" ${ARGN})
+  if(MSVC)
+    return()
+  endif()
+  target_compile_options(${cible} PRIVATE $<$<CONFIG:Release>:-Os>)
+  if(O_CHAUD)
+    # Source options come after the target's: the last -O wins.
+    set_source_files_properties(${O_CHAUD} TARGET_DIRECTORY ${cible}
+                                PROPERTIES COMPILE_OPTIONS $<$<CONFIG:Release>:-O2>)
+  endif()
+endfunction()
+
+function(orvan_logique NAME)
+  cmake_parse_arguments(L "" "" "CHAUD" ${ARGN})
+  add_library(${NAME} STATIC ${L_UNPARSED_ARGUMENTS} ${L_CHAUD})
+  target_include_directories(${NAME} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${NAME} PUBLIC support)
+  orvan_optimise(${NAME} CHAUD ${L_CHAUD})
+endfunction()
+
 function(orvan_programme NAME)
   if(NOT WIN32)
     return()
   endif()
-  cmake_parse_arguments(P "ESSAI" "DESCRIPTION;ICON" "SOURCES" ${ARGN})
+  cmake_parse_arguments(P "ESSAI" "DESCRIPTION;ICON;LOGIQUE" "SOURCES" ${ARGN})
   if(NOT PROJECT_VERSION MATCHES "^([0-9]+)\\.([0-9]+)\\.([0-9]+)$")
     message(FATAL_ERROR "the suite's version must be major.minor.revision")
   endif()
@@ -41,7 +74,8 @@ function(orvan_programme NAME)
   endif()
   add_executable(${NAME} WIN32 ${P_SOURCES} ${rc} ${terminaison})
   set_source_files_properties(${rc} PROPERTIES OBJECT_DEPENDS "${ORVAN_ICONE};${ORVAN_MANIFESTE}")
-  target_link_libraries(${NAME} PRIVATE support_win32)
+  target_link_libraries(${NAME} PRIVATE ${P_LOGIQUE} support_win32)
+  orvan_optimise(${NAME})
   if(NOT MSVC)
     target_link_options(${NAME} PRIVATE -municode)
   endif()
