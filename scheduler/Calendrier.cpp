@@ -10,9 +10,6 @@ static bool FinDeSemaine(double date) {
     return j == 1 || j == 7;
 }
 
-double HeureDe(double date) {
-    return std::fabs(date - std::trunc(date));
-}
 double JourDe(double date) {
     return std::trunc(date) + 0.0;
 }

@@ -1,13 +1,16 @@
 // Horlo's working-day calendar, one for the engine and the editor's preview so that both agree.
 #pragma once
 
+#include <cmath>
 #include <optional>
 
 #include "Taches.h"
 
 // Time of day (below 1) and day (00:00) of a moment, also before 30.12.1899, where the
 // day counts backwards while the time still runs forwards.
-double HeureDe(double date);
+inline double HeureDe(double date) {
+    return std::fabs(date - std::trunc(date));
+}
 double JourDe(double date);
 // The same time of day `jours` days later.
 double JoursPlus(double date, int jours);

@@ -47,32 +47,37 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     bool modifié = false, fenêtre = false, retirées = false;
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         Tâche& t = h.Tâches[i];
+        // Deleting a task empties and deactivates it, so only an inactive entry can be one
+        // to sweep: an idle pass reads no program text of an active task.
+        if (!t.Actif) {
+            retirées = retirées || Supprimée(t);
+            continue;
+        }
         const auto c = t.Répétition.lettre();
         const bool estL = c == Récurrence::Lancement;
-        const bool supprimée = Supprimée(t);
-        retirées = retirées || supprimée;
-        if (t.Actif && !supprimée) {
-            const bool due = (t.Répétition.ParDate() && t.Prochaine <= maintenant &&
-                              (c != Récurrence::Ouvrables || jourOuvrable)) ||
-                             (estL && (h.Démarrage + HeureDe(t.Prochaine) <= maintenant ||
-                                       maintenant - h.Démarrage > t.Prochaine));
-            if (due) {
-                modifié = true;
-                if (estL || ÀTemps(t.Prochaine, t.DélaiMax, maintenant)) {
-                    if (EstMessage(t.Programme)) {
-                        ports.alarmes.Montre(
-                            "Message programmé: " + SautLigne(2) + t.Programme.substr(1), !fenêtre);
-                        fenêtre = true;
-                    } else {
-                        Démarre(h, ports.lanceur, t);
-                    }
-                    maintenant = h.horloge.Maintenant();
-                    t.DernièreExécution = maintenant;
-                }
-                Avance(t, maintenant);
-                retirées = retirées || Supprimée(t);
-            }
+        const bool due = (t.Répétition.ParDate() && t.Prochaine <= maintenant &&
+                          (c != Récurrence::Ouvrables || jourOuvrable)) ||
+                         (estL && (maintenant - h.Démarrage > t.Prochaine ||
+                                   h.Démarrage + HeureDe(t.Prochaine) <= maintenant));
+        if (!due) continue;
+        if (Supprimée(t)) {  // emptied but left active: never fired, swept all the same
+            retirées = true;
+            continue;
         }
+        modifié = true;
+        if (estL || ÀTemps(t.Prochaine, t.DélaiMax, maintenant)) {
+            if (EstMessage(t.Programme)) {
+                ports.alarmes.Montre("Message programmé: " + SautLigne(2) + t.Programme.substr(1),
+                                     !fenêtre);
+                fenêtre = true;
+            } else {
+                Démarre(h, ports.lanceur, t);
+            }
+            maintenant = h.horloge.Maintenant();
+            t.DernièreExécution = maintenant;
+        }
+        Avance(t, maintenant);
+        retirées = retirées || Supprimée(t);
     }
     // Emptied entries go in one sweep: one by one, each would move the rest of the table.
     if (retirées) h.Tâches.RetireSi([](const Tâche& t) { return Supprimée(t); });
