@@ -161,7 +161,6 @@ Récurrence Récurrence::Lue(std::string_view champ) {
 std::string LigneAuto(const Tâche& t) {
     const auto programme = ChampÀÉcrire(t.Programme, true);
     const auto paramètres = ChampÀÉcrire(t.Paramètres, false);
-    const auto répétition = ChampÀÉcrire(Majuscules(t.Répétition.Texte()), false);
 
     const bool retard = t.Répétition.AuDémarrage();
     const PartiesDate prochaine = PartiesDepuisDate(t.Prochaine);
@@ -174,7 +173,10 @@ std::string LigneAuto(const Tâche& t) {
     l += '\t';
     l += std::to_string(t.Fenêtre);
     l += '\t';
-    l += répétition;
+    if (const char c = t.Répétition.lettre())  // one upper-case letter: "l" is written "L"
+        l += t.Répétition.AuDémarrage() ? 'L' : c;
+    else
+        l += ChampÀÉcrire(Majuscules(t.Répétition.Texte()), false);
     l += t.Actif ? "\t-1\t" : "\t0\t";
     if (t.Actif && !retard) AjouteDate(l, prochaine);
     l += '\t';
