@@ -5,7 +5,6 @@
 
 #include <algorithm>
 
-#include "ListeWin32.h"
 #include "Utf16.h"
 
 namespace {
@@ -217,13 +216,18 @@ Cadre GéométrieTwips(HWND fenêtre) {
 }
 
 void ListeÉtendueAjuste(HWND liste, int depuis) {
-    const ListeWin32 lignes(liste);
     const ContexteFenêtre dc(liste, reinterpret_cast<HFONT>(SendMessageW(liste, WM_GETFONT, 0, 0)));
     LRESULT étendue = depuis > 0 ? SendMessageW(liste, LB_GETHORIZONTALEXTENT, 0, 0) : 0;
-    for (int32_t i = std::max(depuis, 0), n = lignes.Nombre(); i < n; ++i) {
-        const std::wstring ligne = VersUtf16(lignes.Texte(i));
+    std::wstring ligne;
+    for (LRESULT i = std::max(depuis, 0), n = SendMessageW(liste, LB_GETCOUNT, 0, 0); i < n; ++i) {
+        const LRESULT longueur = SendMessageW(liste, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (longueur <= 0) continue;
+        ligne.assign(static_cast<size_t>(longueur) + 1, L'\0');
+        const LRESULT lu = SendMessageW(liste, LB_GETTEXT, static_cast<WPARAM>(i),
+                                        reinterpret_cast<LPARAM>(ligne.data()));
         SIZE t{};
-        if (GetTextExtentPoint32W(dc.get(), ligne.c_str(), static_cast<int>(ligne.size()), &t))
+        if (lu > 0 && GetTextExtentPoint32W(dc.get(), ligne.c_str(),
+                                            static_cast<int>(std::min(lu, longueur)), &t))
             étendue = std::max<LRESULT>(étendue, t.cx + 2 * GetSystemMetrics(SM_CXEDGE));
     }
     SendMessageW(liste, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(étendue), 0);
