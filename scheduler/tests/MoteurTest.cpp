@@ -99,10 +99,8 @@ TEST(Calendrier, PremierEtDernierOuvrable) {
 
 // Friday 11.12.1998 to Monday 14.12.1998, and 30.12.1899, day 0, a Saturday.
 TEST(Calendrier, JourOuvrableSuivant) {
-    const struct {
-        double moment, dès, pourO, aprèsO;
-    } cas[] = {
-        {D(1998, 12, 10, 9), D(1998, 12, 10, 9), D(1998, 12, 10, 9), D(1998, 12, 11, 9)},
+    // The moment, the working day from it, the moment of an O task, the next O occurrence.
+    const double cas[][4] = {
         {D(1998, 12, 11, 9), D(1998, 12, 11, 9), D(1998, 12, 11, 9), D(1998, 12, 14, 9)},
         {D(1998, 12, 12, 9), D(1998, 12, 14, 9), D(1998, 12, 14), D(1998, 12, 14, 9)},
         {D(1998, 12, 13, 23, 59), D(1998, 12, 14, 23, 59), D(1998, 12, 14),
@@ -110,26 +108,18 @@ TEST(Calendrier, JourOuvrableSuivant) {
         {D(1899, 12, 29, 6), D(1899, 12, 29, 6), D(1899, 12, 29, 6), D(1900, 1, 1, 6)},
         {D(1899, 12, 30, 6), D(1900, 1, 1, 6), D(1900, 1, 1), D(1900, 1, 1, 6)},
     };
-    for (const auto& k : cas) {
-        const std::string nom = FormatDate(k.moment, "dd.mm.yyyy hh:mm");
-        EXPECT_EQ(OuvrableDès(k.moment), k.dès) << nom;
-        EXPECT_EQ(MomentOuvrable(k.moment), k.pourO) << nom;
-        EXPECT_EQ(OccurrenceSuivante(Récurrence::Ouvrables, k.moment, k.moment), k.aprèsO) << nom;
+    for (const auto& [moment, dès, pourO, aprèsO] : cas) {
+        EXPECT_EQ(OuvrableDès(moment), dès) << moment;
+        EXPECT_EQ(MomentOuvrable(moment), pourO) << moment;
+        EXPECT_EQ(OccurrenceSuivante(Récurrence::Ouvrables, moment, moment), aprèsO) << moment;
     }
-    const struct {
-        bool premier;
-        double moment;
-        int décalage;
-        double attendu;
-    } mois[] = {
+    const std::tuple<bool, double, int, double> mois[] = {
         {true, D(1998, 12, 15, 10), 1, D(1999, 1, 1, 8)},
         {false, D(1999, 3, 31, 10), 1, D(1999, 4, 30, 8)},
         {false, D(1999, 1, 5), 0, D(1999, 1, 29, 8)},
-        {true, D(1998, 8, 20), 0, D(1998, 8, 3, 8)},
-    };
-    for (const auto& k : mois)
-        EXPECT_EQ(OuvrableDuMois(k.premier, k.moment, k.décalage, H(8, 0)), k.attendu)
-            << FormatDate(k.moment, "dd.mm.yyyy");
+        {true, D(1998, 8, 20), 0, D(1998, 8, 3, 8)}};
+    for (const auto& [premier, moment, décalage, attendu] : mois)
+        EXPECT_EQ(OuvrableDuMois(premier, moment, décalage, H(8, 0)), attendu) << moment;
 }
 
 // The table after the passes: program, code and next moment of each task.

@@ -92,22 +92,16 @@ TEST_F(TâchesTest, AllerRetourGardeLesTâchesSaufLesSecondes) {
 // The repeat code is decoded once, from the field in any case; it goes back to the file
 // in upper case ("l", in memory or in the file, as "L"), an unknown code as it was read.
 TEST_F(TâchesTest, CodeDeRépétitionLuEtRécrit) {
-    const struct {
-        const char* lu;
-        Récurrence::Lettre lettre;
-        const char* écrit;
-    } cas[] = {{"L", Récurrence::Lancement, "L"},  {"l", Récurrence::Lancement, "L"},
-               {"o", Récurrence::Ouvrables, "O"},  {"XQ", Récurrence::Inconnue, "XQ"},
-               {"xq", Récurrence::Inconnue, "XQ"}, {"", Récurrence::Inconnue, ""},
-               {"UU", Récurrence::Inconnue, "UU"}};
-    for (const auto& k : cas) {
-        f.PoseFichier(auto_, std::string("a\t\t1\t") + k.lu + "\t-1\t07.12.1998\t10:00\r\n");
+    const std::tuple<const char*, char, const char*> cas[] = {
+        {"l", 'L', "L"}, {"o", 'O', "O"}, {"xq", 0, "XQ"}, {"", 0, ""}, {"UU", 0, "UU"}};
+    for (const auto& [lu, lettre, écrit] : cas) {
+        f.PoseFichier(auto_, std::string("a\t\t1\t") + lu + "\t-1\t07.12.1998\t10:00\r\n");
         ASSERT_TRUE(TâchesCharge(h).ok);
-        EXPECT_EQ(h.Tâches[1].Répétition.lettre(), k.lettre) << k.lu;
+        EXPECT_EQ(h.Tâches[1].Répétition.lettre(), lettre) << lu;
         ASSERT_TRUE(TâchesEnregistre(h).ok);
         std::string_view ligne = f.Contenu(auto_);
         for (int champ = 0; champ < 3; ++champ) ChampSuivant(ligne);
-        EXPECT_EQ(ChampSuivant(ligne), k.écrit) << k.lu;
+        EXPECT_EQ(ChampSuivant(ligne), écrit) << lu;
     }
     // Made in memory: a fired start-up task, and a lower-case letter that is no code.
     EXPECT_EQ(Récurrence("j").lettre(), Récurrence::Inconnue);

@@ -9,7 +9,7 @@ const Cadre Bureau{-19200, 0, 38400, 14400};  // two monitors, the second on the
 
 TEST(Placement, PositionStockéeSeulementAtteignable) {
     const struct {
-        const char* texte;
+        std::string texte;
         std::optional<double> gauche, haut;
     } cas[] = {
         {"1500\t900", 1500, 900},
@@ -27,6 +27,7 @@ TEST(Placement, PositionStockéeSeulementAtteignable) {
         {"100", {}, {}},
         {"", {}, {}},
         {"100\t200\textra", 100, 200},
+        {PositionTexte({17700.4, 14099.6}), 17700, 14100},  // written in whole twips
     };
     for (const auto& c : cas) {
         const auto p = PositionDepuisTexte(c.texte, 7800, 6300, Bureau);
@@ -40,30 +41,19 @@ TEST(Placement, PositionStockéeSeulementAtteignable) {
 }
 
 // One centring rule for every window: centred on the screen, but never above or left of
-// its corner.
+// its corner (a larger window keeps its caption on the screen).
 TEST(Placement, CentréSansDépasserLeCoin) {
-    const struct {
-        Cadre écran;
-        double largeur, hauteur, gauche, haut;
-    } cas[] = {
-        {{0, 0, 1280, 1024}, 300, 200, 490, 412},
-        {{0, 0, 1280, 1024}, 301, 199, 489.5, 412.5},
-        {{0, 0, 1280, 1024}, 1480, 1124, 0, 0},  // larger: the caption stays on the screen
-        {{100, 50, 1280, 1024}, 1480, 200, 100, 462},
-    };
-    for (const auto& c : cas) {
-        const Cadre f = Centré(c.largeur, c.hauteur, c.écran);
-        EXPECT_EQ(f.gauche, c.gauche) << c.largeur;
-        EXPECT_EQ(f.haut, c.haut) << c.largeur;
+    const Cadre écran{0, 0, 1280, 1024}, décalé{100, 50, 1280, 1024};
+    const std::tuple<Cadre, double, double, double, double> cas[] = {
+        {écran, 300, 200, 490, 412},
+        {écran, 301, 199, 489.5, 412.5},
+        {écran, 1480, 1124, 0, 0},
+        {décalé, 1480, 200, 100, 462}};
+    for (const auto& [é, largeur, hauteur, gauche, haut] : cas) {
+        const Cadre f = Centré(largeur, hauteur, é);
+        EXPECT_EQ(f.gauche, gauche) << largeur;
+        EXPECT_EQ(f.haut, haut) << largeur;
     }
-}
-
-// A position stored as text is read back as it was, in whole twips.
-TEST(Placement, PositionTexteRelue) {
-    const auto p = PositionDepuisTexte(PositionTexte({17700.4, 14099.6}), 7800, 6300, Bureau);
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->gauche, 17700);
-    EXPECT_EQ(p->haut, 14100);
 }
 
 }  // namespace

@@ -8,14 +8,10 @@
 namespace {
 
 TEST(EstBlanc, SeulementLesBlancsDonnés) {
-    const struct {
-        const char* texte;
-        const char* blancs;
-        bool attendu;
-    } cas[] = {{"", " ", true},       {"   ", " ", true},    {" a ", " ", false},
-               {"a   ", " ", false},  {"   a", " ", false},  {"\t", " ", false},
-               {" \t ", " \t", true}, {" \tx", " \t", false}};
-    for (const auto& k : cas) EXPECT_EQ(EstBlanc(k.texte, k.blancs), k.attendu) << k.texte;
+    const std::tuple<const char*, const char*, bool> cas[] = {
+        {"", " ", true},      {" \t ", " \t", true}, {" a ", " ", false},
+        {"a   ", " ", false}, {"\t", " ", false},    {" \tx", " \t", false}};
+    for (const auto& [texte, blancs, oui] : cas) EXPECT_EQ(EstBlanc(texte, blancs), oui) << texte;
 }
 
 TEST(Majuscules, LettresWindows1252) {
@@ -24,14 +20,12 @@ TEST(Majuscules, LettresWindows1252) {
 }
 
 TEST(SansBlancs, AUnBoutOuAuxDeux) {
-    struct Cas {
-        const char *texte, *deux, *devant, *derrière;
-    };
-    const Cas cas[] = {{"  a b  ", "a b", "a b  ", "  a b"}, {"   ", "", "", ""}, {"", "", "", ""}};
-    for (const auto& c : cas) {
-        EXPECT_EQ(SansBlancs(c.texte), c.deux) << '"' << c.texte << '"';
-        EXPECT_EQ(SansBlancsDevant(c.texte), c.devant) << '"' << c.texte << '"';
-        EXPECT_EQ(SansBlancsDerrière(c.texte), c.derrière) << '"' << c.texte << '"';
+    const std::tuple<const char*, const char*, const char*, const char*> cas[] = {
+        {"  a b  ", "a b", "a b  ", "  a b"}, {"   ", "", "", ""}, {"", "", "", ""}};
+    for (const auto& [texte, deux, devant, derrière] : cas) {
+        EXPECT_EQ(SansBlancs(texte), deux) << texte;
+        EXPECT_EQ(SansBlancsDevant(texte), devant) << texte;
+        EXPECT_EQ(SansBlancsDerrière(texte), derrière) << texte;
     }
     EXPECT_EQ(SansBlancsDevant(" \\Nettix\\", " \\"), "Nettix\\");
 }
@@ -39,7 +33,6 @@ TEST(SansBlancs, AUnBoutOuAuxDeux) {
 TEST(CompareSansCasse, ParLesMajusculesWindows1252) {
     EXPECT_EQ(CompareSansCasse("t:\\Été\\œuvre.TMP", "T:\\éTÉ\\ŒUVRE.tmp"), 0);
     EXPECT_LT(CompareSansCasse("bak", "Chk"), 0);  // 'b' > 'C' as bytes
-    EXPECT_LT(CompareSansCasse("$$$", "bak"), 0);
     EXPECT_GT(CompareSansCasse("ÿ", "z"), 0);
     EXPECT_FALSE(ÉgalSansCasse("ω", "Ω"));  // beyond Windows-1252 letters keep their case
 }

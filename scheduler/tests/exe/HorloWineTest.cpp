@@ -68,21 +68,6 @@ uint64_t Seconde(FILETIME ft) {
     return Seconde((uint64_t{ft.dwHighDateTime} << 32) | ft.dwLowDateTime);
 }
 
-// Horlo copied into `d` with these tasks, no update or start-up question, started as `tray`.
-void HorloDémarre(DossierTemporaire& d, const std::string& tâches, Processus& tray) {
-    const std::string horlo = d / "Horlo.exe";
-    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(),
-                          std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
-    ÉcritBrut(d / "Auto.dat", tâches);
-    std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
-    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                               &tray.pi));
-}
-
 size_t Compte(const std::string& texte, const std::string& quoi) {
     size_t n = 0;
     for (size_t p = texte.find(quoi); p != std::string::npos; p = texte.find(quoi, p + 1)) ++n;
@@ -108,6 +93,8 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     dossierCourt.resize(GetShortPathNameA(d.Chemin().c_str(), dossierCourt.data(), MAX_PATH));
     const std::string prog = dossierCourt + "\\Temoin.exe";
     const SYSTEMTIME passé = Dans(-60), retard = Dans(-3 * 24 * 60 - 1);
+    std::string texteDuMessage = "Bonjour le monde";  // one line wider than the work area
+    while (texteDuMessage.size() < 341) texteDuMessage += " Rappel important";
     auto ligne = [&](const std::string& p, const std::string& par, int fen, const char* rép,
                      bool actif, const std::string& date, const std::string& heure) {
         return p + "\t" + par + "\t" + std::to_string(fen) + "\t" + rép + "\t" +
@@ -119,7 +106,7 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
                   ligne(prog, "inactif", 1, "J", false, "", "") +
                   ligne(prog, "arret", 4, "A", true, "30.12.1899", "00:00") +
                   ligne(prog, "l", 6, "L", true, "", "00:00:02") +
-                  ligne("\"Bonjour le monde", "", 1, "U", true, Date(passé, "date"),
+                  ligne("\"" + texteDuMessage, "", 1, "U", true, Date(passé, "date"),
                         Date(passé, "heure")));
     auto démarre = [&](Processus& p, const std::string& mots) {
         std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"" +
@@ -140,11 +127,18 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
     ASSERT_TRUE(alarme);
     EXPECT_EQ(TexteFenêtre(alarme), L"Alarme");
     EXPECT_EQ(TexteFenêtre(GetDlgItem(alarme, 100)),
-              L"Message programm\u00E9: \r\n\r\nBonjour le monde");
-    RECT r{};
+              VersUtf16("Message programm\u00E9: \r\n\r\n" + texteDuMessage));
+    RECT r{}, travail{}, e{}, ok{};
     GetWindowRect(alarme, &r);
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
+    // Within the work area's width, the label wrapped above the Ok button, both inside.
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &travail, 0);
+    GetWindowRect(GetDlgItem(alarme, 100), &e);
+    GetWindowRect(GetDlgItem(alarme, IDOK), &ok);
+    EXPECT_LE(r.right - r.left, travail.right - travail.left);
+    EXPECT_TRUE(e.right <= r.right && ok.top > e.bottom && ok.left >= r.left &&
+                ok.right <= r.right && ok.bottom <= r.bottom);
     EXPECT_TRUE(GetWindowLongW(alarme, GWL_EXSTYLE) & WS_EX_TOPMOST);  // over a maximised one
 
     // The programs started with their parameters and window codes: the one-shot once, the
@@ -282,10 +276,20 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
 // task file as it was; a plain WM_CLOSE (the system menu) only hides the window.
 TEST(HorloExe, MessageDeFinSansQuestion) {
     DossierTemporaire d("HorloFin ");
+    const std::string horlo = d / "Horlo.exe";
+    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(),
+                          std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
     const std::string tâches =
         "C:\\windows\\notepad.exe\t\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00\r\n";
+    ÉcritBrut(d / "Auto.dat", tâches);
+    std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
     Processus tray;
-    ASSERT_NO_FATAL_FAILURE(HorloDémarre(d, tâches, tray));
+    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                               &tray.pi));
     HWND principale = tray.Attends(L"Horlo.F_Main", false);
     ASSERT_TRUE(principale);
     PostMessageW(principale, WM_CLOSE, 0, 0);
@@ -297,36 +301,4 @@ TEST(HorloExe, MessageDeFinSansQuestion) {
     GetExitCodeProcess(tray.pi.hProcess, &code);
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(LitBrut(d / "Auto.dat"), tâches);
-}
-
-// A long message on one line: the window stays within the work area's width, the label
-// wraps and the window grows in height, its Ok button inside it.
-TEST(HorloExe, MessageLongDansLaZoneDeTravail) {
-    DossierTemporaire d("HorloLong ");
-    std::string message;
-    while (message.size() < 341) message += "Rappel important ";
-    message.resize(341);
-    const SYSTEMTIME passé = Dans(-60);
-    Processus tray;
-    ASSERT_NO_FATAL_FAILURE(HorloDémarre(d,
-                                         "\"" + message + "\t\t1\tU\t-1\t" + Date(passé, "date") +
-                                             "\t" + Date(passé, "heure") +
-                                             "\t30.12.1899\t00:00\t00:00\r\n",
-                                         tray));
-    HWND alarme = tray.Attends(L"Horlo.F_Show");
-    ASSERT_TRUE(alarme);
-    RECT travail{}, r{}, ok{}, e{};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &travail, 0);
-    GetWindowRect(alarme, &r);
-    GetWindowRect(GetDlgItem(alarme, IDOK), &ok);
-    GetWindowRect(GetDlgItem(alarme, 100), &e);
-    EXPECT_LE(r.right - r.left, travail.right - travail.left);
-    EXPECT_LE(e.right, r.right);  // the label wraps within the window
-    EXPECT_GE(ok.left, r.left);
-    EXPECT_LE(ok.right, r.right);
-    EXPECT_GT(ok.top, e.bottom);
-    EXPECT_LE(ok.bottom, r.bottom);
-    PostMessageW(tray.Attends(L"Horlo.F_Main", false), RegisterWindowMessageW(L"Orvan98.Horlo.Fin"),
-                 0, 0);
-    EXPECT_TRUE(tray.Fini(10s));
 }

@@ -161,8 +161,7 @@ struct RegistreMémoire : RegistreBrut {
     }
 };
 
-// What a settings read gave, for the tests of this store and of the real registry alike:
-// nothing for absent, the text otherwise (only those two may come back).
+// What a settings read gave: nothing when absent, else its text (any other kind, a marker).
 inline std::optional<std::string> Lu(const Variant& v) {
     if (EstAbsent(v)) return std::nullopt;
     if (const auto* t = std::get_if<std::string>(&v)) return *t;

