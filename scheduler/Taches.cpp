@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <optional>
 
 #include "Champs.h"
@@ -28,9 +29,15 @@ int16_t LireFenêtre(std::string_view s) {
 constexpr auto Date = LireDate;
 constexpr auto Heure = LireHeure;
 
+// Eight bytes at a time: every line of a load and of a save is tested.
 bool EstAscii(std::string_view s) {
-    for (char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    std::size_t i = 0;
+    for (uint64_t octets = 0; i + 8 <= s.size(); i += 8) {
+        std::memcpy(&octets, s.data() + i, 8);
+        if (octets & 0x8080808080808080u) return false;
+    }
+    for (; i < s.size(); ++i)
+        if (static_cast<unsigned char>(s[i]) >= 0x80) return false;
     return true;
 }
 
@@ -99,20 +106,22 @@ bool Protégeable(std::string_view texte) {
     return texte.find("\"\"") == std::string_view::npos;
 }
 
-// The field as written: between quotes with its inner quotes doubled when it needs and
-// allows it, otherwise as it is (the form the file has always had); tabs and line ends,
+// Appends the field as written: between quotes with its inner quotes doubled when it needs
+// and allows it, otherwise as it is (the form the file has always had); tabs and line ends,
 // which no field can hold, as blanks.
-std::string ChampÀÉcrire(std::string_view texte, bool premier) {
+void AjouteChamp(std::string& l, std::string_view texte, bool premier) {
     if (ContientSéparateur(texte))
-        return ChampÀÉcrire(SéparateursEnBlancs(std::string(texte)), premier);
-    if (!ÀProtéger(texte, premier) || !Protégeable(texte)) return std::string(texte);
-    std::string champ = "\"";
-    for (char c : texte) {
-        if (c == '"') champ += '"';
-        champ += c;
+        return AjouteChamp(l, SéparateursEnBlancs(std::string(texte)), premier);
+    if (!ÀProtéger(texte, premier) || !Protégeable(texte)) {
+        l += texte;
+        return;
     }
-    champ += '"';
-    return champ;
+    l += '"';
+    for (char c : texte) {
+        if (c == '"') l += '"';
+        l += c;
+    }
+    l += '"';
 }
 
 // The "dd.mm.yyyy" and "hh:mm" or "hh:mm:ss" forms, as FormatDate writes them, appended
@@ -159,24 +168,21 @@ Récurrence Récurrence::Lue(std::string_view champ) {
 }
 
 std::string LigneAuto(const Tâche& t) {
-    const auto programme = ChampÀÉcrire(t.Programme, true);
-    const auto paramètres = ChampÀÉcrire(t.Paramètres, false);
-
     const bool retard = t.Répétition.AuDémarrage();
     const PartiesDate prochaine = PartiesDepuisDate(t.Prochaine);
     const PartiesDate dernière = PartiesDepuisDate(t.DernièreExécution);
     std::string l;
-    l.reserve(programme.size() + paramètres.size() + 64);
-    l += programme;
+    l.reserve(t.Programme.size() + t.Paramètres.size() + 64);
+    AjouteChamp(l, t.Programme, true);
     l += '\t';
-    l += paramètres;
+    AjouteChamp(l, t.Paramètres, false);
     l += '\t';
     l += std::to_string(t.Fenêtre);
     l += '\t';
     if (const char c = t.Répétition.lettre())  // one upper-case letter: "l" is written "L"
         l += t.Répétition.AuDémarrage() ? 'L' : c;
     else
-        l += ChampÀÉcrire(Majuscules(t.Répétition.Texte()), false);
+        AjouteChamp(l, Majuscules(t.Répétition.Texte()), false);
     l += t.Actif ? "\t-1\t" : "\t0\t";
     if (t.Actif && !retard) AjouteDate(l, prochaine);
     l += '\t';
