@@ -157,13 +157,13 @@ void F_Auto::BoutonsListe() {
     EnableWindow(Ctl(IdsAuto::bAutom2), choisie);
 }
 
-void F_Auto::AjouteLigne(size_t i) {
+void F_Auto::AjouteLigne(size_t i, bool ajuste) {
     const Tâche& t = c_.horlo.Tâches[i];
     const auto l = SendMessageW(lAutom_, LB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(VersUtf16(LigneTâche(t)).c_str()));
     if (l < 0) return;
     SendMessageW(lAutom_, LB_SETITEMDATA, static_cast<WPARAM>(l), static_cast<LPARAM>(t.Identité));
-    ListeÉtendueAjuste(lAutom_, static_cast<int>(l));  // from the first line, anew
+    if (ajuste) ListeÉtendueAjuste(lAutom_, static_cast<int>(l));
 }
 
 void F_Auto::ListeRemplit() {
@@ -176,7 +176,8 @@ void F_Auto::ListeRemplit() {
     SendMessageW(lAutom_, LB_RESETCONTENT, 0, 0);
     SendMessageW(lAutom_, LB_INITSTORAGE, t.Dernier(), t.Dernier() * 64);
     for (size_t i = 1; i <= t.Dernier(); ++i)
-        if (!Supprimée(t[i])) AjouteLigne(i);
+        if (!Supprimée(t[i])) AjouteLigne(i, false);
+    ListeÉtendueAjuste(lAutom_);  // once, from the first line: the list shows its left edge
     // The list keeps its vertical scroll position (its first line showed the left edge), and
     // the line chosen before stays chosen when its task is still there.
     SendMessageW(lAutom_, LB_SETTOPINDEX, static_cast<WPARAM>(haut), 0);

@@ -88,7 +88,7 @@ class F_Auto : public Fenêtre, public VueÉditeur {
     int LigneDe(uint64_t identité) const;
     uint64_t IdentitéChoisie() const;
     void BoutonsListe();
-    void AjouteLigne(size_t i);
+    void AjouteLigne(size_t i, bool ajuste = true);
     void VérifieLignes();
     void ÉchecSignale(const Statut& s);
 

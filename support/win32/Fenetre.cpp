@@ -4,6 +4,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "Utf16.h"
 
@@ -216,12 +217,21 @@ Cadre GéométrieTwips(HWND fenêtre) {
 }
 
 void ListeÉtendueAjuste(HWND liste, int depuis) {
+    // Measuring every line would cost more than filling a list of thousands: only the
+    // longest lines in characters are measured, taken to hold the widest.
+    constexpr size_t Mesurées = 8;
+    std::pair<LRESULT, LRESULT> longues[Mesurées] = {};  // (length, line), longest first
+    for (LRESULT i = std::max(depuis, 0), n = SendMessageW(liste, LB_GETCOUNT, 0, 0); i < n; ++i) {
+        const LRESULT longueur = SendMessageW(liste, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        if (longueur <= longues[Mesurées - 1].first) continue;
+        longues[Mesurées - 1] = {longueur, i};
+        std::sort(std::begin(longues), std::end(longues), std::greater<>());
+    }
     const ContexteFenêtre dc(liste, reinterpret_cast<HFONT>(SendMessageW(liste, WM_GETFONT, 0, 0)));
     LRESULT étendue = depuis > 0 ? SendMessageW(liste, LB_GETHORIZONTALEXTENT, 0, 0) : 0;
     std::wstring ligne;
-    for (LRESULT i = std::max(depuis, 0), n = SendMessageW(liste, LB_GETCOUNT, 0, 0); i < n; ++i) {
-        const LRESULT longueur = SendMessageW(liste, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        if (longueur <= 0) continue;
+    for (const auto& [longueur, i] : longues) {
+        if (longueur <= 0) break;
         ligne.assign(static_cast<size_t>(longueur) + 1, L'\0');
         const LRESULT lu = SendMessageW(liste, LB_GETTEXT, static_cast<WPARAM>(i),
                                         reinterpret_cast<LPARAM>(ligne.data()));
