@@ -6,10 +6,13 @@
 
 #include "Champs.h"
 #include "Colonnes.h"
+#include "DateHeure.h"
+#include "JournalBorne.h"
 #include "ListeCherche.h"
 #include "Registre.h"
 #include "SautsDeLigne.h"
 #include "Texte.h"
+#include "Texte1252.h"
 #include "Valeurs.h"
 
 namespace {
@@ -254,6 +257,35 @@ std::string TotalTexte(uint64_t total) {
     return NombreColonne(static_cast<double>(total)) + " bytes";
 }
 
+namespace {
+
+// The chosen entries of a list, separated by blanks.
+std::string Choisies(const ListeChoix& l) {
+    std::string s;
+    for (const auto& e : l.Entrées())
+        if (e.choisie) s += (s.empty() ? "" : " ") + e.texte;
+    return s;
+}
+
+}  // namespace
+
+std::string LigneTrace(double moment, const ParamètresNettix& p, const BilanNettoyage& b) {
+    const auto nombre = [](uint64_t n) { return NombreColonne(static_cast<double>(n)); };
+    std::string ligne = FormatDate(moment, "dd.mm.yy hh:mm") + " Unités : " + Choisies(p.unités) +
+                        " ; extensions : " + Choisies(p.extensions) +
+                        " ; fichiers supprimés : " + nombre(b.supprimés) +
+                        " ; octets libérés : " + nombre(b.libérés) +
+                        " ; non supprimés : " + nombre(b.échecs);
+    if (b.échecs) ligne += " (" + b.premierÉchec + ")";
+    return std::string(SansBlancs(SéparateursEnBlancs(std::move(ligne))));
+}
+
+void Nettix::Trace(const BilanNettoyage& b) {
+    if (!trace_) return;
+    const std::string ligne = LigneTrace(trace_->horloge.Maintenant(), p_, b);
+    JournalAjoute(fichiers_, trace_->chemin, VersWindows1252Approché(ligne));
+}
+
 void Nettix::Montre(ÉtatFenêtre é) {
     état_ = é;
     vue_.État(é);
@@ -314,6 +346,7 @@ void Nettix::Recenser() {
         return;
     }
     if (liste_.empty()) {
+        Trace({});
         vue_.Termine(true);
         return;
     }
@@ -351,15 +384,19 @@ void Nettix::Effacer() {
     // the current file is on line `gardés` of the list. One pass, whatever the list's length.
     size_t& gardés = gardés_;
     gardés = 0;
+    BilanNettoyage bilan;
     for (size_t i = 0; i < liste_.size(); ++i) {
         suivant_ = i;
         Choisit(static_cast<int32_t>(gardés));
-        if (fichiers_.Supprimer(liste_[i].chemin)) {
+        if (const auto s = fichiers_.Supprimer(liste_[i].chemin); s) {
+            ++bilan.supprimés;
+            bilan.libérés += liste_[i].taille;
             total_ -= std::min(total_, liste_[i].taille);
             suivant_ = i + 1;
             vue_.ListeRetire(static_cast<int32_t>(gardés));
             sélection_ = -1;
         } else {
+            if (bilan.échecs++ == 0) bilan.premierÉchec = liste_[i].chemin + " : " + s.erreur;
             if (gardés != i) liste_[gardés] = std::move(liste_[i]);
             ++gardés;
             suivant_ = i + 1;
@@ -368,6 +405,7 @@ void Nettix::Effacer() {
     }
     if (!liste_.empty()) liste_.resize(gardés);
     effacement_ = false;
+    Trace(bilan);
     if (liste_.empty() || p_.automatique) {
         vue_.Termine(false);
         return;

@@ -149,11 +149,28 @@ struct VueNettix {
 // "0 bytes", "1'234'567 bytes".
 std::string TotalTexte(uint64_t total);
 
+// What one run did, for its line in Nettix.log.
+struct BilanNettoyage {
+    uint64_t supprimés = 0, libérés = 0, échecs = 0;
+    std::string premierÉchec;  // the first file that could not be deleted, and why
+};
+
+// The run's line (UTF-8, without line end): the moment, the drives and extensions worked
+// on, what was deleted and freed, and what could not be deleted.
+std::string LigneTrace(double moment, const ParamètresNettix& p, const BilanNettoyage& b);
+
+// Where each finished run leaves its line: the clock and the log beside the program.
+struct TraceNettix {
+    Horloge& horloge;
+    std::string chemin;
+};
+
 // The census and deletion handlers of the main window, over the parameters.
 class Nettix {
   public:
-    Nettix(ParamètresNettix& p, ListeurDossiers& listeur, ::Fichiers& fichiers, VueNettix& vue)
-        : p_(p), listeur_(listeur), fichiers_(fichiers), vue_(vue) {}
+    Nettix(ParamètresNettix& p, ListeurDossiers& listeur, ::Fichiers& fichiers, VueNettix& vue,
+           const TraceNettix* trace = nullptr)
+        : p_(p), listeur_(listeur), fichiers_(fichiers), vue_(vue), trace_(trace) {}
 
     void Recenser();              // bGo
     void Conserver();             // bConserver, double click on lDel
@@ -175,11 +192,14 @@ class Nettix {
   private:
     void Montre(ÉtatFenêtre é);
     void Choisit(int32_t i);
+    // Appends the run's line to the log; a log that cannot be written never stops a run.
+    void Trace(const BilanNettoyage& b);
 
     ParamètresNettix& p_;
     ListeurDossiers& listeur_;
     ::Fichiers& fichiers_;
     VueNettix& vue_;
+    const TraceNettix* trace_;
     std::vector<FichierTrouvé> liste_;
     int32_t sélection_ = -1;
     uint64_t total_ = 0;

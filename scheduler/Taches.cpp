@@ -41,18 +41,10 @@ bool EstAscii(std::string_view s) {
     return true;
 }
 
-// A tab or a line end, which no field can hold.
-bool EstSéparateur(char c) {
-    return c == '\t' || c == '\r' || c == '\n';
-}
+// Whether a field holds a tab or a line end, which no field can hold.
 // Not find_first_of: with a set of characters it calls memchr once per character.
 bool ContientSéparateur(std::string_view s) {
     return std::any_of(s.begin(), s.end(), EstSéparateur);
-}
-// The text with its tabs and line ends as blanks.
-std::string SéparateursEnBlancs(std::string s) {
-    std::replace_if(s.begin(), s.end(), EstSéparateur, ' ');
-    return s;
 }
 
 // Calls `ligne` with every line of the file's `octets`, in UTF-8 (the file read as

@@ -1,6 +1,8 @@
 // Small helpers over the programs' UTF-8 text (see Texte.h).
 #include "Texte.h"
 
+#include <algorithm>
+
 std::string_view SansBlancs(std::string_view t, std::string_view blancs) {
     return SansBlancsDerrière(SansBlancsDevant(t, blancs), blancs);
 }
@@ -125,4 +127,9 @@ std::string Majuscules(std::string_view texte) {
 
 int CompareSansCasse(std::string_view a, std::string_view b) {
     return Majuscules(a).compare(Majuscules(b));
+}
+
+std::string SéparateursEnBlancs(std::string s) {
+    std::replace_if(s.begin(), s.end(), EstSéparateur, ' ');
+    return s;
 }

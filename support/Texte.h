@@ -24,6 +24,13 @@ inline bool EstBlanc(std::string_view texte, std::string_view blancs = " ") {
     return true;
 }
 
+// Tabs and line ends: what separates a file's fields and lines.
+inline bool EstSéparateur(char c) {
+    return c == '\t' || c == '\r' || c == '\n';
+}
+// The text with its tabs and line ends as blanks, to keep it on one line of a file.
+std::string SéparateursEnBlancs(std::string s);
+
 // Byte length of the UTF-8 character starting at i; 1 for a byte that does not start a
 // valid sequence, so that invalid text is walked byte by byte and never overrun.
 std::size_t LongueurCaractère(std::string_view texte, std::size_t i);

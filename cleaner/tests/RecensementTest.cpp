@@ -160,7 +160,9 @@ struct Recenser : ::testing::Test {
     ListeurMémoire l;
     FichiersMémoire fichiers;
     VueJournal vue;
-    Nettix n{p, l, fichiers, vue};
+    HorlogeFixe horloge;
+    const TraceNettix trace{horloge, "C:\\Vud\\Nettix.log"};
+    Nettix n{p, l, fichiers, vue, &trace};
 
     void TearDown() override { EXPECT_EQ(vue.lignesFausses, 0); }
     void SetUp() override {
@@ -229,6 +231,10 @@ TEST_F(Recenser, RevueConserverPuisEffacerAvecUnÉchec) {
     EXPECT_TRUE(fichiers.Existe("C:\\a.tmp"));
     EXPECT_FALSE(fichiers.Existe("C:\\W\\c.tmp"));
     EXPECT_TRUE(fichiers.Existe("T:\\e.tmp"));
+    EXPECT_EQ(fichiers.Contenu(trace.chemin),
+              "07.12.98 12:00 Unit\xE9s : C: T: ; extensions : old tmp ; fichiers supprim\xE9s : 1 "
+              "; octets lib\xE9r\xE9s : 3 ; non supprim\xE9s : 1 (C:\\W\\b.old : Acc\xE8s "
+              "refus\xE9.)\r\n");
 
     // The failure list can still be kept from; keeping the last file goes back to the input.
     n.Sélectionne(0);
@@ -266,6 +272,9 @@ TEST_F(Recenser, RienTrouvéDéchargeLaFenêtre) {
     n.Recenser();
     EXPECT_EQ(vue.fin, "enregistre");
     EXPECT_EQ(vue.bips, 0);
+    EXPECT_EQ(fichiers.Contenu(trace.chemin),
+              "07.12.98 12:00 Unit\xE9s : C: T: ; extensions : zzz ; fichiers supprim\xE9s : 0 ; "
+              "octets lib\xE9r\xE9s : 0 ; non supprim\xE9s : 0\r\n");
 }
 
 TEST_F(Recenser, AutomatiqueEfface_EtTermineMêmeAvecDesÉchecs) {
@@ -276,6 +285,11 @@ TEST_F(Recenser, AutomatiqueEfface_EtTermineMêmeAvecDesÉchecs) {
     EXPECT_EQ(vue.liste, std::vector<std::string>{"T:\\e.tmp"});
     EXPECT_FALSE(fichiers.Existe("C:\\a.tmp"));
     EXPECT_EQ(vue.bips, 0);
+    const std::string& trace = fichiers.Contenu(this->trace.chemin);
+    EXPECT_NE(
+        trace.find("supprim\xE9s : 3 ; octets lib\xE9r\xE9s : 123 ; non supprim\xE9s : 1 (T:"),
+        std::string::npos)
+        << trace;
 }
 
 TEST_F(Recenser, AnnulerPendantLeRecensementRevientÀLaSaisie) {
@@ -289,6 +303,7 @@ TEST_F(Recenser, AnnulerPendantLeRecensementRevientÀLaSaisie) {
     // Stopped before the next sub-folder entry and before the next drive.
     EXPECT_EQ(l.listés, (std::vector<std::string>{"C:\\", "C:\\W\\"}));
     EXPECT_EQ(vue.fin, "");
+    EXPECT_FALSE(fichiers.Existe(trace.chemin));  // an abandoned census deleted nothing
 }
 
 TEST_F(Recenser, LeModeChangéPendantLeRecensementDécideDeLaSuite) {

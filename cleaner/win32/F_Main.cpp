@@ -19,7 +19,7 @@ constexpr ULONGLONG IntervalleAffichage = 250;  // ms between two drawings of th
 
 }  // namespace
 
-F_Main::F_Main(const Paramètres& p) : p_(p), modèle_(p.p, p.listeur, p.fichiers, *this) {}
+F_Main::F_Main(const Paramètres& p) : p_(p), modèle_(p.p, p.listeur, p.fichiers, *this, p.trace) {}
 
 F_Main::~F_Main() {
     if (hwnd_) DestroyWindow(hwnd_);  // while the object still hears WM_DESTROY

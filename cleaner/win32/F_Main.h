@@ -22,6 +22,7 @@ class F_Main : public Fenêtre, public VueNettix {
         ListeurDossiers& listeur;
         std::string arguments;  // the command line after the program; "" in interactive use
         std::string version;    // "(Nettix v1.0.0)"
+        const TraceNettix* trace = nullptr;  // where each run leaves its line
     };
     explicit F_Main(const Paramètres& p);
     ~F_Main() override;

@@ -6,6 +6,7 @@
 #include "DialoguesWin32.h"
 #include "F_Main.h"
 #include "FichiersWin32.h"
+#include "HorlogeWin32.h"
 #include "ListeurWin32.h"
 #include "MarqueurRelance.h"
 #include "MiseAJourWin32.h"
@@ -34,7 +35,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
     const std::string& arguments = démarrage.arguments;
     const std::string version = VersionTexte();
 
-    F_Main fenêtre({p, registre, fichiers, dialogues, listeur, arguments, version});
+    HorlogeWin32 horloge;
+    const TraceNettix trace{horloge, programme.DossierLocal() + "Nettix.log"};
+    F_Main fenêtre({p, registre, fichiers, dialogues, listeur, arguments, version, &trace});
     if (!fenêtre.Crée(instance)) {
         dialogues.Message("Je ne parviens pas à ouvrir la fenêtre de Nettix !", TitreAttention,
                           Mb::Ok | Mb::IcôneExclamation);

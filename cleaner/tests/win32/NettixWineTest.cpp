@@ -147,6 +147,18 @@ TEST_F(NettixExe, UnattendedDeletesExactlyTheMatchesAndSavesNothing) {
     EXPECT_EQ(Param(L"Unit\u00E9s s\u00E9lectionn\u00E9es"), L"(absent)");
     EXPECT_EQ(Param(L"Extensions s\u00E9lectionn\u00E9es"), L"(absent)");
     EXPECT_EQ(LitRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"Nettix"), L"1");
+    // The run leaves its one line beside the program: moment, then what it did.
+    const std::string trace = LitBrut(dossier + L"Nettix.log");
+    ASSERT_GT(trace.size(), 14u) << trace;
+    EXPECT_EQ(trace.substr(2, 1) + trace.substr(5, 1) + trace.substr(11, 1), "..:") << trace;
+    // The read-only file stayed, with the system's reason.
+    const std::string attendu =
+        " Unit\xE9s : T: ; extensions : old tmp ; fichiers supprim\xE9s : 4 ; octets "
+        "lib\xE9r\xE9s : 20 ; non supprim\xE9s : 1 (T:\\sous\\seule.tmp : ";
+    EXPECT_EQ(trace.substr(14, attendu.size()), attendu);
+    EXPECT_GT(trace.size(), 14 + attendu.size() + 4);
+    EXPECT_EQ(trace.substr(trace.size() - 3), ")\r\n");
+    EXPECT_EQ(std::count(trace.begin(), trace.end(), '\n'), 1);
 }
 
 TEST_F(NettixExe, ManualCensusKeepDeleteFailuresAndHelp) {
