@@ -1,6 +1,7 @@
 // The self-update check over in-memory files, registry and dialogs.
 #include <gtest/gtest.h>
 
+#include <future>
 #include <thread>
 #include <tuple>
 
@@ -10,6 +11,20 @@
 #include "RegistreMemoire.h"
 
 namespace {
+
+// The worker port on a detached std::thread, its end awaited through a promise.
+struct OuvrierFil : Ouvrier {
+    bool ExécuteDansLeDélai(std::function<void()> travail,
+                            std::chrono::milliseconds délai) override {
+        auto fin = std::make_shared<std::promise<void>>();
+        auto venue = fin->get_future();
+        std::thread([travail = std::move(travail), fin] {
+            travail();
+            fin->set_value();
+        }).detach();
+        return venue.wait_for(délai) == std::future_status::ready;
+    }
+};
 
 struct MiseAJourTest : ::testing::Test {
     RegistreMémoire brut;
@@ -210,12 +225,15 @@ TEST_F(MiseAJourTest, DossierQuiRépondTropTardCompteCommeAbsent) {
         auto dossier = std::make_shared<DossierLent>();
         dossier->PoseDossier("N:\\Maj");
         dossier->retard = retard;
+        OuvrierFil ouvrier;
         c.fichiersDossier = dossier;
+        c.ouvrier = &ouvrier;
         c.délaiDossier = délai;
         const auto début = std::chrono::steady_clock::now();
         EXPECT_EQ(MiseAJourVerifie(c), issue);
         EXPECT_LT(std::chrono::steady_clock::now() - début, 700ms);
         c.fichiersDossier.reset();
+        c.ouvrier = nullptr;
         while (dossier.use_count() > 1) std::this_thread::sleep_for(10ms);  // the late answer
     }
 }
