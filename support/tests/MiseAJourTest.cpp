@@ -12,17 +12,14 @@
 
 namespace {
 
-// The worker port on a detached std::thread, its end awaited through a promise.
+// The worker port on a detached std::thread, its end awaited through its future.
 struct OuvrierFil : Ouvrier {
     bool ExécuteDansLeDélai(std::function<void()> travail,
                             std::chrono::milliseconds délai) override {
-        auto fin = std::make_shared<std::promise<void>>();
-        auto venue = fin->get_future();
-        std::thread([travail = std::move(travail), fin] {
-            travail();
-            fin->set_value();
-        }).detach();
-        return venue.wait_for(délai) == std::future_status::ready;
+        std::packaged_task<void()> tâche(std::move(travail));
+        auto fin = tâche.get_future();
+        std::thread(std::move(tâche)).detach();
+        return fin.wait_for(délai) == std::future_status::ready;
     }
 };
 
