@@ -1,11 +1,6 @@
 // File and folder tests over the file port (see Existence.h).
 #include "Existence.h"
 
-#include <condition_variable>
-#include <mutex>
-#include <system_error>
-#include <thread>
-
 bool FichierExiste(Fichiers& fichiers, const std::string& chemin) {
     if (chemin.empty()) return false;
     const auto a = fichiers.Attributs(chemin);
@@ -21,26 +16,14 @@ bool RepertoireExiste(Fichiers& fichiers, const std::string& chemin) {
     return a && (*a & Attr::Dossier);
 }
 
-std::optional<bool> RepertoireExisteDansLeDélai(std::shared_ptr<Fichiers> fichiers,
+std::optional<bool> RepertoireExisteDansLeDélai(Ouvrier& ouvrier,
+                                                std::shared_ptr<Fichiers> fichiers,
                                                 const std::string& chemin,
                                                 std::chrono::milliseconds délai) {
-    struct Réponse {
-        std::mutex verrou;
-        std::condition_variable venue;
-        std::optional<bool> existe;
-    };
-    const auto réponse = std::make_shared<Réponse>();
-    try {
-        std::thread([réponse, fichiers = std::move(fichiers), chemin] {
-            const bool existe = RepertoireExiste(*fichiers, chemin);
-            const std::lock_guard verrou(réponse->verrou);
-            réponse->existe = existe;
-            réponse->venue.notify_one();
-        }).detach();
-    } catch (const std::system_error&) {
-        return std::nullopt;  // no thread to spare: as when the answer does not come
-    }
-    std::unique_lock verrou(réponse->verrou);
-    réponse->venue.wait_for(verrou, délai, [&] { return réponse->existe.has_value(); });
-    return réponse->existe;
+    const auto existe = std::make_shared<bool>(false);
+    if (!ouvrier.ExécuteDansLeDélai([existe, fichiers = std::move(fichiers),
+                                     chemin] { *existe = RepertoireExiste(*fichiers, chemin); },
+                                    délai))
+        return std::nullopt;
+    return *existe;
 }

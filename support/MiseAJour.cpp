@@ -120,8 +120,8 @@ struct Vérification {
     const std::string& Dossier() const { return dossier; }
 
     bool DossierAtteint() {
-        if (!c.fichiersDossier) return RepertoireExiste(c.fichiers, dossier);
-        return RepertoireExisteDansLeDélai(c.fichiersDossier, dossier, c.délaiDossier)
+        if (!c.fichiersDossier || !c.ouvrier) return RepertoireExiste(c.fichiers, dossier);
+        return RepertoireExisteDansLeDélai(*c.ouvrier, c.fichiersDossier, dossier, c.délaiDossier)
             .value_or(false);
     }
 

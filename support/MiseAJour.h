@@ -6,6 +6,7 @@
 #include <chrono>
 #include <memory>
 
+#include "Existence.h"
 #include "Ports.h"
 #include "Programme.h"
 #include "Registre.h"
@@ -18,10 +19,12 @@ struct ContexteMiseAJour {
     Programme programme;
     // Started with Remplo's restart marker: the check is skipped this once.
     bool relancé = false;
-    // When given, the update folder's existence is asked of this port on a worker thread,
-    // awaited at most `délaiDossier`: a network folder out of reach (a laptop away from
-    // the office) counts as missing instead of holding the start for the network's timeout.
+    // When given (both), the update folder's existence is asked of this port on a worker
+    // thread of `ouvrier`, awaited at most `délaiDossier`: a network folder out of reach (a
+    // laptop away from the office) counts as missing instead of holding the start for the
+    // network's timeout.
     std::shared_ptr<Fichiers> fichiersDossier = nullptr;
+    Ouvrier* ouvrier = nullptr;
     std::chrono::milliseconds délaiDossier{2000};
 };
 

@@ -1,6 +1,7 @@
 // The self-update check over in-memory files, registry and dialogs.
 #include <gtest/gtest.h>
 
+#include <future>
 #include <thread>
 #include <tuple>
 
@@ -10,6 +11,17 @@
 #include "RegistreMemoire.h"
 
 namespace {
+
+// The worker port on a detached std::thread, its end awaited through its future.
+struct OuvrierFil : Ouvrier {
+    bool ExécuteDansLeDélai(std::function<void()> travail,
+                            std::chrono::milliseconds délai) override {
+        std::packaged_task<void()> tâche(std::move(travail));
+        auto fin = tâche.get_future();
+        std::thread(std::move(tâche)).detach();
+        return fin.wait_for(délai) == std::future_status::ready;
+    }
+};
 
 struct MiseAJourTest : ::testing::Test {
     RegistreMémoire brut;
@@ -210,12 +222,15 @@ TEST_F(MiseAJourTest, DossierQuiRépondTropTardCompteCommeAbsent) {
         auto dossier = std::make_shared<DossierLent>();
         dossier->PoseDossier("N:\\Maj");
         dossier->retard = retard;
+        OuvrierFil ouvrier;
         c.fichiersDossier = dossier;
+        c.ouvrier = &ouvrier;
         c.délaiDossier = délai;
         const auto début = std::chrono::steady_clock::now();
         EXPECT_EQ(MiseAJourVerifie(c), issue);
         EXPECT_LT(std::chrono::steady_clock::now() - début, 700ms);
         c.fichiersDossier.reset();
+        c.ouvrier = nullptr;
         while (dossier.use_count() > 1) std::this_thread::sleep_for(10ms);  // the late answer
     }
 }

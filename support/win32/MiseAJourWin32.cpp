@@ -7,6 +7,7 @@
 #include "FichiersWin32.h"
 #include "LanceurWin32.h"
 #include "MiseAJour.h"
+#include "OuvrierWin32.h"
 #include "ProgrammeWin32.h"
 #include "RegistreWin32.h"
 
@@ -17,6 +18,8 @@ void MiseAJourVerifieWin32(bool relancé) {
     LanceurWin32 lanceur;
     const Programme programme = ProgrammeCourant();
     Registre registre = RegistreDuProgramme(brut, programme.nom);
-    ContexteMiseAJour c{registre, *fichiers, dialogues, lanceur, programme, relancé, fichiers};
+    OuvrierWin32 ouvrier;
+    ContexteMiseAJour c{registre,  *fichiers, dialogues, lanceur,
+                        programme, relancé,   fichiers,  &ouvrier};
     if (MiseAJourVerifie(c) == IssueMiseAJour::Terminer) ExitProcess(0);
 }
