@@ -53,26 +53,25 @@ std::string TâcheDésignée(const Tâche& t) {
 }
 
 std::string MotRépétition(const Tâche& t) {
-    using namespace LibellésRépétition;
-    const std::string ouvrable = std::string(" ") + OuvrableDuMois;
+    const std::string ouvrable = std::string(" ") + LibelléOuvrableDuMois;
     switch (t.Répétition.lettre()) {
         case Récurrence::UneFois:
-            return Options[0];
+            return LibellésRépétition[0];
         case Récurrence::ChaqueJour:
-            return Options[1];
+            return LibellésRépétition[1];
         case Récurrence::Ouvrables:
-            return std::string(Options[1]) + " " + SaufFériés;
+            return std::string(LibellésRépétition[1]) + " " + LibelléSaufFériés;
         case Récurrence::ChaqueSemaine:
-            return Options[2];
+            return LibellésRépétition[2];
         case Récurrence::Arrêt:
-            return Options[3];
+            return LibellésRépétition[3];
         case Récurrence::Lancement:
         case Récurrence::Lancée:
-            return std::string(Options[4]) + " " + FormatDate(t.Prochaine, "hh:mm:ss");
+            return std::string(LibellésRépétition[4]) + " " + FormatDate(t.Prochaine, "hh:mm:ss");
         case Récurrence::Premier:
-            return Options[5] + ouvrable;
+            return LibellésRépétition[5] + ouvrable;
         case Récurrence::Dernier:
-            return Options[6] + ouvrable;
+            return LibellésRépétition[6] + ouvrable;
     }
     return t.Répétition.Texte();
 }

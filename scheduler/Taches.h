@@ -45,17 +45,16 @@ class Récurrence {
 
 // The captions of the editor's repeat options (oRépet 0 to 6) and of the labels that complete
 // two of them; the journal names a task's repeat with the same words.
-namespace LibellésRépétition {
-inline constexpr const char* Options[] = {"Une seule fois",
-                                          "Chaque jour",
-                                          "Chaque semaine",
-                                          "A chaque arrêt de Windows",
-                                          "A chaque lancement de Windows après un délai de",
-                                          "Le premier",
-                                          "Le dernier"};
-inline constexpr const char* SaufFériés = "sauf les jours fériés";
-inline constexpr const char* OuvrableDuMois = "jour ouvrable du mois";
-}  // namespace LibellésRépétition
+inline constexpr const char* LibellésRépétition[] = {
+    "Une seule fois",
+    "Chaque jour",
+    "Chaque semaine",
+    "A chaque arrêt de Windows",
+    "A chaque lancement de Windows après un délai de",
+    "Le premier",
+    "Le dernier"};
+inline constexpr const char* LibelléSaufFériés = "sauf les jours fériés";
+inline constexpr const char* LibelléOuvrableDuMois = "jour ouvrable du mois";
 
 // One scheduled task.
 struct Tâche {

@@ -9,7 +9,6 @@ namespace DispositionAuto {
 namespace {
 
 using namespace IdsAuto;
-using namespace LibellésRépétition;
 constexpr double HBouton = 375, HChamp = 315, HLigne = 255;
 constexpr DWORD Vu = WS_VISIBLE, Tab = WS_TABSTOP, Groupe = WS_GROUP, Inactif = WS_DISABLED;
 constexpr Panneau L = Panneau::Liste, S = Panneau::Saisie, R = Panneau::Répétition;
@@ -38,15 +37,15 @@ constexpr Contrôle Table[] = {
     {Champ, tParam, "", Tab, {1380, 840, 6300, HChamp}, S},
     {Case, cDésactivé, "Désactiver temporairement", Tab, {120, 1260, 3600, HLigne}, S},
     // Inside the frame "Répétition": the options first (one group), then the fields.
-    {Option, oRépet0, Options[0], Groupe | Tab, {240, 1830, 2400, HLigne}, R},
-    {Option, oRépet0 + 1, Options[1], 0, {240, 2100, 1500, HLigne}, R},
-    {Option, oRépet0 + 2, Options[2], 0, {240, 2370, 2400, HLigne}, R},
-    {Option, oRépet0 + 3, Options[3], 0, {240, 2640, 3400, HLigne}, R},
-    {Option, oRépet0 + 4, Options[4], 0, {240, 2910, 4860, HLigne}, R},
-    {Option, oRépet0 + 5, Options[5], 0, {240, 3180, 1260, HLigne}, R},
-    {Option, oRépet0 + 6, Options[6], 0, {240, 3450, 1260, HLigne}, R},
-    {Case, cWeekEnd, SaufFériés, Groupe | Tab, {1800, 2100, 2300, HLigne}, R},
-    {Étiquette, eÉtiquettes, OuvrableDuMois, 0, {1560, 3315, 2200, HLigne}, R},
+    {Option, oRépet0, LibellésRépétition[0], Groupe | Tab, {240, 1830, 2400, HLigne}, R},
+    {Option, oRépet0 + 1, LibellésRépétition[1], 0, {240, 2100, 1500, HLigne}, R},
+    {Option, oRépet0 + 2, LibellésRépétition[2], 0, {240, 2370, 2400, HLigne}, R},
+    {Option, oRépet0 + 3, LibellésRépétition[3], 0, {240, 2640, 3400, HLigne}, R},
+    {Option, oRépet0 + 4, LibellésRépétition[4], 0, {240, 2910, 4860, HLigne}, R},
+    {Option, oRépet0 + 5, LibellésRépétition[5], 0, {240, 3180, 1260, HLigne}, R},
+    {Option, oRépet0 + 6, LibellésRépétition[6], 0, {240, 3450, 1260, HLigne}, R},
+    {Case, cWeekEnd, LibelléSaufFériés, Groupe | Tab, {1800, 2100, 2300, HLigne}, R},
+    {Étiquette, eÉtiquettes, LibelléOuvrableDuMois, 0, {1560, 3315, 2200, HLigne}, R},
     {Étiquette, eÉtiquettes + 1, "la prochaine fois", 0, {4440, 1830, 3000, HLigne}, R},
     {Étiquette, eÉtiquettes + 2, "jj.mm.aaaa", 0, {4740, 2100, 1200, HLigne}, R},
     {Étiquette, eÉtiquettes + 3, "hh:mm", 0, {6420, 2100, 900, HLigne}, R},
