@@ -7,15 +7,18 @@
 
 #include "DateHeure.h"
 #include "SautsDeLigne.h"
+#include "Suite.h"
 #include "Texte.h"
 
 namespace {
 
-void Démarre(Horlo& h, Lanceur& lanceur, const Tâche& t) {
-    const auto statut = lanceur.Lance(t.Programme + " " + t.Paramètres, t.Fenêtre);
-    if (!statut)
-        Journal(h, statut.erreur.empty() ? "Erreur inconnue" : statut.erreur,
-                "Shell (\"" + t.Programme + "\", " + std::to_string(t.Fenêtre) + ")");
+// How a failed start names the command in the journal and in the editor's box.
+std::string Shell(const Tâche& t) {
+    return "Shell (\"" + t.Programme + "\", " + std::to_string(t.Fenêtre) + ")";
+}
+
+std::string ErreurDe(const Statut& s) {
+    return s.erreur.empty() ? "Erreur inconnue" : s.erreur;
 }
 
 void Avance(Tâche& t, double maintenant) {
@@ -38,6 +41,34 @@ bool ÀTemps(double prochaine, double délaiMax, double maintenant) {
     return délaiMax == 0 || prochaine + délaiMax > maintenant;
 }
 
+Statut TâcheLance(const Tâche& t, PortsMoteur& ports, bool nouvelle, LotJournal& lot, double moment,
+                  std::string_view suite) {
+    if (EstMessage(t.Programme)) {
+        ports.alarmes.Montre("Message programmé: " + SautLigne(2) + t.Programme.substr(1),
+                             nouvelle);
+        lot.Ajoute(moment, "Message affiché" + std::string(suite), TâcheDésignée(t));
+        return {};
+    }
+    const auto statut = ports.lanceur.Lance(t.Programme + " " + t.Paramètres, t.Fenêtre);
+    if (statut)
+        lot.Ajoute(moment, "Programme démarré" + std::string(suite), TâcheDésignée(t));
+    else
+        lot.Ajoute(moment, ErreurDe(statut), Shell(t));
+    return statut;
+}
+
+void TâcheExécuteMaintenant(Horlo& h, PortsMoteur& ports, Dialogues& dialogues, uint64_t identité) {
+    const size_t i = h.Tâches.IndexDe(identité);
+    if (i == 0) return;
+    const Tâche t = h.Tâches[i];  // a copy: the box lets the engine's passes run meanwhile
+    LotJournal lot(h);
+    const Statut statut = TâcheLance(t, ports, true, lot, h.horloge.Maintenant(), ", à la demande");
+    lot.Écrit();
+    if (!statut)
+        dialogues.Message(ErreurDe(statut) + SautLigne(2) + Shell(t), TitreAttention,
+                          Mb::Ok | Mb::IcôneExclamation);
+}
+
 Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     const bool relu = TâchesSynchronise(h).reprise;
     // The clock is read once per task examined and again after each firing, which is what
@@ -45,6 +76,8 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     double maintenant = h.horloge.Maintenant();
     const bool jourOuvrable = MomentOuvrable(maintenant) == maintenant;
     bool modifié = false, fenêtre = false, retirées = false;
+    // What fired goes to the journal once, after the pass: an idle pass writes nothing.
+    LotJournal lot(h);
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         Tâche& t = h.Tâches[i];
         // Deleting a task empties and deactivates it, so only an inactive entry can be one
@@ -66,15 +99,12 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
         }
         modifié = true;
         if (estL || ÀTemps(t.Prochaine, t.DélaiMax, maintenant)) {
-            if (EstMessage(t.Programme)) {
-                ports.alarmes.Montre("Message programmé: " + SautLigne(2) + t.Programme.substr(1),
-                                     !fenêtre);
-                fenêtre = true;
-            } else {
-                Démarre(h, ports.lanceur, t);
-            }
+            TâcheLance(t, ports, !fenêtre, lot, maintenant, SuiteExécution(t, maintenant));
+            fenêtre = fenêtre || EstMessage(t.Programme);
             maintenant = h.horloge.Maintenant();
             t.DernièreExécution = maintenant;
+        } else {
+            lot.Ajoute(maintenant, QuoiNonExécutée(t), TâcheDésignée(t));
         }
         Avance(t, maintenant);
         retirées = retirées || Supprimée(t);
@@ -84,20 +114,24 @@ Statut TâchesExécute(Horlo& h, PortsMoteur& ports) {
     // A save that failed before is tried again at every pass until it succeeds.
     const auto statut = modifié || h.EnregistrementEnAttente ? TâchesEnregistreÀJour(h) : Statut{};
     if (ports.éditeur && (relu || modifié || retirées)) ports.éditeur->ListeRemplit();
+    lot.Écrit();  // a journal that cannot be written never stops the engine
     return statut;
 }
 
 Statut TâchesArrêt(Horlo& h, PortsMoteur& ports) {
     bool modifié = false;
+    LotJournal lot(h);
     for (size_t i = 1; i <= h.Tâches.Dernier(); ++i) {
         Tâche& t = h.Tâches[i];
         if (!t.Actif || t.Répétition.lettre() != Récurrence::Arrêt || Supprimée(t) ||
             EstMessage(t.Programme))
             continue;
-        Démarre(h, ports.lanceur, t);
+        const double maintenant = h.horloge.Maintenant();
+        TâcheLance(t, ports, false, lot, maintenant, SuiteExécution(t, maintenant));
         t.DernièreExécution = h.horloge.Maintenant();
         modifié = true;
     }
+    lot.Écrit();  // before the save: the session may end at any moment
     if (!modifié) return {};
     const auto statut = TâchesEnregistreÀJour(h);
     if (ports.éditeur) ports.éditeur->ListeRemplit();

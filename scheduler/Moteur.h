@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Calendrier.h"
+#include "Journal.h"
 #include "Ports.h"
 #include "Resultat.h"
 #include "Taches.h"
@@ -48,6 +49,20 @@ inline constexpr unsigned IntervallePassesMs = 100;
 // last read or wrote it. A failure (Auto.dat cannot be written) ends the pass; what was
 // changed in memory stays and reaches the file at the next save.
 Statut TâchesExécute(Horlo& h, PortsMoteur& ports);
+
+// Starts task t now, as the engine does: its program's command line through the launcher with
+// its window code, or its message ("Message programmé: ", an empty line, the text) in a
+// message window, a new one when `nouvelle`. Adds to `lot` the line "Programme démarré" or
+// "Message affiché" followed by `suite`, or for a failed start the error's text with
+// "Shell ("<Programme>", <Fenêtre>)". Returns the failure of a start.
+Statut TâcheLance(const Tâche& t, PortsMoteur& ports, bool nouvelle, LotJournal& lot, double moment,
+                  std::string_view suite);
+
+// The editor's "Exécuter": runs the task of identity `identité` now, in a message window of
+// its own for a message, and journals it "à la demande". A failed start is shown to the user
+// (its error and the Shell (...) text) and journalled as the engine does. Nothing of the task
+// changes and Auto.dat is not written. A task that is gone does nothing.
+void TâcheExécuteMaintenant(Horlo& h, PortsMoteur& ports, Dialogues& dialogues, uint64_t identité);
 
 // The Windows session is ending: starts the program of every active "A" task, without
 // waiting (message tasks are skipped: nobody would see them), notes the moment and saves.

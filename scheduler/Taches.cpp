@@ -1,5 +1,5 @@
 // Horlo's task table and catalogue: reading and writing Auto.dat and Autos.dat, the
-// editor's list line, the open-window list and the journal.
+// editor's list line and the open-window list.
 #include "Taches.h"
 
 #include <algorithm>
@@ -226,16 +226,6 @@ std::optional<Tâche> TâcheDepuisLigne(std::string_view reste) {
     return t;
 }
 
-// One line of text, whatever the platform's error texts hold (they often end in CR LF).
-std::string SurUneLigne(std::string s) {
-    return std::string(SansBlancs(SéparateursEnBlancs(std::move(s))));
-}
-
-// Windows-1252 bytes of a journal line; a character it lacks becomes '?'.
-std::string OctetsJournal(const std::string& ligne) {
-    return VersWindows1252Approché(ligne) + FinDeLigne;
-}
-
 }  // namespace
 
 std::string CheminAuto(const Horlo& h) {
@@ -243,9 +233,6 @@ std::string CheminAuto(const Horlo& h) {
 }
 std::string CheminAutos(const Horlo& h) {
     return h.programme.DossierLocal() + "Autos.dat";
-}
-std::string CheminJournal(const Horlo& h) {
-    return h.programme.DossierLocal() + h.programme.nom + ".log";
 }
 
 bool EstMessage(const std::string& programme) {
@@ -382,12 +369,4 @@ void FeuilleOuverte(ListeFeuilles& l, const std::string& feuille, bool ouverte) 
 
 bool FeuilleEstOuverte(const ListeFeuilles& l, const std::string& nom) {
     return FeuillePosition(l, nom) != 0;
-}
-
-Statut Journal(Horlo& h, const std::string& texte, const std::string& détail) {
-    const std::string moment = FormatDate(h.horloge.Maintenant(), "dd.mm.yy hh:mm");
-    const std::string ligne = texte == "!"
-                                  ? moment + " Ordre reçu : " + SurUneLigne(détail)
-                                  : moment + " " + SurUneLigne(texte) + " : " + SurUneLigne(détail);
-    return h.fichiers.Ajouter(CheminJournal(h), OctetsJournal(ligne));
 }

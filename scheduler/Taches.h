@@ -1,5 +1,5 @@
 // Horlo's task table and catalogue, their files Auto.dat and Autos.dat, the display line
-// of a task, the list of open windows and the journal of failed starts.
+// of a task and the list of open windows.
 #pragma once
 
 #include <algorithm>
@@ -42,6 +42,19 @@ class Récurrence {
     Lettre lettre_ = Inconnue;
     std::string inconnu_;  // the text of an unknown code
 };
+
+// The captions of the editor's repeat options (oRépet 0 to 6) and of the labels that complete
+// two of them; the journal names a task's repeat with the same words.
+inline constexpr const char* LibellésRépétition[] = {
+    "Une seule fois",
+    "Chaque jour",
+    "Chaque semaine",
+    "A chaque arrêt de Windows",
+    "A chaque lancement de Windows après un délai de",
+    "Le premier",
+    "Le dernier"};
+inline constexpr const char* LibelléSaufFériés = "sauf les jours fériés";
+inline constexpr const char* LibelléOuvrableDuMois = "jour ouvrable du mois";
 
 // One scheduled task.
 struct Tâche {
@@ -162,9 +175,8 @@ struct Horlo {
 void AutoNote(Horlo& h);
 
 // Paths of the files beside the program.
-std::string CheminAuto(const Horlo& h);     // ...\Auto.dat
-std::string CheminAutos(const Horlo& h);    // ...\Autos.dat
-std::string CheminJournal(const Horlo& h);  // ...\Horlo.log (program name + ".log")
+std::string CheminAuto(const Horlo& h);   // ...\Auto.dat
+std::string CheminAutos(const Horlo& h);  // ...\Autos.dat
 
 // Cuts the next tab-separated field off `reste` and returns it. A field of two characters
 // or more that begins and ends with '"' loses both quotes, and every run of quotes within
@@ -212,9 +224,3 @@ size_t FeuillePosition(const ListeFeuilles& l, const std::string& nom);
 // double entries.
 void FeuilleOuverte(ListeFeuilles& l, const std::string& feuille, bool ouverte);
 bool FeuilleEstOuverte(const ListeFeuilles& l, const std::string& nom);
-
-// Appends a time-stamped line to the journal beside the program. `texte` "!" records an
-// order received ("dd.mm.yy hh:mm Ordre reçu : " + détail); any other `texte` records a
-// failed start ("dd.mm.yy hh:mm " + texte + " : " + détail). Characters Windows-1252
-// lacks are written as '?', line breaks as blanks. The caller may ignore the status.
-Statut Journal(Horlo& h, const std::string& texte, const std::string& détail);

@@ -27,7 +27,12 @@ std::vector<std::string_view> LignesDuJournal(std::string_view octets) {
 Statut JournalAjoute(Fichiers& fichiers, const std::string& chemin, std::string_view ligne) {
     std::string octets(ligne);
     octets += FinDeLigne;
-    if (auto ajout = fichiers.Ajouter(chemin, octets); !ajout) return ajout;
+    return JournalAjouteLignes(fichiers, chemin, octets);
+}
+
+Statut JournalAjouteLignes(Fichiers& fichiers, const std::string& chemin, std::string_view lot) {
+    if (lot.empty()) return {};
+    if (auto ajout = fichiers.Ajouter(chemin, std::string(lot)); !ajout) return ajout;
     const auto taille = fichiers.Taille(chemin);
     if (!taille || *taille <= JournalLignesMax * OctetsParLigneMin) return {};
     const auto lu = fichiers.Lire(chemin);

@@ -20,6 +20,10 @@ inline constexpr size_t JournalLignesGardées = 900;
 // JournalLignesGardées lines. The failure of either step is returned, never thrown; a caller
 // that may not stop for its log ignores it.
 Statut JournalAjoute(Fichiers& fichiers, const std::string& chemin, std::string_view ligne);
+// Appends several lines at once (`lignes`: bytes as stored, each line with its CR LF), then
+// bounds the log as JournalAjoute does: one append and at most one rewrite, however many
+// lines. Nothing is done for an empty `lignes`.
+Statut JournalAjouteLignes(Fichiers& fichiers, const std::string& chemin, std::string_view lignes);
 
 // The lines of a log's bytes, oldest first, without their line ends (CR LF or LF); a last line
 // without its line end counts, an empty file has none.

@@ -98,7 +98,8 @@ int wmain(int argc, wchar_t** argv) {
         const double charge = Chrono([&] { TâchesCharge(h); });
         double ouvre = 0;
         ouvre = Chrono([&] {
-            F_AutoOuvre({h, registre, dialogues, GetModuleHandleW(nullptr), [] {}});
+            F_AutoOuvre(
+                {h, registre, dialogues, lanceur, alarmes, GetModuleHandleW(nullptr), [] {}});
             Pompe();
         });
         const auto lignes = [] {

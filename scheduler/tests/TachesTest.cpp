@@ -4,6 +4,7 @@
 #include "AidesTest.h"
 #include "CasFichiersTexte.h"
 #include "Doubles.h"
+#include "Journal.h"
 #include "Taches.h"
 
 namespace {

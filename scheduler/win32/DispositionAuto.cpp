@@ -2,6 +2,7 @@
 #include "DispositionAuto.h"
 
 #include "IdsAuto.h"
+#include "Taches.h"
 
 namespace DispositionAuto {
 
@@ -20,6 +21,7 @@ constexpr Contrôle Table[] = {
     {Bouton, bAutom0, "Ajouter", Vu | Tab, {120, 5760, 1335, HBouton}, L},
     {Bouton, bAutom1, "Modifier", Vu | Tab | Inactif, {1575, 5760, 1335, HBouton}, L},
     {Bouton, bAutom2, "Supprimer", Vu | Tab | Inactif, {3030, 5760, 1335, HBouton}, L},
+    {Bouton, bAutom3, "Exécuter", Vu | Tab | Inactif, {4485, 5760, 1335, HBouton}, L},
     {Bouton, bFin, "Ok", Vu | Tab, {6345, 5760, 1335, HBouton}, L},
 
     // The entry panel FSaisie, hidden at opening, at the same place.
@@ -35,20 +37,15 @@ constexpr Contrôle Table[] = {
     {Champ, tParam, "", Tab, {1380, 840, 6300, HChamp}, S},
     {Case, cDésactivé, "Désactiver temporairement", Tab, {120, 1260, 3600, HLigne}, S},
     // Inside the frame "Répétition": the options first (one group), then the fields.
-    {Option, oRépet0, "Une seule fois", Groupe | Tab, {240, 1830, 2400, HLigne}, R},
-    {Option, oRépet0 + 1, "Chaque jour", 0, {240, 2100, 1500, HLigne}, R},
-    {Option, oRépet0 + 2, "Chaque semaine", 0, {240, 2370, 2400, HLigne}, R},
-    {Option, oRépet0 + 3, "A chaque arrêt de Windows", 0, {240, 2640, 3400, HLigne}, R},
-    {Option,
-     oRépet0 + 4,
-     "A chaque lancement de Windows après un délai de",
-     0,
-     {240, 2910, 4860, HLigne},
-     R},
-    {Option, oRépet0 + 5, "Le premier", 0, {240, 3180, 1260, HLigne}, R},
-    {Option, oRépet0 + 6, "Le dernier", 0, {240, 3450, 1260, HLigne}, R},
-    {Case, cWeekEnd, "sauf les jours fériés", Groupe | Tab, {1800, 2100, 2300, HLigne}, R},
-    {Étiquette, eÉtiquettes, "jour ouvrable du mois", 0, {1560, 3315, 2200, HLigne}, R},
+    {Option, oRépet0, LibellésRépétition[0], Groupe | Tab, {240, 1830, 2400, HLigne}, R},
+    {Option, oRépet0 + 1, LibellésRépétition[1], 0, {240, 2100, 1500, HLigne}, R},
+    {Option, oRépet0 + 2, LibellésRépétition[2], 0, {240, 2370, 2400, HLigne}, R},
+    {Option, oRépet0 + 3, LibellésRépétition[3], 0, {240, 2640, 3400, HLigne}, R},
+    {Option, oRépet0 + 4, LibellésRépétition[4], 0, {240, 2910, 4860, HLigne}, R},
+    {Option, oRépet0 + 5, LibellésRépétition[5], 0, {240, 3180, 1260, HLigne}, R},
+    {Option, oRépet0 + 6, LibellésRépétition[6], 0, {240, 3450, 1260, HLigne}, R},
+    {Case, cWeekEnd, LibelléSaufFériés, Groupe | Tab, {1800, 2100, 2300, HLigne}, R},
+    {Étiquette, eÉtiquettes, LibelléOuvrableDuMois, 0, {1560, 3315, 2200, HLigne}, R},
     {Étiquette, eÉtiquettes + 1, "la prochaine fois", 0, {4440, 1830, 3000, HLigne}, R},
     {Étiquette, eÉtiquettes + 2, "jj.mm.aaaa", 0, {4740, 2100, 1200, HLigne}, R},
     {Étiquette, eÉtiquettes + 3, "hh:mm", 0, {6420, 2100, 900, HLigne}, R},

@@ -103,6 +103,7 @@ void F_Auto::Commande(int id, int n) {
     if (remplissage_ && id != bFin && id != bOk && id != bAnn) return;
     const bool clic = n == BN_CLICKED;
     if (id >= bAutom0 && id <= bAutom2 && clic) return bAutom_Click(id - bAutom0);
+    if (id == bAutom3 && clic) return bAutom_Click(3);
     if (id == bFin && clic) return bFin_Click();
     if (id == lAutom && n == LBN_SELCHANGE) return lAutom_Click();
     if (id == lAutom && n == LBN_DBLCLK) {
@@ -155,6 +156,7 @@ void F_Auto::BoutonsListe() {
     const BOOL choisie = IdentitéChoisie() != 0;
     EnableWindow(Ctl(IdsAuto::bAutom1), choisie);
     EnableWindow(Ctl(IdsAuto::bAutom2), choisie);
+    EnableWindow(Ctl(IdsAuto::bAutom3), choisie);
 }
 
 void F_Auto::AjouteLigne(size_t i, bool ajuste) {
@@ -237,6 +239,14 @@ void F_Auto::bAutom_Click(int index) {
             VérifieLignes();
             SetFocus(lAutom_);
             ÉchecSignale(s);
+            break;
+        }
+        case 3: {
+            // The task runs now; its schedule and Auto.dat stay as they are.
+            const uint64_t identité = IdentitéChoisie();
+            if (!identité) return;
+            PortsMoteur ports{c_.lanceur, c_.alarmes, nullptr};
+            TâcheExécuteMaintenant(c_.horlo, ports, c_.dialogues, identité);
             break;
         }
     }

@@ -24,6 +24,9 @@ struct ContexteÉditeur {
     Horlo& horlo;
     Registre& registre;
     Dialogues& dialogues;
+    // What "Exécuter" runs a task with: the engine's launcher and message windows.
+    Lanceur& lanceur;
+    Alarmes& alarmes;
     HINSTANCE instance;
     // Called when the window closes (the "/o" start ends the program then).
     std::function<void()> àLaFermeture;

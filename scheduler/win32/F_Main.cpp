@@ -167,7 +167,7 @@ void F_Main::FinDeSession() {
 }
 
 void F_Main::mnuopen_Click() {
-    F_AutoOuvre({p_.horlo, p_.registre, p_.dialogues, p_.instance, {}});
+    F_AutoOuvre({p_.horlo, p_.registre, p_.dialogues, p_.lanceur, alarmes_, p_.instance, {}});
 }
 
 void F_Main::orv_Click() {

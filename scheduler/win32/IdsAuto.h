@@ -7,6 +7,7 @@ inline constexpr const wchar_t* Classe = L"Horlo.F_Auto";
 inline constexpr int lAutom = 100;
 inline constexpr int bAutom0 = 101, bAutom1 = 102, bAutom2 = 103;  // Ajouter Modifier Supprimer
 inline constexpr int bFin = 104;
+inline constexpr int bAutom3 = 105;  // Exécuter
 // Entry panel FSaisie.
 inline constexpr int cProg = 200, bParcourir = 201, tParam = 202, cDésactivé = 203;
 inline constexpr int fRépet = 204;

@@ -79,8 +79,11 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int) {
     ModèlesCharge(h);
 
     F_Main principale({h, registre, dialogues, lanceur, instance});
+    AlarmesWin32 alarmes(instance, dialogues);  // the messages "Exécuter" shows in the editor alone
     if (mot == MotHorlo::Éditeur) {
-        if (!F_AutoOuvre({h, registre, dialogues, instance, [] { PostQuitMessage(0); }})) return 1;
+        if (!F_AutoOuvre(
+                {h, registre, dialogues, lanceur, alarmes, instance, [] { PostQuitMessage(0); }}))
+            return 1;
     } else if (!principale.Crée()) {
         return 1;
     }

@@ -35,6 +35,16 @@ TEST(JournalBorné, UneRéécritureAuDelàDeLaBorne) {
     EXPECT_EQ(LignesDuJournal(f.Contenu(Log)).size(), JournalLignesMax);
 }
 
+// Many lines at once: one append, one rewrite keeping the newest; nothing to add, no file.
+TEST(JournalBorné, PlusieursLignesEnUnAjout) {
+    FichiersMémoire f;
+    std::string lot;
+    for (int i = 1; i <= 1500; ++i) lot += std::to_string(i) + "\r\n";
+    ASSERT_TRUE(JournalAjouteLignes(f, Log, "").ok && JournalAjouteLignes(f, Log, lot).ok);
+    EXPECT_EQ(f.journal, (std::vector<std::string>{"Ajouter " + Log, "Écrire " + Log}));
+    EXPECT_EQ(LignesDuJournal(f.Contenu(Log)).front(), "601");
+}
+
 TEST(JournalBorné, ÉchecsRendus) {
     FichiersMémoire f;
     f.échecs["Ajouter:" + FichiersMémoire::Clé(Log)] = "Accès refusé.";

@@ -7,6 +7,7 @@
 
 #include "FichiersWin32.h"
 #include "HorlogeWin32.h"
+#include "Journal.h"
 #include "OutilsTestWin32.h"
 #include "Taches.h"
 #include "Utf16.h"

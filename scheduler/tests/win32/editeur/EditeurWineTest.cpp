@@ -340,6 +340,45 @@ TEST(EditeurWine, OuvertureAvec32767Taches) {
     EXPECT_TRUE(e.Fini());
 }
 
+// "Exécuter" runs the chosen task now through the real launcher, once per press (a real
+// click, then the space bar on the button it focused), journals it "à la demande" and leaves
+// Auto.dat byte for byte as it was (a rewrite would drop its heading). Disabled with no choice.
+TEST(EditeurWine, ExecuterLanceLaTacheChoisieSansToucherAuto) {
+    DossierTemporaire dossier("Horlo executer ");
+    ASSERT_TRUE(CopyFileW(CheminWine(TEMOIN_EXE).c_str(), VersUtf16(dossier / "Temoin.exe").c_str(),
+                          FALSE));
+    std::string court(MAX_PATH, '\0');  // without blanks: the program needs no quotes
+    court.resize(GetShortPathNameA(dossier.Chemin().c_str(), court.data(), MAX_PATH));
+    const std::string autoDat =
+        "[T\xE2"
+        "ches]\r\n\r\n" +
+        court +
+        "\\Temoin.exe\tdemande\t4\tS\t-1\t08.12.2035\t09:00\t"
+        "07.12.2026\t09:00\t00:00\r\n";
+    ÉcritBrut(dossier / "Auto.dat", autoDat);
+    Éditeur e(dossier.Chemin(), true);
+    ASSERT_NE(e.f, nullptr);
+    EXPECT_EQ(e.T(IdsAuto::bAutom3), "Exécuter");
+    EXPECT_FALSE(e.Actif(IdsAuto::bAutom3));
+    const auto lancés = [&] { return LitBrut(dossier / "lances.txt"); };
+    e.Clique(IdsAuto::lAutom, 8);
+    ASSERT_TRUE(AttendsQue([&] { return e.Actif(IdsAuto::bAutom3); }, 5s));
+    e.Clique(IdsAuto::bAutom3);
+    EXPECT_TRUE(AttendsQue([&] { return lancés() == "demande|4\r\n"; }, 10s)) << lancés();
+    Entrée("key space");
+    EXPECT_TRUE(AttendsQue([&] { return lancés().size() == 22; }, 10s)) << lancés();
+    Sleep(500);  // on purpose: a third start would show by now
+    EXPECT_EQ(lancés(), "demande|4\r\ndemande|4\r\n");
+    EXPECT_EQ(LitBrut(dossier / "Auto.dat"), autoDat);
+    const std::string journal = LitBrut(dossier / "Horlo.log");
+    const std::string ligne =
+        " Programme d\xE9marr\xE9, \xE0 la demande : " + court + "\\Temoin.exe demande\r\n";
+    ASSERT_EQ(journal.size(), 2 * (14 + ligne.size())) << journal;
+    EXPECT_EQ(journal.substr(14, ligne.size()) + journal.substr(28 + ligne.size()), ligne + ligne);
+    PostMessageW(e.C(IdsAuto::bFin), BM_CLICK, 0, 0);
+    EXPECT_TRUE(e.Fini());
+}
+
 // Files of a folder matching a pattern ("Auto.dat.~*").
 std::vector<std::string> Motif(const std::string& dossier, const std::string& motif) {
     std::vector<std::string> noms;

@@ -52,7 +52,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     horlo = &h;
     ports = &p;
 
-    if (!F_AutoOuvre({h, registre, dialogues, instance, [] { PostQuitMessage(0); }})) return 1;
+    if (!F_AutoOuvre(
+            {h, registre, dialogues, lanceur, alarmes, instance, [] { PostQuitMessage(0); }}))
+        return 1;
     if (moteur) SetTimer(nullptr, 0, IntervallePassesMs, Timer1_Timer);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
