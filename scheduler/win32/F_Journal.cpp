@@ -83,9 +83,7 @@ void F_Journal::Timer1_Timer(bool toujours) {
     const EmpreinteJournal e = JournalEmpreinte(c_.horlo.fichiers, chemin);
     if (!toujours && e == empreinte_) return;
     empreinte_ = e;
-    lignes_.clear();
-    for (const LigneLue& l : JournalLit(c_.horlo.fichiers, chemin))
-        lignes_.push_back({VersUtf16(l.moment), VersUtf16(l.tâche), VersUtf16(l.événement)});
+    lignes_ = JournalLit(c_.horlo.fichiers, chemin);
     SendMessageW(lJournal_, LVM_SETITEMCOUNT, lignes_.size(), LVSICF_NOINVALIDATEALL);
     InvalidateRect(lJournal_, nullptr, TRUE);
 }
@@ -95,8 +93,11 @@ void F_Journal::Cellule(NMLVDISPINFOW& d) const {
     if (!(item.mask & LVIF_TEXT) || item.iItem < 0 ||
         static_cast<size_t>(item.iItem) >= lignes_.size() || item.iSubItem < 0 || item.iSubItem > 2)
         return;
-    // The list copies the text at once; the rows stay until the next reading.
-    item.pszText = const_cast<wchar_t*>(lignes_[item.iItem][item.iSubItem].c_str());
+    const LigneLue& l = lignes_[static_cast<size_t>(item.iItem)];
+    cellule_ = VersUtf16(item.iSubItem == 0   ? l.moment
+                         : item.iSubItem == 1 ? l.tâche
+                                              : l.événement);
+    item.pszText = cellule_.data();
 }
 
 void F_Journal::Form_Resize() {

@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -58,5 +57,6 @@ class F_Journal : public Fenêtre {
     HWND lJournal_ = nullptr, bFermer_ = nullptr;
     EmpreinteJournal empreinte_;
     bool lu_ = false;
-    std::vector<std::array<std::wstring, 3>> lignes_;  // moment, task, what happened
+    std::vector<LigneLue> lignes_;
+    mutable std::wstring cellule_;  // the text last given to the list, which copies it
 };
