@@ -76,6 +76,22 @@ size_t Compte(const std::string& texte, const std::string& quoi) {
     return n;
 }
 
+// Horlo.exe copied into `d` and started there (its process in `p`), asking nothing at its
+// start (the update service declined, the start-up value present); its hidden main window.
+HWND HorloDémarre(const DossierTemporaire& d, Processus& p) {
+    const std::string horlo = d / "Horlo.exe";
+    if (!CopyFileW(CheminWine(HORLO_EXE).c_str(), VersUtf16(horlo).c_str(), FALSE)) return nullptr;
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
+    std::wstring l = L"\"" + VersUtf16(horlo) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    if (!CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &p.pi))
+        return nullptr;
+    return p.Attends(L"Horlo.F_Main", false);
+}
+
 // The rows of another process's list view ("moment|task|event") read through a block of
 // that process's memory: the list's messages carry pointers no process boundary converts.
 std::vector<std::string> Rangées(HANDLE processus, HWND liste) {
@@ -303,21 +319,11 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
 // task file as it was; a plain WM_CLOSE (the system menu) only hides the window.
 TEST(HorloExe, MessageDeFinSansQuestion) {
     DossierTemporaire d("HorloFin ");
-    const std::string horlo = d / "Horlo.exe";
-    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(),
-                          std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
     const std::string tâches =
         "C:\\windows\\notepad.exe\t\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00\r\n";
     ÉcritBrut(d / "Auto.dat", tâches);
-    std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     Processus tray;
-    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                               &tray.pi));
-    HWND principale = tray.Attends(L"Horlo.F_Main", false);
+    HWND principale = HorloDémarre(d, tray);
     ASSERT_TRUE(principale);
     PostMessageW(principale, WM_CLOSE, 0, 0);
     EXPECT_FALSE(tray.Fini(1s));
@@ -330,28 +336,20 @@ TEST(HorloExe, MessageDeFinSansQuestion) {
     EXPECT_EQ(LitBrut(d / "Auto.dat"), tâches);
 }
 
-// The journal window, opened from the tray menu with a real key: Horlo.log newest first in
+// The journal window, opened from the tray menu with a real click: Horlo.log newest first in
 // three columns, a line another writer appends comes at the top, Esc closes it and keeps
 // its position, where "&Journal" opens it again (and only brings an open one forward); a
 // real click on "Fermer" closes it.
 TEST(HorloExe, FenetreDuJournal) {
     DossierTemporaire d("HorloJournal ");
-    const std::string horlo = d / "Horlo.exe";
-    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(), VersUtf16(horlo).c_str(), FALSE));
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
     RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Talmon\\Horlo", L"F_Journal");
     ÉcritBrut(d / "Auto.dat", "");
     ÉcritBrut(d / "Horlo.log",
               "08.12.26 09:00 Programme d\xE9marr\xE9 (Chaque jour) : a.exe /x\r\n"
               "08.12.26 10:00 Refus : Shell (\"C:\\x : y.exe\", 1)\r\n\xE0 la main\r\n");
-    std::wstring l = L"\"" + VersUtf16(horlo) + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     Processus tray;
-    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                               &tray.pi));
-    HWND principale = tray.Attends(L"Horlo.F_Main", false);
+    HWND principale = HorloDémarre(d, tray);
+    ASSERT_TRUE(principale);
     // The tray menu, then a real click on "&Journal", its second entry of six, with two
     // separators about half an entry high (a key would go to the X focus, which no window
     // of Horlo has yet).
