@@ -2,7 +2,8 @@
 // Auto.dat, opening the editor (its list filled), an engine pass with the editor open where
 // every task is due (every line rewritten), a pass where every task is a one-shot that fires
 // (every entry and line removed), and saving one task from the editor. Each time is also
-// printed per task: a per-task time that grows with the table is worse than linear.
+// printed per task: a per-task time that grows with the table is worse than linear. Then
+// the journal window opened on a full Horlo.log, against the same window on an empty one.
 // Usage: horlo_charge.exe FOLDER [MAX]   (MAX tasks at most, 32767 by default)
 #include <windows.h>
 
@@ -14,6 +15,7 @@
 #include "DialoguesWin32.h"
 #include "Editeur.h"
 #include "F_Auto.h"
+#include "F_Journal.h"
 #include "FichiersWin32.h"
 #include "HorlogeWin32.h"
 #include "IdsAuto.h"
@@ -62,6 +64,48 @@ void Écrit(Horlo& h, size_t n, const char* code) {
         h.Tâches.Ajoute(std::move(t));
     }
     if (!TâchesEnregistre(h)) std::fprintf(stderr, "Auto.dat not written\n");
+}
+
+// The journal window opened (its list shown) on a Horlo.log of JournalLignesMax lines of
+// every kind, against the same opening on an empty journal: the best of five each.
+void JournalMesure(const std::string& dossier, Fichiers& fichiers, Horloge& horloge,
+                   Registre& registre) {
+    Horlo h(fichiers, horloge, Programme::DepuisChemin(dossier + "\\Horlo.exe"));
+    const std::string chemin = CheminJournal(h);
+    const char* const sortes[] = {
+        " Programme d\xE9marr\xE9 (Chaque jour) : C:\\Outils\\prog.exe /a fichier.txt",
+        " Message affich\xE9 (Une fois) : R\xE9union de l'\xE9quipe : salle 2",
+        " Fichier introuvable : Shell (\"C:\\Outils\\absent.exe\", 1)",
+        " Occurrence non ex\xE9"
+        "cut\xE9"
+        "e, d\xE9lai maximal d\xE9pass\xE9, pr\xE9vue le 08.12.26 "
+        "10:00 : b.bat"};
+    std::string plein;
+    for (size_t i = 0; i < JournalLignesMax; ++i)
+        plein += std::string("09.12.26 10:00") + sortes[i % 4] + "\r\n";
+    const auto ouvre = [&](const std::string& octets) {
+        fichiers.Écrire(chemin, octets);
+        double meilleur = 1e300;
+        for (int tour = 0; tour < 5; ++tour) {
+            HWND f = nullptr;
+            meilleur = std::min(meilleur, Chrono([&] {
+                                    f = F_JournalOuvre({h, registre, GetModuleHandleW(nullptr)});
+                                    Pompe();
+                                }));
+            DestroyWindow(f);
+            Pompe();
+        }
+        return meilleur;
+    };
+    const double vide = ouvre(""), rempli = ouvre(plein);
+    double lecture = 1e300;
+    for (int tour = 0; tour < 5; ++tour)
+        lecture = std::min(lecture, Chrono([&] { JournalLu(*fichiers.Lire(chemin)); }));
+    std::printf(
+        "journal window, %zu lines: %.1f ms; empty journal (baseline) %.1f ms, ratio "
+        "x%.2f; reading and cutting the lines alone %.2f ms\n",
+        JournalLignesMax, rempli, vide, rempli / vide, lecture);
+    DeleteFileW(VersUtf16(chemin).c_str());
 }
 
 }  // namespace
@@ -148,5 +192,6 @@ int wmain(int argc, wchar_t** argv) {
         std::fflush(stdout);
     }
     DeleteFileW(VersUtf16(dossier + "\\Auto.dat").c_str());
+    JournalMesure(dossier, fichiers, horloge, registre);
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "Commande.h"
 #include "Existence.h"
 #include "F_Auto.h"
+#include "F_Journal.h"
 #include "FichiersWin32.h"
 #include "Suite.h"
 #include "Utf16.h"
@@ -46,6 +47,7 @@ void F_Main::Form_Load() {
     IcôneInstalle(true);
     xx_.Prend(CreatePopupMenu());
     AppendMenuW(xx_.get(), MF_STRING, IdsMain::mnuopen, L"&Exécution automatique");
+    AppendMenuW(xx_.get(), MF_STRING, IdsMain::journal, L"&Journal");
     AppendMenuW(xx_.get(), MF_STRING | (Existe(CheminOrvan98) ? 0 : MF_GRAYED), IdsMain::orv,
                 L"&Fenêtre Orvan 98");
     // "montrez-moi" (showme) is a hidden entry: it is not put in the menu.
@@ -170,6 +172,10 @@ void F_Main::mnuopen_Click() {
     F_AutoOuvre({p_.horlo, p_.registre, p_.dialogues, p_.lanceur, alarmes_, p_.instance, {}});
 }
 
+void F_Main::journal_Click() {
+    F_JournalOuvre({p_.horlo, p_.registre, p_.instance});
+}
+
 void F_Main::orv_Click() {
     if (Existe(CheminOrvan98)) p_.lanceur.Lance(CheminOrvan98, SW_SHOWNORMAL);
 }
@@ -211,6 +217,9 @@ LRESULT F_Main::Message(UINT msg, WPARAM wp, LPARAM lp) {
             switch (LOWORD(wp)) {
                 case IdsMain::mnuopen:
                     mnuopen_Click();
+                    break;
+                case IdsMain::journal:
+                    journal_Click();
                     break;
                 case IdsMain::orv:
                     orv_Click();

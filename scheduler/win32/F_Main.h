@@ -22,6 +22,7 @@ inline constexpr UINT RelanceIcôneId = 2;  // the retries of adding the tray ic
 // setup program sends it before it replaces or removes the programs).
 inline constexpr wchar_t MessageFin[] = L"Orvan98.Horlo.Fin";
 inline constexpr int mnuopen = 101, orv = 102, showme = 103, bn = 104, MNU_screen = 105, Menu = 106;
+inline constexpr int journal = 107;  // "&Journal": the journal window
 }  // namespace IdsMain
 
 class F_Main : public Fenêtre {
@@ -59,6 +60,7 @@ class F_Main : public Fenêtre {
     void orv_Click();
     void showme_Click();
     void bn_Click();
+    void journal_Click();
     // Adds the icon; false when the shell refused it. `recommence` after a fresh start
     // (the window's load, the shell's TaskbarCreated) allows a full set of retries.
     bool IcôneAjoute();

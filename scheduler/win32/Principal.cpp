@@ -10,6 +10,7 @@
 #include "DroitsWin32.h"
 #include "Existence.h"
 #include "F_Auto.h"
+#include "F_Journal.h"
 #include "F_Main.h"
 #include "FichiersWin32.h"
 #include "HorlogeWin32.h"
@@ -23,10 +24,13 @@
 
 namespace {
 
-// Enter and Esc of the message windows reach their Ok button.
+// Enter and Esc of the message windows reach their Ok button; the journal window has the
+// dialog keys too (Tab, Esc for "Fermer").
 bool MessageDeF_Show(MSG& msg) {
     HWND racine = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
-    return dynamic_cast<F_Show*>(Fenêtre::De(racine)) && IsDialogMessageW(racine, &msg);
+    const Fenêtre* f = Fenêtre::De(racine);
+    return (dynamic_cast<const F_Show*>(f) || dynamic_cast<const F_Journal*>(f)) &&
+           IsDialogMessageW(racine, &msg);
 }
 
 }  // namespace

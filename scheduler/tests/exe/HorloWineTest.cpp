@@ -3,11 +3,13 @@
 // prefix, the single instance, the command-line words and the end of the session.
 // Test names stay ASCII (the filter reaches the program in the ANSI code page).
 #include <windows.h>
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <shellapi.h>
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,47 @@ size_t Compte(const std::string& texte, const std::string& quoi) {
     size_t n = 0;
     for (size_t p = texte.find(quoi); p != std::string::npos; p = texte.find(quoi, p + 1)) ++n;
     return n;
+}
+
+// Horlo.exe copied into `d` and started there (its process in `p`), asking nothing at its
+// start (the update service declined, the start-up value present); its hidden main window.
+HWND HorloDémarre(const DossierTemporaire& d, Processus& p) {
+    const std::string horlo = d / "Horlo.exe";
+    if (!CopyFileW(CheminWine(HORLO_EXE).c_str(), VersUtf16(horlo).c_str(), FALSE)) return nullptr;
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
+    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
+    std::wstring l = L"\"" + VersUtf16(horlo) + L"\"";
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    if (!CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                        &p.pi))
+        return nullptr;
+    return p.Attends(L"Horlo.F_Main", false);
+}
+
+// The rows of another process's list view ("moment|task|event") read through a block of
+// that process's memory: the list's messages carry pointers no process boundary converts.
+std::vector<std::string> Rangées(HANDLE processus, HWND liste) {
+    struct Bloc {
+        LVITEMW item;
+        wchar_t texte[512];
+    } b{}, *distant = static_cast<Bloc*>(
+               VirtualAllocEx(processus, nullptr, sizeof b, MEM_COMMIT, PAGE_READWRITE));
+    std::vector<std::string> r;
+    for (int i = 0, n = static_cast<int>(SendMessageW(liste, LVM_GETITEMCOUNT, 0, 0)); i < n * 3;
+         ++i) {
+        b.item = {};
+        b.item.iSubItem = i % 3;
+        b.item.pszText = distant->texte;
+        b.item.cchTextMax = 511;
+        WriteProcessMemory(processus, distant, &b, sizeof b, nullptr);
+        SendMessageW(liste, LVM_GETITEMTEXTW, i / 3, reinterpret_cast<LPARAM>(&distant->item));
+        ReadProcessMemory(processus, distant, &b, sizeof b, nullptr);
+        if (i % 3 == 0) r.emplace_back();
+        r.back() += (i % 3 ? "|" : "") + DepuisUtf16(b.texte);
+    }
+    VirtualFreeEx(processus, distant, 0, MEM_RELEASE);
+    return r;
 }
 
 }  // namespace
@@ -276,21 +319,11 @@ TEST(HorloExe, TachesDemarrageUneInstanceMotsEtFinDeSession) {
 // task file as it was; a plain WM_CLOSE (the system menu) only hides the window.
 TEST(HorloExe, MessageDeFinSansQuestion) {
     DossierTemporaire d("HorloFin ");
-    const std::string horlo = d / "Horlo.exe";
-    ASSERT_TRUE(CopyFileW(CheminWine(HORLO_EXE).c_str(),
-                          std::wstring(horlo.begin(), horlo.end()).c_str(), FALSE));
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléSuite, L"R\u00E9pertoireMiseAJour", L"-");
-    ÉcritRegistre(HKEY_LOCAL_MACHINE, CléRun, L"Talmon", L"C:\\Vud\\Horlo.exe");
     const std::string tâches =
         "C:\\windows\\notepad.exe\t\t1\tJ\t0\t\t\t30.12.1899\t00:00\t00:00\r\n";
     ÉcritBrut(d / "Auto.dat", tâches);
-    std::wstring l = L"\"" + std::wstring(horlo.begin(), horlo.end()) + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof si;
     Processus tray;
-    ASSERT_TRUE(CreateProcessW(nullptr, l.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
-                               &tray.pi));
-    HWND principale = tray.Attends(L"Horlo.F_Main", false);
+    HWND principale = HorloDémarre(d, tray);
     ASSERT_TRUE(principale);
     PostMessageW(principale, WM_CLOSE, 0, 0);
     EXPECT_FALSE(tray.Fini(1s));
@@ -301,4 +334,71 @@ TEST(HorloExe, MessageDeFinSansQuestion) {
     GetExitCodeProcess(tray.pi.hProcess, &code);
     EXPECT_EQ(code, 0u);
     EXPECT_EQ(LitBrut(d / "Auto.dat"), tâches);
+}
+
+// The journal window, opened from the tray menu with a real click: Horlo.log newest first in
+// three columns, a line another writer appends comes at the top, Esc closes it and keeps
+// its position, where "&Journal" opens it again (and only brings an open one forward); a
+// real click on "Fermer" closes it.
+TEST(HorloExe, FenetreDuJournal) {
+    DossierTemporaire d("HorloJournal ");
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Talmon\\Horlo", L"F_Journal");
+    ÉcritBrut(d / "Auto.dat", "");
+    ÉcritBrut(d / "Horlo.log",
+              "08.12.26 09:00 Programme d\xE9marr\xE9 (Chaque jour) : a.exe /x\r\n"
+              "08.12.26 10:00 Refus : Shell (\"C:\\x : y.exe\", 1)\r\n\xE0 la main\r\n");
+    Processus tray;
+    HWND principale = HorloDémarre(d, tray);
+    ASSERT_TRUE(principale);
+    // The tray menu, then a real click on "&Journal", its second entry of six, with two
+    // separators about half an entry high (a key would go to the X focus, which no window
+    // of Horlo has yet).
+    auto ouvre = [&] {
+        HWND journal = nullptr;
+        for (int essai = 0; essai < 5 && !journal; ++essai) {
+            PostMessageW(principale, WM_APP + 1, 1, WM_LBUTTONUP);
+            HWND menu = tray.Attends(L"#32768", true, 10s);
+            RECT m{};
+            GetWindowRect(menu, &m);
+            Xdotool(nullptr, "mousemove " + std::to_string((m.left + m.right) / 2) + " " +
+                                 std::to_string(m.top + (m.bottom - m.top) * 3 / 14) + " click 1");
+            AttendsQue([&] { return !IsWindowVisible(menu); }, 5s);
+            journal = tray.Attends(L"Horlo.F_Journal", true, 5s);
+        }
+        return journal;
+    };
+    HWND journal = ouvre(), liste = GetDlgItem(journal, 100);
+    ASSERT_TRUE(liste);
+    EXPECT_EQ(TexteFenêtre(journal), L"Journal de Horlo");
+    EXPECT_EQ(GetWindowLongPtrW(liste, GWL_STYLE) & LVS_TYPEMASK, LVS_REPORT);
+    std::vector<std::string> attendu = {
+        "||\u00E0 la main", "08.12.26 10:00|Shell (\"C:\\x : y.exe\", 1)|Refus",
+        "08.12.26 09:00|a.exe /x|Programme d\u00E9marr\u00E9 (Chaque jour)"};
+    EXPECT_EQ(Rangées(tray.pi.hProcess, liste), attendu);
+    ÉcritBrut(d / "Horlo.log", "09.12.26 11:00 Message : R\xE9union : salle 2\r\n", true);
+    attendu.insert(attendu.begin(), "09.12.26 11:00|R\u00E9union : salle 2|Message");
+    EXPECT_TRUE(AttendsQue([&] { return Rangées(tray.pi.hProcess, liste) == attendu; }, 10s));
+
+    SetWindowPos(journal, nullptr, 130, 90, 0, 0, SWP_NOZORDER | SWP_NOSIZE);
+    EXPECT_EQ(ouvre(), journal);  // brought forward, not opened twice
+    EXPECT_EQ(Toutes(L"Horlo.F_Journal", tray.pi.dwProcessId).size(), 1u);
+    // Retried: a test running beside may take the focus.
+    auto ferme = [&](const std::function<void()>& geste) {
+        for (int essai = 0; essai < 5 && IsWindow(journal); ++essai) {
+            geste();
+            AttendsQue([&] { return !IsWindow(journal); }, 3s);
+        }
+        return !IsWindow(journal);
+    };
+    ASSERT_TRUE(ferme([&] { Touche(journal, "Escape"); }));
+    journal = ouvre();
+    RECT r{};
+    GetWindowRect(journal, &r);
+    EXPECT_TRUE(r.left == 130 && r.top == 90) << r.left << " " << r.top;
+    GetWindowRect(GetDlgItem(journal, IDCANCEL), &r);
+    EXPECT_TRUE(ferme([&] {
+        Xdotool(journal, "mousemove " + std::to_string((r.left + r.right) / 2) + " " +
+                             std::to_string((r.top + r.bottom) / 2) + " click 1");
+    }));
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Talmon\\Horlo", L"F_Journal");
 }
