@@ -110,13 +110,7 @@ std::string Majuscules(std::string_view texte) {
             sortie += texte[i++];
             continue;
         }
-        char32_t m = c;
-        if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-            m = c - 0x20;  // à..þ except ÷
-        else if (c == 0xFF)
-            m = 0x178;  // ÿ
-        else if (c == 0x153 || c == 0x161 || c == 0x17E)
-            m = c - 1;  // œ š ž
+        const char32_t m = Majuscule(c);
         if (m == c)
             sortie.append(texte.substr(début, i - début));
         else

@@ -48,6 +48,17 @@ void AjouteUtf8(std::string& texte, char32_t c);
 // Whether the whole text is well-formed UTF-8.
 bool EstUtf8(std::string_view texte);
 
+// Upper case of one code point, for the letters of Windows-1252 (a -> A, é -> É, ÿ -> Ÿ,
+// œ -> Œ); any other code point is returned as it is.
+// Inline: the text version below stays one loop without calls.
+inline char32_t Majuscule(char32_t c) {
+    if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return c - 0x20;                                       // a..z, à..þ except ÷
+    if (c == 0xFF) return 0x178;                               // ÿ
+    if (c == 0x153 || c == 0x161 || c == 0x17E) return c - 1;  // œ š ž
+    return c;
+}
+
 // Upper case of a UTF-8 text, for the letters of Windows-1252 (é -> É, ÿ -> Ÿ, œ -> Œ);
 // other characters and invalid bytes are left as they are. The suite's one case mapping:
 // its texts are Windows-1252, and it does not depend on the C library's locale.

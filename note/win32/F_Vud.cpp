@@ -46,6 +46,7 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
     bOk_ = ContrôleCrée(hwnd_, L"BUTTON", "&Ok", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
                         IdsVud::bOk, {}, dpi_, policeBouton);
     if (!t_ || !bOk_) return false;
+    recherche_.Attache(hwnd_, t_);
     // The default limit (32K characters) would cut a long note; 0 lifts it.
     SendMessageW(t_, EM_SETLIMITTEXT, 0, 0);
     TexteÉcrit(t_, p_.état.note.texte);
@@ -61,6 +62,7 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
 }
 
 LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {
+    if (recherche_.Notification(msg, lp)) return 0;
     switch (msg) {
         case WM_SIZE:
             Form_Resize();

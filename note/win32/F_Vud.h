@@ -5,6 +5,7 @@
 
 #include "Fenetre.h"
 #include "Pensil.h"
+#include "RechercheVud.h"
 #include "Registre.h"
 
 class F_Vud : public Fenêtre {
@@ -15,11 +16,13 @@ class F_Vud : public Fenêtre {
         Fichiers& fichiers;
         Dialogues& dialogues;
     };
-    explicit F_Vud(const Paramètres& p) : p_(p) {}
+    explicit F_Vud(const Paramètres& p) : p_(p), recherche_(p.dialogues) {}
     ~F_Vud() override;
 
     // Creates the window at its stored place (or centred) with the note, and shows it.
     bool Crée(HINSTANCE instance, int afficher);
+    // The find keys and dialog, for the message loop (see RechercheVud::Prétraite).
+    bool Prétraite(MSG& msg) { return recherche_.Prétraite(msg); }
 
   private:
     LRESULT Message(UINT msg, WPARAM wp, LPARAM lp) override;
@@ -39,6 +42,7 @@ class F_Vud : public Fenêtre {
     double EnTwipsY(int pixels) const { return PixelsEnTwipsY(pixels, dpi_); }
 
     Paramètres p_;
+    RechercheVud recherche_;
     HWND t_ = nullptr, bOk_ = nullptr;
     bool déchargée_ = false;
     bool redimensionnement_ = false;  // Form_Resize's own size correction sends WM_SIZE again

@@ -40,6 +40,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR ligne, int afficher) {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
         HWND f = fenêtre.Handle();
+        if (fenêtre.Prétraite(msg)) continue;
         // The note has no Esc action. Under dialog handling a multi-line edit closes its
         // parent on Esc, so the key never reaches the note's controls.
         const bool échap =

@@ -471,3 +471,51 @@ TEST_F(PensilExe, PannesDEcritureRienPerduUtilisateurAverti) {
             SetFileAttributesW((ici + L"tel.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
+
+// Find with real keys: Ctrl+F, Enter and Esc in the process's Find dialog, F3, Shift+F3, a
+// word that is nowhere. The note is neither changed nor counted as changed.
+TEST_F(PensilExe, RechercheAuClavierSelectionneSansRienChanger) {
+    const std::string note =
+        "Zo\xE9 Ren\xE9\r\nmarc zo\xE9\r\nZO\xC9 021\r\n";  // "zo" at 0, 15, 20
+    ÉcritBrut(dossier + L"tel.txt", note);
+    Processus p;
+    Démarre(p);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    const auto sélection = [&](int début, int fin) {  // true once it is so, within 5 s
+        return AttendsQue(
+            [&] {
+                DWORD_PTR r = 0;
+                SendMessageTimeoutW(Contrôle(f, IdsVud::T), EM_GETSEL, 0, 0, SMTO_ABORTIFHUNG,
+                                    10000, &r);
+                return LOWORD(r) == début && HIWORD(r) == fin;
+            },
+            5s);
+    };
+    // xdotool's "type" takes all its arguments as the text: the keys after it come apart.
+    ASSERT_TRUE(Xdotool(f, "key ctrl+f"));
+    HWND d = p.Boîte();
+    ASSERT_TRUE(d && Xdotool(d, "type --delay 20 zo") && Xdotool(d, "key Return"));
+    EXPECT_TRUE(sélection(0, 2));
+    ASSERT_TRUE(Xdotool(d, "key Escape") && AttendsQue([&] { return !IsWindow(d); }, 5s));
+    for (auto [touche, début] :
+         {std::pair{"key F3", 15}, std::pair{"key F3", 20}, std::pair{"key shift+F3", 15}}) {
+        ASSERT_TRUE(Xdotool(f, touche));
+        EXPECT_TRUE(sélection(début, début + 2)) << touche;
+    }
+    ASSERT_TRUE(Xdotool(f, "key ctrl+f") && (d = p.Boîte()) && Xdotool(f, "key ctrl+f"));
+    EXPECT_TRUE(AttendsQue([&] { return GetForegroundWindow() == d; }, 5s));  // brought forward
+    ASSERT_TRUE(Xdotool(d, "key End shift+Home type --delay 20 xyz") && Xdotool(d, "key Return"));
+    HWND boîte = nullptr;
+    ASSERT_TRUE(AttendsQue([&] {
+        for (HWND b : Fenêtres(L"#32770", p.pi.dwProcessId)) boîte = b != d ? b : boîte;
+        return boîte != nullptr;
+    }));
+    EXPECT_EQ(TexteFenêtre(boîte), L"Orvan 98");
+    EXPECT_EQ(TexteFenêtre(GetDlgItem(boîte, 0xFFFF)), L"Impossible de trouver \"xyz\".");
+    ASSERT_TRUE(Xdotool(boîte, "key Return") && AttendsQue([&] { return !IsWindow(boîte); }, 5s));
+    EXPECT_TRUE(sélection(15, 17));
+    PostMessageW(f, WM_CLOSE, 0, 0);  // the dialog still open
+    EXPECT_TRUE(p.Fini(10s)) << Diagnostic(p);
+    EXPECT_EQ(Note(), note);
+}
