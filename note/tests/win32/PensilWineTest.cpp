@@ -556,7 +556,7 @@ TEST_F(PensilExe, BrouillonReprisApresUnArretBrutal) {
     EXPECT_FALSE(ExisteBrut(brouillon));
 }
 
-// "Non" deletes the draft and shows tel.txt as it is.
+// "Non" at start deletes the draft and shows tel.txt as it is.
 TEST_F(PensilExe, BrouillonRefuseEffaceEtMontreLaNote) {
     ÉcritBrut(dossier + L"tel.txt", "note\r\n");
     ÉcritBrut(dossier + L"tel.txt.brouillon", "brouillon\r\n");
@@ -568,6 +568,16 @@ TEST_F(PensilExe, BrouillonRefuseEffaceEtMontreLaNote) {
     HWND f = p.Fenêtre();
     ASSERT_TRUE(f);
     EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::T)), L"note");
+    EXPECT_FALSE(ExisteBrut(dossier + L"tel.txt.brouillon"));
+    EXPECT_EQ(Note(), "note\r\n");
+
+    // "Non" to the closing question drops the changes and their draft.
+    ASSERT_TRUE(Tape(f, "jete"));
+    ASSERT_TRUE(AttendsQue([&] { return ExisteBrut(dossier + L"tel.txt.brouillon"); }, 20s));
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    ASSERT_TRUE((boîte = p.Boîte()));
+    CliqueBouton(boîte, IDNO);
+    ASSERT_TRUE(p.Fini());
     EXPECT_FALSE(ExisteBrut(dossier + L"tel.txt.brouillon"));
     EXPECT_EQ(Note(), "note\r\n");
 }
