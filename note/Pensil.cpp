@@ -28,5 +28,6 @@ void PlacementÉcrit(Registre& registre, const Cadre& fenêtre) {
     état.placement = PlacementLit(registre, écran, bureau);
     état.chemin = NoteChemin(programme);
     état.note = NoteCharge(fichiers, dialogues, état.chemin);
+    état.brouillon = BrouillonReprend(fichiers, dialogues, état.chemin, état.note);
     return état;
 }

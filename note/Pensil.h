@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "Brouillon.h"
 #include "Geometrie.h"
 #include "Note.h"
 #include "Ports.h"
@@ -21,9 +22,11 @@ struct ÉtatPensil {
     std::string chemin;  // tel.txt
     NoteChargée note;    // as loaded: the window compares with it at closing
     Placement placement;
+    ÉtatBrouillon brouillon;  // the draft beside tel.txt
 };
 
 // The steps after the single-instance test and the self-update check: the start counter,
-// the geometry, the creation and reading of tel.txt.
+// the geometry, the creation and reading of tel.txt, then the question about a draft left
+// by a session that did not end normally.
 ÉtatPensil PensilDémarre(Registre& registre, Fichiers& fichiers, Dialogues& dialogues,
                          const Programme& programme, const Cadre& écran, const Cadre& bureau);

@@ -11,6 +11,9 @@ namespace {
 // bOk's own size, kept by the layout.
 constexpr double LargeurOk = 1215, HauteurOk = 375;
 
+// Restarted by every change of T: the draft is written once the typing pauses.
+constexpr UINT_PTR MinuterieBrouillon = 1;
+
 constexpr wchar_t RaisonBlocage[] = L"Pensil : la note n'est pas enregistr\u00E9e";
 
 }  // namespace
@@ -52,6 +55,8 @@ bool F_Vud::Crée(HINSTANCE instance, int afficher) {
     TexteÉcrit(t_, p_.état.note.texte);
     // Read back: what the window holds is what closing compares with.
     p_.état.note.texte = TexteDeT();
+    // A draft taken up at start shows as a change not yet saved.
+    if (p_.état.brouillon.repris) TexteÉcrit(t_, *p_.état.brouillon.repris);
 
     Form_Resize();
     ShowWindow(hwnd_, afficher);
@@ -78,6 +83,10 @@ LRESULT F_Vud::Message(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_COMMAND:
             if (LOWORD(wp) == IdsVud::bOk && HIWORD(wp) == BN_CLICKED) bOk_Click();
+            if (LOWORD(wp) == IdsVud::T && HIWORD(wp) == EN_CHANGE) T_Change();
+            return 0;
+        case WM_TIMER:
+            if (wp == MinuterieBrouillon) Brouillon_Timer();
             return 0;
         case WM_CLOSE:
             if (Form_QueryUnload()) {
@@ -130,6 +139,7 @@ void F_Vud::bOk_Click() {
     // A note that cannot be written keeps the window open with the text.
     if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte, p_.état.note.lue)) return;
     p_.état.note = {texte, true};
+    BrouillonFin();
     const Cadre géométrie = GéométrieTwips(hwnd_);
     ShowWindow(hwnd_, SW_HIDE);
     PlacementÉcrit(p_.registre, géométrie);
@@ -141,11 +151,13 @@ bool F_Vud::Form_QueryUnload() {
     const std::string texte = TexteDeT();
     switch (FermetureDemande(p_.dialogues, texte, p_.état.note.texte)) {
         case Fermeture::Fermer:
+            BrouillonFin();
             return true;
         case Fermeture::Enregistrer:
             if (!NoteEnregistre(p_.fichiers, p_.dialogues, p_.état.chemin, texte, p_.état.note.lue))
                 return false;
             p_.état.note = {texte, true};
+            BrouillonFin();
             return true;
         case Fermeture::Rester:
             break;
@@ -157,6 +169,22 @@ void F_Vud::Form_Unload() {
     if (déchargée_ || !hwnd_) return;
     PlacementÉcrit(p_.registre, GéométrieTwips(hwnd_));
     déchargée_ = true;
+}
+
+void F_Vud::T_Change() {
+    SetTimer(hwnd_, MinuterieBrouillon, BrouillonDélaiMs, nullptr);
+}
+
+void F_Vud::Brouillon_Timer() {
+    KillTimer(hwnd_, MinuterieBrouillon);
+    // A draft that cannot be written (or removed) is tried again, without a word.
+    if (!BrouillonMetÀJour(p_.état.brouillon, p_.fichiers, TexteDeT(), p_.état.note.texte))
+        T_Change();
+}
+
+void F_Vud::BrouillonFin() {
+    KillTimer(hwnd_, MinuterieBrouillon);
+    BrouillonSupprime(p_.état.brouillon, p_.fichiers);
 }
 
 std::string F_Vud::TexteDeT() const {

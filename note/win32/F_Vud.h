@@ -34,6 +34,11 @@ class F_Vud : public Fenêtre {
     bool Form_QueryUnload();
     // Every way of closing: stores the geometry.
     void Form_Unload();
+    // The draft beside tel.txt: its timer restarted by each change, written when it fires;
+    // removed (timer stopped) once the note is saved or its changes dropped.
+    void T_Change();
+    void Brouillon_Timer();
+    void BrouillonFin();
 
     std::string TexteDeT() const;
     int EnPixelsX(double twips) const { return TwipsEnPixelsX(twips, dpi_); }

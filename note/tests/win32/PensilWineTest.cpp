@@ -519,3 +519,113 @@ TEST_F(PensilExe, RechercheAuClavierSelectionneSansRienChanger) {
     EXPECT_TRUE(p.Fini(10s)) << Diagnostic(p);
     EXPECT_EQ(Note(), note);
 }
+
+namespace {
+
+// A real click on a message box's button.
+void CliqueBouton(HWND boîte, int id) {
+    RECT r{};
+    GetWindowRect(GetDlgItem(boîte, id), &r);
+    ASSERT_TRUE(Xdotool(boîte, "mousemove " + std::to_string((r.left + r.right) / 2) + " " +
+                                   std::to_string((r.top + r.bottom) / 2) + " click 1"));
+}
+
+// Types `mot` at the end of the note with real keys (retried: tests beside this one may
+// take the X focus for a moment).
+bool Tape(HWND f, const std::string& mot) {
+    for (int essai = 0; essai < 4; ++essai) {
+        if (Xdotool(f, "key ctrl+End type --delay 20 " + mot) &&
+            AttendsQue(
+                [&] { return TexteDe(Contrôle(f, IdsVud::T)).find(mot) != std::string::npos; }, 2s))
+            return true;
+    }
+    return false;
+}
+
+// "dd.mm.yyyy à hh:mm" of a file's last modification, local time.
+std::wstring DateDe(const std::wstring& chemin) {
+    WIN32_FILE_ATTRIBUTE_DATA d{};
+    SYSTEMTIME utc{}, l{};
+    GetFileAttributesExW(chemin.c_str(), GetFileExInfoStandard, &d);
+    FileTimeToSystemTime(&d.ftLastWriteTime, &utc);
+    SystemTimeToTzSpecificLocalTime(nullptr, &utc, &l);
+    const auto n = [](int v) { return (v < 10 ? L"0" : L"") + std::to_wstring(v); };
+    return n(l.wDay) + L"." + n(l.wMonth) + L"." + std::to_wstring(l.wYear) + L" \u00E0 " +
+           n(l.wHour) + L":" + n(l.wMinute);
+}
+
+}  // namespace
+
+// Typed text outlives an ended process: the draft is offered at the next start, "Oui" shows it
+// unsaved, "Annuler" at closing keeps the draft, Ok saves the note and removes the draft.
+TEST_F(PensilExe, BrouillonReprisApresUnArretBrutal) {
+    const std::wstring brouillon = dossier + L"tel.txt.brouillon";
+    std::wstring tapé;
+    {
+        Processus p;
+        Démarre(p);
+        HWND f = p.Fenêtre();
+        ASSERT_TRUE(f && Tape(f, "perdu"));
+        ASSERT_TRUE(
+            AttendsQue([&] { return LitBrut(brouillon).find("perdu") != std::string::npos; }, 20s));
+        tapé = TexteFenêtre(Contrôle(f, IdsVud::T));
+        TerminateProcess(p.pi.hProcess, 1);
+        ASSERT_TRUE(p.Fini());
+    }
+    Processus p;
+    Démarre(p);
+    HWND boîte = p.Boîte();
+    ASSERT_TRUE(boîte);
+    EXPECT_EQ(TexteFenêtre(boîte), L"Orvan 98");
+    EXPECT_NE((TextesDe(boîte) + L"|")
+                  .find(L"|Pensil n'a pas \u00E9t\u00E9 ferm\u00E9 normalement. Reprendre la note "
+                        L"non enregistr\u00E9e du " +
+                        DateDe(brouillon) + L" ?|"),
+              std::wstring::npos)
+        << Diagnostic(p);
+    ASSERT_TRUE(Xdotool(boîte, "key Return"));  // "Oui", the default button
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::T)), tapé);
+    EXPECT_EQ(Note(), NoteDéfaut1252);
+
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    boîte = p.Boîte();
+    ASSERT_TRUE(boîte);
+    EXPECT_NE(TextesDe(boîte).find(L"Voulez-vous enregistrer"), std::wstring::npos);
+    CliqueBouton(boîte, IDCANCEL);
+    ASSERT_TRUE(AttendsQue([&] { return !IsWindow(boîte); }));
+    EXPECT_TRUE(ExisteBrut(brouillon));
+
+    ASSERT_TRUE(Tape(f, "ok"));
+    ASSERT_TRUE(Xdotool(f, "key alt+o"));
+    ASSERT_TRUE(p.Fini()) << Diagnostic(p);
+    EXPECT_NE(Note().find("perduok"), std::string::npos);
+    EXPECT_FALSE(ExisteBrut(brouillon));
+}
+
+// "Non" at start deletes the draft and shows tel.txt as it is.
+TEST_F(PensilExe, BrouillonRefuseEffaceEtMontreLaNote) {
+    ÉcritBrut(dossier + L"tel.txt", "note\r\n");
+    ÉcritBrut(dossier + L"tel.txt.brouillon", "brouillon\r\n");
+    Processus p;
+    Démarre(p);
+    HWND boîte = p.Boîte();
+    ASSERT_TRUE(boîte);
+    CliqueBouton(boîte, IDNO);
+    HWND f = p.Fenêtre();
+    ASSERT_TRUE(f);
+    EXPECT_EQ(TexteFenêtre(Contrôle(f, IdsVud::T)), L"note");
+    EXPECT_FALSE(ExisteBrut(dossier + L"tel.txt.brouillon"));
+    EXPECT_EQ(Note(), "note\r\n");
+
+    // "Non" to the closing question drops the changes and their draft.
+    ASSERT_TRUE(Tape(f, "jete"));
+    ASSERT_TRUE(AttendsQue([&] { return ExisteBrut(dossier + L"tel.txt.brouillon"); }, 20s));
+    PostMessageW(f, WM_CLOSE, 0, 0);
+    ASSERT_TRUE((boîte = p.Boîte()));
+    CliqueBouton(boîte, IDNO);
+    ASSERT_TRUE(p.Fini());
+    EXPECT_FALSE(ExisteBrut(dossier + L"tel.txt.brouillon"));
+    EXPECT_EQ(Note(), "note\r\n");
+}
