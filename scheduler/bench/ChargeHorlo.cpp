@@ -19,6 +19,7 @@
 #include "FichiersWin32.h"
 #include "HorlogeWin32.h"
 #include "IdsAuto.h"
+#include "Journal.h"
 #include "Moteur.h"
 #include "Muets.h"
 #include "RegistreWin32.h"

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "Feuilles.h"
+#include "Journal.h"
 #include "Utf16.h"
 
 namespace {
